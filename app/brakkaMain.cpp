@@ -1,0 +1,177 @@
+#include "app/brakkaMain.h"
+
+#include "app/aboutForm.h"
+#include "app/brakkaCommon.h"
+#include "app/fixtures.h"
+#include "app/hints.h"
+#include "groups/brakkaDebug.h"
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "settings/preferences.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TMainForm::TMainForm(QWidget *parent)
+    : TMainForm(QCoreApplication::applicationDirPath(), TPlatform::desktop(), parent)
+{
+}
+
+TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *parent)
+    : QMainWindow(parent), SettingsDir(settingsDir), Platform(std::move(platform))
+{
+  setObjectName(QStringLiteral("MainForm"));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(11);
+  setFont(font);
+  setWindowTitle(QStringLiteral("Brakka"));
+  resize(805, 604 + 20);
+
+  buildMenu();
+  buildGrid();
+  resolveControls();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+QLineEdit *TMainForm::field(const QString &name) const { return Fields.value(name); }
+QLabel *TMainForm::label(const QString &name) const { return Labels.value(name); }
+QPushButton *TMainForm::button(const QString &name) const { return Buttons.value(name); }
+QAction *TMainForm::menuItem(const QString &name) const { return MenuItems.value(name); }
+
+void TMainForm::FormCreate()
+{
+  StartTrace();
+  SetHintHidePause(10000);
+  ReadAll();
+  ApplyLanguage();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) { FormClose(event); }
+
+void TMainForm::FormClose(QCloseEvent *event)
+{
+  const QMessageBox::StandardButton answer = Platform.dialogs->message(
+      this, TMsgIcon::Question, Text(TText::SaveBeforeExitText),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Yes) {
+    if (!SaveAll()) {
+      event->ignore();
+      return;
+    }
+  } else if (answer != QMessageBox::No) {
+    event->ignore();
+    return;
+  }
+  EndTrace();
+  event->accept();
+}
+
+void TMainForm::OKButtonClick() { close(); }
+
+void TMainForm::SaveButtonClick() { SaveAll(); }
+
+void TMainForm::About1Click()
+{
+  auto *about = new TAboutForm(this);
+  Platform.dialogs->showModal(about);
+}
+
+// Commands whose windows come with later work.
+void TMainForm::Report1Click() {}
+void TMainForm::Options1Click() {}
+void TMainForm::Schedule1Click() {}
+void TMainForm::VenueFormSetup(QAction *) {}
+void TMainForm::CountryWebLink(QAction *) {}
+
+bool TMainForm::SaveAll() { return true; }
+
+void TMainForm::ReadAll()
+{
+  ResetPreviousTeamNames();
+  ApplyLanguage();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+  switch (event->type()) {
+  case QEvent::KeyPress:
+    if (auto *f = qobject_cast<QLineEdit *>(watched))
+      return myKeyPress(f, static_cast<QKeyEvent *>(event));
+    break;
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonDblClick:
+    if (auto *l = qobject_cast<QLabel *>(watched))
+      GAName1MouseDown(l);
+    break;
+  case QEvent::MouseButtonRelease:
+    if (auto *l = qobject_cast<QLabel *>(watched))
+      GAName1MouseUp(l);
+    break;
+  default:
+    break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::myKeyPress(QLineEdit *field, QKeyEvent *event)
+{
+  const bool pass = KeyPassesFilter(event->key(), event->modifiers(), event->text(),
+                                    int(field->text().size()), int(field->selectedText().size()),
+                                    TwoCharLimit.value(field, true));
+  return !pass;   // a dropped key is consumed here
+}
+
+void TMainForm::GAName1MouseDown(QLabel *label)
+{
+  if (label->text() != FavoriteName)
+    HighlightTeam(label->text());
+}
+
+void TMainForm::GAName1MouseUp(QLabel *label)
+{
+  if (label->text() != FavoriteName)
+    HighlightFavourite();
+}
+
+void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
+{
+  if (c.colour == colour)
+    return;
+  c.colour = colour;
+  if (colour == TTeamColour::Default) {
+    c.control->setPalette(QPalette());
+    return;
+  }
+  const QColor rgb = colour == TTeamColour::Favourite ? QColor(0, 0, 255) : QColor(255, 0, 0);
+  const QPalette::ColorRole role = c.asLabel ? QPalette::WindowText : QPalette::Text;
+  QPalette p;
+  p.setColor(QPalette::Active, role, rgb);
+  p.setColor(QPalette::Inactive, role, rgb);
+  c.control->setPalette(p);
+}
+
+void TMainForm::HighlightFavourite()
+{
+  for (TColoured &c : ColourWalk) {
+    const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
+    setTeamColour(c, text == FavoriteName ? TTeamColour::Favourite : TTeamColour::Default);
+  }
+}
+
+void TMainForm::HighlightTeam(const QString &name)
+{
+  for (TColoured &c : ColourWalk) {
+    const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
+    if (text == name)
+      setTeamColour(c, TTeamColour::Pressed);
+    else if (text != FavoriteName)
+      setTeamColour(c, TTeamColour::Default);
+  }
+}

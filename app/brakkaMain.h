@@ -1,0 +1,155 @@
+#pragma once
+// The main window: the whole tournament on one screen. Its controls are the
+// tournament's state; every handler reads their texts and writes results back.
+
+#include "app/platform.h"
+#include "groups/standings.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+class QAction;
+class QCloseEvent;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // Reads the settings from the executable's folder and uses the real desktop.
+  explicit TMainForm(QWidget *parent = nullptr);
+  // Reads the settings from settingsDir; everything modal goes through platform.
+  TMainForm(const QString &settingsDir, TPlatform platform, QWidget *parent = nullptr);
+  ~TMainForm() override;
+
+  // Controls by their names; nullptr when there is no such control.
+  QLineEdit *field(const QString &name) const;
+  QLabel *label(const QString &name) const;
+  QPushButton *button(const QString &name) const;
+  QAction *menuItem(const QString &name) const;
+
+  const TGroupRec &groupTable(int group) const { return GroupTables[group]; }
+  const QString &settingsDir() const { return SettingsDir; }
+  TPlatform &platform() { return Platform; }
+
+  // Shared operations of the grid.
+  void HighlightFavourite();
+  void HighlightTeam(const QString &name);
+  void ApplyLanguage();
+
+  // Commands, as the menu and the buttons run them.
+  void ClearAllButtonClick();
+  void SaveButtonClick();
+  void OKButtonClick();
+  void About1Click();
+  void Report1Click();
+  void Options1Click();
+  void Schedule1Click();
+  void VenueFormSetup(QAction *sender);
+  void CountryWebLink(QAction *sender);
+
+  // Clear buttons: stage 0..7 the groups A..H, 8 the 1/8 finals, 9 the
+  // quarter-finals, 10 the semi-finals, 11 third place, 12 the final.
+  void DelButtonClick(int stage);
+
+  bool SaveAll();
+  void ReadAll();
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void FormCreate();
+  void FormClose(QCloseEvent *event);
+
+  // Building the window.
+  void buildGrid();
+  void buildGroupPanel(int group, QWidget *parent);
+  void buildTablePanel(int group, QWidget *parent);
+  void buildKnockoutPanels(QWidget *parent);
+  void buildMenu();
+  QFrame *addPanel(QWidget *parent, const char *name, int x, int y, int w, int h);
+  QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
+                   int w = -1, int h = -1);
+  QLineEdit *addScoreField(QWidget *parent, const QString &name, int x, int y, int w, int h,
+                           bool twoCharLimit);
+  QLineEdit *addTableField(QWidget *parent, const QString &name, int x, int y);
+  QPushButton *addDelButton(QWidget *parent, const char *name, int stage, int panelWidth);
+  void addTeamLabel(QLabel *label);
+  void resolveControls();
+
+  // Key filter and team-name press of the grid.
+  bool myKeyPress(QLineEdit *field, QKeyEvent *event);
+  void GAName1MouseDown(QLabel *label);
+  void GAName1MouseUp(QLabel *label);
+
+  // Group stage.
+  void GroupChange(int group);
+  void CalculateGroup(int group, bool final);
+
+  // Knockout stage.
+  void GroupStageChange(QLineEdit *sender);
+  void SetThirdPlace(int side);
+  void ThirdChange();
+  void FinalChange();
+  void CalculateWinner();
+  void EnableThirdPlace(QLineEdit *field, QLabel *label);
+  void DisableThirdPlace(QLineEdit *field, QLabel *label);
+  void ShowThirdPenaltyFields(bool on);
+  void ClearThirdPenaltyFields();
+  void ShowFinalPenaltyFields(bool on);
+  void ClearFinalPenaltyFields();
+
+  QString SettingsDir;
+  TPlatform Platform;
+
+  QHash<QString, QLineEdit *> Fields;
+  QHash<QString, QLabel *> Labels;
+  QHash<QString, QPushButton *> Buttons;
+  QHash<QString, QAction *> MenuItems;
+  QHash<QLineEdit *, bool> TwoCharLimit;
+
+  std::array<TGroupRec, 8> GroupTables;
+
+  // Controls of each group, resolved once.
+  struct TGroupControls {
+    std::array<std::array<QLineEdit *, 2>, 6> scores;
+    std::array<std::array<QLabel *, 2>, 6> teams;
+    std::array<QLabel *, 4> names;
+    std::array<std::array<QLineEdit *, 8>, 4> figures;   // Pts P W T L GF GA PM by place
+    QLabel *winnerSlot;
+    QLabel *runnerUpSlot;
+    std::array<QLineEdit *, 2> winnerMatch;
+    std::array<QLineEdit *, 2> runnerUpMatch;
+  };
+  std::array<TGroupControls, 8> Group{};
+
+  // Controls of the bracket's matches, in the order of Bracket().
+  struct TBracketControls {
+    QLineEdit *score1, *score2, *pen1, *pen2, *next;
+    QLabel *team1, *team2, *penLbl, *nextLbl;
+  };
+  std::vector<TBracketControls> BracketMatches;
+
+  // Fields emptied by each clear button, in order.
+  std::array<std::vector<QLineEdit *>, 13> ClearLists;
+
+  // Controls whose colour the favourite walk sets, in walk order, and the
+  // colour each one shows now.
+  enum class TTeamColour : unsigned char { Default, Favourite, Pressed };
+  struct TColoured {
+    QWidget *control;
+    QLabel *asLabel;
+    QLineEdit *asField;
+    TTeamColour colour;
+  };
+  std::vector<TColoured> ColourWalk;
+  void setTeamColour(TColoured &c, TTeamColour colour);
+};

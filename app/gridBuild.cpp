@@ -1,0 +1,392 @@
+// Builds the main window's grid from the fixture, seeding and bracket tables.
+
+#include "app/brakkaMain.h"
+
+#include "app/brakkaCommon.h"
+#include "app/fixtures.h"
+#include "groups/groupTables.h"
+#include "knockout/bracket.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr const char *TableColumns[8] = {"Pts", "P", "W", "T", "L", "GF", "GA", "PM"};
+constexpr const char *TableHeadings[8] = {"Pts", "P", "W", "T", "L", "GF", "GA", "+/-"};
+constexpr int TableHeadingX[8] = {84, 112, 130, 156, 179, 198, 219, 240};
+constexpr int TableFieldX[8] = {82, 104, 127, 150, 172, 194, 216, 238};
+
+// The knockout panels laid out alike: 1/8, 1/4 and 1/2 finals and third place.
+struct TKnockoutPanel {
+  const char *panel;
+  int x, y, w, h;
+  const char *prefix;
+  int matches;
+  int penaltyX;
+  const char *caption;
+};
+constexpr TKnockoutPanel KnockoutPanels[4] = {
+  {"GPFinal8", 560, 280, 145, 377, "Final8", 8, 112, "1/8 finals"},
+  {"GPFinal4", 712, 280, 145, 209, "Final4", 4, 112, "1/4 finals"},
+  {"GPFinal2", 864, 280, 137, 121, "Final2", 2, 110, "1/2 finals"},
+  {"GPThird", 864, 408, 137, 81, "Third", 1, 110, "3rd Place"},
+};
+
+void setPixelFont(QWidget *w, int pixels, bool bold)
+{
+  QFont f = w->font();
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  w->setFont(f);
+}
+
+}  // namespace
+
+QFrame *TMainForm::addPanel(QWidget *parent, const char *name, int x, int y, int w, int h)
+{
+  auto *panel = new QFrame(parent);
+  panel->setObjectName(QLatin1String(name));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setLineWidth(1);
+  panel->setGeometry(x, y, w, h);
+  return panel;
+}
+
+QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString &caption, int x,
+                            int y, int w, int h)
+{
+  auto *l = new QLabel(caption, parent);
+  l->setObjectName(name);
+  l->setTextFormat(Qt::PlainText);
+  if (w < 0) {
+    l->move(x, y);
+    l->adjustSize();
+  } else {
+    l->setGeometry(x, y, w, h);
+  }
+  Labels.insert(name, l);
+  return l;
+}
+
+QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x, int y, int w,
+                                    int h, bool twoCharLimit)
+{
+  auto *f = new QLineEdit(parent);
+  f->setObjectName(name);
+  f->setGeometry(x, y, w, h);
+  f->setAlignment(Qt::AlignCenter);
+  f->setTextMargins(0, 0, 0, 0);
+  f->setAcceptDrops(false);
+  f->installEventFilter(this);
+  Fields.insert(name, f);
+  TwoCharLimit.insert(f, twoCharLimit);
+  return f;
+}
+
+QLineEdit *TMainForm::addTableField(QWidget *parent, const QString &name, int x, int y)
+{
+  auto *f = new QLineEdit(QStringLiteral("0"), parent);
+  f->setObjectName(name);
+  f->setGeometry(x, y, 20, 17);
+  f->setReadOnly(true);
+  f->setAlignment(Qt::AlignCenter);
+  f->setTextMargins(0, 0, 0, 0);
+  Fields.insert(name, f);
+  return f;
+}
+
+QPushButton *TMainForm::addDelButton(QWidget *parent, const char *name, int stage, int panelWidth)
+{
+  auto *b = new QPushButton(QStringLiteral("x"), parent);
+  b->setObjectName(QLatin1String(name));
+  b->setGeometry(panelWidth - 16, 0, 15, 15);
+  b->setFocusPolicy(Qt::ClickFocus);
+  QFont f = b->font();
+  f.setBold(true);
+  b->setFont(f);
+  connect(b, &QPushButton::clicked, this, [this, stage] { DelButtonClick(stage); });
+  Buttons.insert(QLatin1String(name), b);
+  return b;
+}
+
+void TMainForm::addTeamLabel(QLabel *label)
+{
+  label->installEventFilter(this);
+}
+
+void TMainForm::buildGroupPanel(int group, QWidget *parent)
+{
+  const QChar letter = GroupLetter(group);
+  const QByteArray panelName = QStringLiteral("GroupPanel%1").arg(letter).toLatin1();
+  const int x = group < 4 ? 16 + 120 * group : 528 + 120 * (group - 4);
+  QFrame *panel = addPanel(parent, panelName.constData(), x, 0, 113, 273);
+
+  QLabel *title = addLabel(panel, QStringLiteral("Group%1Lbl").arg(letter),
+                           QStringLiteral("Group %1").arg(letter), 6, 3);
+  SetBold(title, true);
+  title->adjustSize();
+  const QByteArray delName = QStringLiteral("Group%1DelButton").arg(letter).toLatin1();
+  addDelButton(panel, delName.constData(), group, 113);
+
+  // Rows top to bottom, so that the keyboard order follows them.
+  const TGroupFixtures &fixtures = GroupFixtures(group);
+  for (int row = 1; row <= MatchesPerGroup; ++row) {
+    for (int m = 0; m < MatchesPerGroup; ++m) {
+      const TGroupMatch &match = fixtures[m];
+      if (match.row != row)
+        continue;
+      const int top = 20 + 40 * (row - 1);
+      const int upper = match.side2Above ? 2 : 1;
+      for (int entry = 0; entry < 2; ++entry) {
+        const int side = entry == 0 ? upper : 3 - upper;
+        const TTeam team = side == 1 ? match.side1 : match.side2;
+        QLineEdit *f = addScoreField(panel, GroupFieldName(group, m + 1, side), 80,
+                                     top + 18 * entry, 20, 18, true);
+        connect(f, &QLineEdit::textChanged, this, [this, group] { GroupChange(group); });
+        QLabel *l = addLabel(panel, GroupMatchLabelName(group, m + 1, side),
+                             TeamNameIn(LangEnglish, team), 8, top + 4 + 16 * entry, 70, 13);
+        addTeamLabel(l);
+      }
+    }
+  }
+}
+
+void TMainForm::buildTablePanel(int group, QWidget *parent)
+{
+  const QChar letter = GroupLetter(group);
+  const QByteArray panelName = QStringLiteral("GPStand%1").arg(letter).toLatin1();
+  QFrame *panel = addPanel(parent, panelName.constData(), group < 4 ? 16 : 288,
+                           280 + 104 * (group % 4), 265, 97);
+
+  QLabel *title = addLabel(panel, QStringLiteral("Group%1StandLbl").arg(letter),
+                           QStringLiteral("Group %1").arg(letter), 6, 3);
+  SetBold(title, true);
+  title->adjustSize();
+  for (int c = 0; c < 8; ++c) {
+    addLabel(panel, QStringLiteral("G%1%2Lbl").arg(letter).arg(QLatin1String(TableColumns[c])),
+             QLatin1String(TableHeadings[c]), TableHeadingX[c], 8);
+  }
+  const TGroupSeeding &seeding = GroupSeeding(group);
+  for (int r = 1; r <= 4; ++r) {
+    const int top = 24 + 16 * (r - 1);
+    addLabel(panel, QStringLiteral("G%1Place%2Lbl").arg(letter).arg(r), QStringLiteral("%1.").arg(r),
+             6, top);
+    QLabel *name = addLabel(panel, GroupTableName(group, "Name", r),
+                            TeamNameIn(LangEnglish, seeding.initialOrder[r - 1]), 16, top, 62, 13);
+    SetBold(name, r <= 2);
+    addTeamLabel(name);
+    for (int c = 0; c < 8; ++c)
+      addTableField(panel, GroupTableName(group, TableColumns[c], r), TableFieldX[c], top - 1);
+  }
+}
+
+void TMainForm::buildKnockoutPanels(QWidget *parent)
+{
+  // The initial 1/8-final names: places 1 and 2 of each group's initial order.
+  QHash<QString, QString> seeded;
+  for (int g = 0; g < GroupCount; ++g) {
+    const TGroupSeeding &s = GroupSeeding(g);
+    seeded.insert(KnockoutName("Final8", s.winner.match, s.winner.side, "Lbl"),
+                  TeamNameIn(LangEnglish, s.initialOrder[0]));
+    seeded.insert(KnockoutName("Final8", s.runnerUp.match, s.runnerUp.side, "Lbl"),
+                  TeamNameIn(LangEnglish, s.initialOrder[1]));
+  }
+
+  const char *delButtons[4] = {"Final8DelButton", "Final4DelButton", "Final2DelButton",
+                               "ThirdDelButton"};
+  for (int p = 0; p < 4; ++p) {
+    const TKnockoutPanel &kp = KnockoutPanels[p];
+    QFrame *panel = addPanel(parent, kp.panel, kp.x, kp.y, kp.w, kp.h);
+    QLabel *title = addLabel(panel, QStringLiteral("%1Lbl").arg(QLatin1String(kp.prefix)),
+                             QLatin1String(kp.caption), 6, 3);
+    SetBold(title, true);
+    title->adjustSize();
+    QLabel *pen = addLabel(panel, QStringLiteral("%1PKLbl").arg(QLatin1String(kp.prefix)),
+                           QStringLiteral("Pen."), kp.penaltyX - 1, 20);
+    const bool isThird = p == 3;
+    pen->setEnabled(!isThird);
+    addDelButton(panel, delButtons[p], GroupCount + p, kp.w);
+
+    const bool firstStage = p == 0;
+    for (int k = 1; k <= kp.matches; ++k) {
+      const int top = 36 + 40 * (k - 1);
+      QLineEdit *pens[2];
+      for (int s = 1; s <= 2; ++s) {
+        QLineEdit *score = addScoreField(panel, KnockoutName(kp.prefix, k, s), 85,
+                                         top + 18 * (s - 1), 20, 18, true);
+        score->setEnabled(firstStage);
+        pens[s - 1] = addScoreField(panel, KnockoutName(kp.prefix, k, s, "pk"), kp.penaltyX,
+                                    top + 18 * (s - 1), 20, 18, true);
+        pens[s - 1]->hide();
+        const QString labelName = KnockoutName(kp.prefix, k, s, "Lbl");
+        QLabel *team = addLabel(panel, labelName, firstStage ? seeded.value(labelName) : Placeholder,
+                                8, top + 4 + 16 * (s - 1), 72, 13);
+        team->setEnabled(firstStage);
+        addTeamLabel(team);
+      }
+    }
+  }
+
+  // The final.
+  QFrame *panel = addPanel(parent, "GPFinal", 712, 496, 289, 105);
+  QLabel *title = addLabel(panel, QStringLiteral("FinalLbl"), QStringLiteral("Final"), 6, 3);
+  SetBold(title, true);
+  title->adjustSize();
+  addDelButton(panel, "FinalDelButton", GroupCount + 4, 289);
+  QLabel *pen = addLabel(panel, QStringLiteral("FinalPKLbl"), QStringLiteral("Pen."), 112, 56);
+  SetBold(pen, true);
+  pen->adjustSize();
+  pen->setEnabled(false);
+  for (int s = 1; s <= 2; ++s) {
+    QLabel *team = addLabel(panel, KnockoutName("Final", 1, s, "Lbl"), Placeholder,
+                            s == 1 ? 16 : 144, 24, 121, 20);
+    team->setAlignment(Qt::AlignCenter);
+    setPixelFont(team, 16, true);
+    team->setEnabled(false);
+    addTeamLabel(team);
+  }
+  for (int s = 1; s <= 2; ++s) {
+    QLineEdit *score = addScoreField(panel, KnockoutName("Final", 1, s), s == 1 ? 64 : 192, 47,
+                                     25, 21, false);
+    score->setEnabled(false);
+  }
+  for (int s = 1; s <= 2; ++s) {
+    QLineEdit *pk = addScoreField(panel, KnockoutName("Final", 1, s, "pk"), s == 1 ? 112 : 144, 71,
+                                  25, 21, false);
+    pk->hide();
+  }
+}
+
+void TMainForm::buildGrid()
+{
+  auto *central = new QWidget(this);
+  central->setObjectName(QStringLiteral("MainClient"));
+  setCentralWidget(central);
+
+  for (int g = 0; g < 4; ++g)
+    buildGroupPanel(g, central);
+  addPanel(central, "Panel21", 496, 0, 25, 273);
+  for (int g = 4; g < GroupCount; ++g)
+    buildGroupPanel(g, central);
+  for (int g = 0; g < GroupCount; ++g)
+    buildTablePanel(g, central);
+  buildKnockoutPanels(central);
+
+  QLabel *championLbl = addLabel(central, QStringLiteral("ChampionLbl"), QStringLiteral("Champion:"),
+                                 712, 607, 289, 29);
+  championLbl->setAlignment(Qt::AlignCenter);
+  setPixelFont(championLbl, 24, true);
+  QLabel *champion = addLabel(central, QStringLiteral("Champion"), Placeholder, 712, 640, 289, 49);
+  champion->setAlignment(Qt::AlignCenter);
+  setPixelFont(champion, 32, true);
+  QPalette red = champion->palette();
+  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  champion->setPalette(red);
+  addTeamLabel(champion);
+
+  struct TCommand {
+    const char *name;
+    const char *caption;
+    int x;
+    void (TMainForm::*handler)();
+  };
+  // Keyboard order: Save, Exit, Clear All.
+  const TCommand commands[3] = {
+    {"SaveButton", "&Save", 608, &TMainForm::SaveButtonClick},
+    {"OKButton", "&Exit", 657, &TMainForm::OKButtonClick},
+    {"ClearAllButton", "&Clear All", 559, &TMainForm::ClearAllButtonClick},
+  };
+  for (const TCommand &c : commands) {
+    auto *b = new QPushButton(QLatin1String(c.caption), central);
+    b->setObjectName(QLatin1String(c.name));
+    b->setGeometry(c.x, 664, 49, 25);
+    connect(b, &QPushButton::clicked, this, c.handler);
+    Buttons.insert(QLatin1String(c.name), b);
+  }
+
+  QLabel *printFont = addLabel(central, QStringLiteral("PrintFontLbl"), QStringLiteral("PrintFontLbl"),
+                               0, 112, 17, 13);
+  QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+  fixed.setStyleHint(QFont::TypeWriter);
+  fixed.setPixelSize(12);
+  printFont->setFont(fixed);
+  printFont->hide();
+}
+
+void TMainForm::resolveControls()
+{
+  for (int g = 0; g < GroupCount; ++g) {
+    TGroupControls &c = Group[g];
+    for (int m = 0; m < MatchesPerGroup; ++m) {
+      for (int s = 0; s < 2; ++s) {
+        c.scores[m][s] = field(GroupFieldName(g, m + 1, s + 1));
+        c.teams[m][s] = label(GroupMatchLabelName(g, m + 1, s + 1));
+      }
+    }
+    for (int r = 0; r < 4; ++r) {
+      c.names[r] = label(GroupTableName(g, "Name", r + 1));
+      for (int col = 0; col < 8; ++col)
+        c.figures[r][col] = field(GroupTableName(g, TableColumns[col], r + 1));
+    }
+    const TGroupSeeding &s = GroupSeeding(g);
+    c.winnerSlot = label(KnockoutName("Final8", s.winner.match, s.winner.side, "Lbl"));
+    c.runnerUpSlot = label(KnockoutName("Final8", s.runnerUp.match, s.runnerUp.side, "Lbl"));
+    for (int side = 0; side < 2; ++side) {
+      c.winnerMatch[side] = field(KnockoutName("Final8", s.winner.match, side + 1));
+      c.runnerUpMatch[side] = field(KnockoutName("Final8", s.runnerUp.match, side + 1));
+    }
+    for (int m = 1; m <= MatchesPerGroup; ++m) {
+      for (int side = 1; side <= 2; ++side)
+        ClearLists[g].push_back(field(GroupFieldName(g, m, side)));
+    }
+  }
+
+  for (const TBracketMatch &b : Bracket()) {
+    TBracketControls c;
+    c.score1 = field(KnockoutName(b.prefix, b.match, 1));
+    c.score2 = field(KnockoutName(b.prefix, b.match, 2));
+    c.pen1 = field(KnockoutName(b.prefix, b.match, 1, "pk"));
+    c.pen2 = field(KnockoutName(b.prefix, b.match, 2, "pk"));
+    c.next = field(KnockoutName(b.nextPrefix, b.nextMatch, b.nextSide));
+    c.team1 = label(KnockoutName(b.prefix, b.match, 1, "Lbl"));
+    c.team2 = label(KnockoutName(b.prefix, b.match, 2, "Lbl"));
+    c.penLbl = label(QStringLiteral("%1PKLbl").arg(QLatin1String(b.prefix)));
+    c.nextLbl = label(KnockoutName(b.nextPrefix, b.nextMatch, b.nextSide, "Lbl"));
+    BracketMatches.push_back(c);
+  }
+
+  const TKnockoutStage stages[5] = {{"Final8", 8}, {"Final4", 4}, {"Final2", 2}, {"Third", 1},
+                                    {"Final", 1}};
+  for (int st = 0; st < 5; ++st) {
+    for (int k = 1; k <= stages[st].matches; ++k) {
+      for (int side = 1; side <= 2; ++side) {
+        QLineEdit *f = field(KnockoutName(stages[st].prefix, k, side));
+        ClearLists[GroupCount + st].push_back(f);
+        if (st >= 3) {
+          QLineEdit *pk = field(KnockoutName(stages[st].prefix, k, side, "pk"));
+          connect(f, &QLineEdit::textChanged, this, st == 3 ? &TMainForm::ThirdChange : &TMainForm::FinalChange);
+          connect(pk, &QLineEdit::textChanged, this, st == 3 ? &TMainForm::ThirdChange : &TMainForm::FinalChange);
+        }
+      }
+    }
+  }
+  for (const TBracketControls &c : BracketMatches) {
+    for (QLineEdit *f : {c.score1, c.score2, c.pen1, c.pen2})
+      connect(f, &QLineEdit::textChanged, this, [this, f] { GroupStageChange(f); });
+  }
+
+  // The favourite walk: text fields and labels inside the panels.
+  for (QObject *child : centralWidget()->children()) {
+    auto *panel = qobject_cast<QFrame *>(child);
+    if (!panel || qobject_cast<QLabel *>(child))
+      continue;
+    for (QObject *control : panel->children()) {
+      auto *l = qobject_cast<QLabel *>(control);
+      auto *f = qobject_cast<QLineEdit *>(control);
+      if (l || f)
+        ColourWalk.push_back({static_cast<QWidget *>(control), l, f, TTeamColour::Default});
+    }
+  }
+}

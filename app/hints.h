@@ -1,0 +1,5 @@
+#pragma once
+// How long a hint (tool tip) stays visible, for the whole application.
+
+void SetHintHidePause(int milliseconds);
+int HintHidePause();

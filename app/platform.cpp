@@ -1,0 +1,31 @@
+#include "app/platform.h"
+
+#include <QApplication>
+#include <QDialog>
+
+QMessageBox::StandardButton TQtDialogs::message(QWidget *parent, TMsgIcon icon, const QString &text,
+                                                QMessageBox::StandardButtons buttons)
+{
+  QMessageBox::Icon qtIcon = QMessageBox::Information;
+  switch (icon) {
+  case TMsgIcon::Question: qtIcon = QMessageBox::Question; break;
+  case TMsgIcon::Warning: qtIcon = QMessageBox::Warning; break;
+  case TMsgIcon::Error: qtIcon = QMessageBox::Critical; break;
+  case TMsgIcon::Information: qtIcon = QMessageBox::Information; break;
+  }
+  QMessageBox box(qtIcon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+  box.setTextFormat(Qt::PlainText);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int TQtDialogs::showModal(QDialog *dialog)
+{
+  return dialog->exec();
+}
+
+TPlatform TPlatform::desktop()
+{
+  TPlatform p;
+  p.dialogs = std::make_shared<TQtDialogs>();
+  return p;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The seams between the program and the desktop: everything modal goes
+// through TDialogs, so that tests can script the answers and never block.
+
+#include <QMessageBox>
+#include <QString>
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+enum class TMsgIcon { Question, Warning, Error, Information };
+
+class TDialogs {
+public:
+  virtual ~TDialogs() = default;
+  // A message box; returns the button the user chose.
+  virtual QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,
+                                              QMessageBox::StandardButtons buttons) = 0;
+  // Shows a secondary window modally; returns its result code.
+  virtual int showModal(QDialog *dialog) = 0;
+};
+
+// The real desktop.
+class TQtDialogs : public TDialogs {
+public:
+  QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,
+                                      QMessageBox::StandardButtons buttons) override;
+  int showModal(QDialog *dialog) override;
+};
+
+struct TPlatform {
+  std::shared_ptr<TDialogs> dialogs;
+
+  static TPlatform desktop();
+};

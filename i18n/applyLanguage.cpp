@@ -1,0 +1,113 @@
+// Writing the current language into every text of the main window.
+
+#include "app/brakkaMain.h"
+
+#include "app/fixtures.h"
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "settings/preferences.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Menu items and buttons that take a text of their own.
+struct TMenuText {
+  const char *control;
+  TText text;
+};
+constexpr TMenuText MenuTexts[] = {
+  {"File1", TText::File1}, {"Clear1", TText::Clear1}, {"Save1", TText::Save1},
+  {"Report1", TText::Report1}, {"Exit1", TText::Exit1}, {"Options1", TText::Options1},
+  {"About1", TText::About1}, {"View1", TText::View1}, {"Schedule1", TText::Schedule1},
+  {"Stadiums1", TText::Stadiums1}, {"Internet1", TText::Internet1}, {"FIFA1", TText::FIFA1},
+  {"BrakkaKoreaJapan1", TText::BrakkaKoreaJapan1},
+  {"OfficialFootballSites1", TText::OfficialFootballSites1},
+  {"OfficialSite1", TText::OfficialSite1}, {"Rules1", TText::Rules1},
+  {"KoreaOrganizingCommittee1", TText::KoreaOrganizingCommittee1},
+  {"JapanOrganizingCommittee1", TText::JapanOrganizingCommittee1},
+};
+
+constexpr const char *ClearButtons[] = {
+  "GroupADelButton", "GroupBDelButton", "GroupCDelButton", "GroupDDelButton",
+  "GroupEDelButton", "GroupFDelButton", "GroupGDelButton", "GroupHDelButton",
+  "Final8DelButton", "Final4DelButton", "Final2DelButton", "ThirdDelButton", "FinalDelButton",
+};
+
+constexpr const char *HeadingColumns[8] = {"Pts", "P", "W", "T", "L", "GF", "GA", "PM"};
+constexpr TText Headings[8] = {TText::PtsHeading, TText::PHeading, TText::WHeading,
+                               TText::THeading,   TText::LHeading, TText::GFHeading,
+                               TText::GAHeading,  TText::PMHeading};
+
+}  // namespace
+
+void TMainForm::ApplyLanguage()
+{
+  // Messages and window texts; any language but Spanish or French is English.
+  if (LanguageIndex != LangSpanish && LanguageIndex != LangFrench)
+    LanguageIndex = LangEnglish;
+  FillTexts(LanguageIndex);
+
+  // Captions and names.
+  FillHostAndVenueNames(LanguageIndex);
+  setWindowTitle(Text(TText::CaptionPrefix) + HostCountryNames[0] + QLatin1Char('/') +
+                 HostCountryNames[1]);
+
+  // Group and stage titles.
+  for (int g = 0; g < GroupCount; ++g) {
+    const QString title = Text(TText::GroupWord) + GroupLetter(g);
+    label(QStringLiteral("Group%1Lbl").arg(GroupLetter(g)))->setText(title);
+    label(QStringLiteral("Group%1StandLbl").arg(GroupLetter(g)))->setText(title);
+    for (int c = 0; c < 8; ++c) {
+      label(QStringLiteral("G%1%2Lbl").arg(GroupLetter(g)).arg(QLatin1String(HeadingColumns[c])))
+          ->setText(Text(Headings[c]));
+    }
+  }
+  const QString ending = LanguageIndex == LangSpanish ? QStringLiteral("es") : QStringLiteral("s");
+  const QString finals = Text(TText::FinalWord) + ending;
+  label(QStringLiteral("Final8Lbl"))->setText(QStringLiteral("1/8 ") + finals);
+  label(QStringLiteral("Final4Lbl"))->setText(QStringLiteral("1/4 ") + finals);
+  label(QStringLiteral("Final2Lbl"))->setText(QStringLiteral("1/2 ") + finals);
+  label(QStringLiteral("ThirdLbl"))->setText(Text(TText::ThirdPlaceText));
+  label(QStringLiteral("FinalLbl"))->setText(Text(TText::FinalWord));
+  label(QStringLiteral("ChampionLbl"))->setText(Text(TText::ChampionText));
+  for (QLabel *title : {label(QStringLiteral("Final8Lbl")), label(QStringLiteral("Final4Lbl")),
+                        label(QStringLiteral("Final2Lbl")), label(QStringLiteral("ThirdLbl")),
+                        label(QStringLiteral("FinalLbl"))})
+    title->adjustSize();
+
+  // Team names: the group-match labels always show their fixed pairings.
+  FillTeamNames(LanguageIndex);
+  for (int g = 0; g < GroupCount; ++g) {
+    const TGroupFixtures &fixtures = GroupFixtures(g);
+    for (int m = 0; m < MatchesPerGroup; ++m) {
+      Group[g].teams[m][0]->setText(TeamNames[fixtures[m].side1]);
+      Group[g].teams[m][1]->setText(TeamNames[fixtures[m].side2]);
+    }
+  }
+
+  FillFavoriteName(FavoriteIndex);
+
+  // Menus and buttons.
+  for (const TMenuText &m : MenuTexts)
+    menuItem(QLatin1String(m.control))->setText(Text(m.text));
+  button(QStringLiteral("SaveButton"))->setText(Text(TText::Save1));
+  button(QStringLiteral("OKButton"))->setText(Text(TText::OKButton));
+  button(QStringLiteral("ClearAllButton"))->setText(Text(TText::ClearAllButton));
+  menuItem(QStringLiteral("Korea1"))->setText(TeamNames[SouthKorea]);
+  menuItem(QStringLiteral("Japan2"))->setText(TeamNames[Japan]);
+  for (int v = 0; v < VenueCount; ++v)
+    menuItem(VenueMenuItemName(v))->setText(VenueShortName(VenueNames[v]));
+  for (int team = 1; team <= TeamCount; ++team) {
+    QString item = TeamNameIn(LangEnglish, team);
+    item.remove(QLatin1Char(' '));
+    menuItem(item + QLatin1Char('1'))->setText(TeamNames[team]);
+  }
+  for (const char *name : ClearButtons)
+    button(QLatin1String(name))->setToolTip(Text(TText::ClearScoresHint));
+  button(QStringLiteral("ClearAllButton"))->setToolTip(Text(TText::ClearAllScoresHint));
+
+  HighlightFavourite();
+}

@@ -1,0 +1,313 @@
+// Every interface text other than the team and venue names, in English,
+// Spanish and French: one constant table, one row per TText entry.
+
+#include "i18n/texts.h"
+
+#include "i18n/names.h"
+
+#include <array>
+
+namespace {
+
+struct TTextRow {
+  TText id;
+  const char16_t *english;
+  const char16_t *spanish;
+  const char16_t *french;
+};
+
+constexpr int TextCount = static_cast<int>(TText::Count);
+
+// Rows in the order of TText. Message texts break lines with "\n"; the
+// trailing blanks and the "&" accelerators are part of the texts.
+constexpr TTextRow TextTable[] = {
+    {TText::SaveBeforeExitText,
+     u"Do you want to save the data before exiting?\n"
+     u"\n"
+     u"* If you answer 'Yes' all the data will be saved.\n"
+     u"* If you answer 'No' all changes made since you last clicked \n"
+     u"  on 'Save' will be lost.\n"
+     u"* If you answer 'Cancel' you will be returned to the application.",
+     u"¿Quieres guardar los datos antes de salir?\n"
+     u"\n"
+     u"* Si contestas 'Sí' todos los datos serán grabados.\n"
+     u"* Si contestas 'No' todos los cambios hechos desde que \n"
+     u"  pulsó 'Guardar' por última vez se perderán.\n"
+     u"* Si contestas 'Cancelar' volverá a la aplicación.",
+     u"Voulez-vous sauvegarder les données avant de quitter?\n"
+     u"\n"
+     u"* Si vous répondez 'Oui' toutes les données seront sauvegardées.\n"
+     u"* Si vous répondez 'Non' toutes les modifications effectuées depuis \n"
+     u"  la dernière sauvegarde seront perdues.\n"
+     u"* Si vous cliquez sur 'Annuler' vous retournerez à l'application"},
+    {TText::ClearAllConfirmText,
+     u"Are you sure you want to clear all the scores?",
+     u"¿Está seguro de que quieres borrar todos los resultados?",
+     u"Etes vous sûr de vouloir effacer tous les resultats?"},
+    {TText::SelectLanguageText,
+     u"Please select a default Language first",
+     u"Por favor seleccione un idioma",
+     u"SVP, sélectionnez votre Langue"},
+    {TText::SelectTimeZoneText,
+     u"Please select a default Time Zone first",
+     u"Por favor seleccione una zona horaria",
+     u"SVP, sélectionnez votre fuseau horaire"},
+    {TText::File1,
+     u"&File",
+     u"&Archivo",
+     u"&Fichier"},
+    {TText::Clear1,
+     u"&Clear All",
+     u"&Borrar",
+     u"&Effacer"},
+    {TText::Save1,
+     u"&Save",
+     u"&Guardar",
+     u"&Sauver"},
+    {TText::Report1,
+     u"&Print Report",
+     u"&Imprimir Informe",
+     u"&Imprimer Rapport"},
+    {TText::Exit1,
+     u"&Exit",
+     u"&Salir",
+     u"&Quitter"},
+    {TText::Options1,
+     u"O&ptions",
+     u"O&pciones",
+     u"O&ptions"},
+    {TText::About1,
+     u"&About",
+     u"Acerca &de",
+     u"A &propos"},
+    {TText::View1,
+     u"&View",
+     u"&Ver",
+     u"&Voir"},
+    {TText::Schedule1,
+     u"&Game Schedule",
+     u"Calendario de &Partidos",
+     u"&Calendrier des Matches"},
+    {TText::Stadiums1,
+     u"S&tadiums",
+     u"&Estadios",
+     u"&Stades"},
+    {TText::Internet1,
+     u"&Internet Links",
+     u"E&nlaces Internet",
+     u"&Links Internet"},
+    {TText::FIFA1,
+     u"F&IFA Official Site",
+     u"Sitio Offcial de la &FIFA",
+     u"Site Officiel de la &FIFA"},
+    {TText::BrakkaKoreaJapan1,
+     u"2002 FIFA &Brakka Korea/Japan",
+     u"Brakka FIFA 2002 Corea/Japón",
+     u"Brakka FIFA 2002 Corée/Japon"},
+    {TText::OfficialFootballSites1,
+     u"Official Footba&ll Federations Sites",
+     u"Sitios Officiales de Federaciones &Nationales",
+     u"Sites Officiels de &Federations Nationales"},
+    {TText::OfficialSite1,
+     u"Offi&cial Site",
+     u"Sitio &Official",
+     u"&Site Officiel"},
+    {TText::Rules1,
+     u"Re&gulations",
+     u"&Reglamento",
+     u"&Règlement"},
+    {TText::KoreaOrganizingCommittee1,
+     u"&Korea Organizing Committee",
+     u"Comité Organizador &Coreano",
+     u"Comité d'Organisation &Coréen"},
+    {TText::JapanOrganizingCommittee1,
+     u"&Japan Organizing Committee",
+     u"Comité Organizador &Japónes",
+     u"Comité d'Organisation &Japonais"},
+    {TText::OKButton,
+     u"&Exit",
+     u"&Salir",
+     u"&Quitter"},
+    {TText::ClearAllButton,
+     u"&Clear All",
+     u"&Borrar",
+     u"&Effacer"},
+    {TText::ClearScoresHint,
+     u"Clear scores",
+     u"Borrar resultados",
+     u"Effacer les resultats"},
+    {TText::ClearAllScoresHint,
+     u"Clear all scores",
+     u"Borrar todos los resultados",
+     u"Effacer tous les resultats"},
+    {TText::OptionsCaption,
+     u"Options",
+     u"Optiones",
+     u"Options"},
+    {TText::OptionsPanel,
+     u"Options",
+     u"Optiones",
+     u"Options"},
+    {TText::LangLbl,
+     u"Your Language:",
+     u"Su idioma:",
+     u"Votre Langue:"},
+    {TText::FavLbl,
+     u"Your Favorite Team:",
+     u"Su equipo favorito:",
+     u"Votre Equipe Favorite:"},
+    {TText::TimeZoneLbl,
+     u"Your Time Zone:",
+     u"Su zona horaria:",
+     u"Votre fuseau horaire:"},
+    {TText::OptionsOKButton,
+     u"&OK",
+     u"&OK",
+     u"&OK"},
+    {TText::OptionsCancelButton,
+     u"&Cancel",
+     u"&Cancelar",
+     u"&Annuler"},
+    {TText::ScheduleCaption,
+     u"Game Schedule",
+     u"Calendario de Partidos",
+     u"Calendrier des Matches"},
+    {TText::ScheduleCloseButton,
+     u"&Close",
+     u"&Cerrar",
+     u"&Fermer"},
+    {TText::CityWebSiteStaticPanel,
+     u"City Web Site",
+     u"Pagina Web de la Ciudad",
+     u"Site Web de la Ville"},
+    {TText::StadiumWebSiteStaticPanel,
+     u"Stadium Web Site",
+     u"Pagina Web del Estadio",
+     u"Site Web du Stade"},
+    {TText::CapacityStaticPanel,
+     u"Capacity",
+     u"Capacidad",
+     u"Capacité"},
+    {TText::StadiumCloseButton,
+     u"&Close",
+     u"&Cerrar",
+     u"&Fermer"},
+    {TText::StadiumsCaption,
+     u"Stadiums",
+     u"Estadios",
+     u"Stades"},
+    {TText::CongratulationsLbl,
+     u"CONGRATULATIONS",
+     u"ENHORABUENA",
+     u"FÉLICITATIONS"},
+    {TText::AboutCaption,
+     u"About BRAKKA...",
+     u"Acerca BRAKKA...",
+     u"Sur BRAKKA..."},
+    {TText::QuestionsLbl,
+     u"For questions or comments, email me at:",
+     u"Para preguntas o comentarios, envíeme un email en:",
+     u"Pour questions ou commentaires, envoyez un email à:"},
+    {TText::ThanksLbl,
+     u"Thanks to all who helped in testing this program!",
+     u"Gracias a todos que ayudaron en la prueba de este programa!",
+     u"Merci à tous ceux qui ont aidé à tester ce programme!"},
+    {TText::CaptionPrefix,
+     u"BRAKKA - ",
+     u"BRAKKA - ",
+     u"BRAKKA - "},
+    {TText::GroupWord,
+     u"Group ",
+     u"Grupo ",
+     u"Groupe "},
+    {TText::PtsHeading,
+     u"Pts",
+     u"Pts",
+     u"Pts"},
+    {TText::PHeading,
+     u"P",
+     u"J",
+     u"J"},
+    {TText::WHeading,
+     u"W",
+     u"G",
+     u"G"},
+    {TText::THeading,
+     u"T",
+     u"E",
+     u"N"},
+    {TText::LHeading,
+     u"L",
+     u"P",
+     u"P"},
+    {TText::GFHeading,
+     u"GF",
+     u"GP",
+     u"BP"},
+    {TText::GAHeading,
+     u"GA",
+     u"GC",
+     u"BC"},
+    {TText::PMHeading,
+     u"Dif",
+     u"Avr",
+     u"Dif"},
+    {TText::FinalWord,
+     u"Final",
+     u"Final",
+     u"Finale"},
+    {TText::ThirdPlaceText,
+     u"3rd Place",
+     u"Tercer",
+     u"3ème Place"},
+    {TText::ChampionText,
+     u"Champion",
+     u"Campeon",
+     u"Champion"},
+    {TText::LanguageName,
+     u"English",
+     u"Español",
+     u"Français"},
+};
+
+static_assert(sizeof(TextTable) / sizeof(TextTable[0]) == TextCount,
+              "one row per text entry");
+
+constexpr bool RowsInEnumOrder() {
+  for (int i = 0; i < TextCount; ++i)
+    if (static_cast<int>(TextTable[i].id) != i) return false;
+  return true;
+}
+static_assert(RowsInEnumOrder(), "text rows must follow the order of TText");
+
+std::array<QString, TextCount> CurrentTexts;  // empty until the first FillTexts()
+
+int ColumnOf(int language) {
+  return (language >= 0 && language < LanguageCount) ? language : LangEnglish;
+}
+
+bool IsValid(TText id) {
+  const int i = static_cast<int>(id);
+  return i >= 0 && i < TextCount;
+}
+
+}  // namespace
+
+QString TextIn(int language, TText id) {
+  if (!IsValid(id)) return QString();
+  const TTextRow &row = TextTable[static_cast<int>(id)];
+  switch (ColumnOf(language)) {
+    case LangSpanish: return QString::fromUtf16(row.spanish);
+    case LangFrench: return QString::fromUtf16(row.french);
+    default: return QString::fromUtf16(row.english);
+  }
+}
+
+void FillTexts(int language) {
+  for (int i = 0; i < TextCount; ++i)
+    CurrentTexts[i] = TextIn(language, static_cast<TText>(i));
+}
+
+QString Text(TText id) {
+  return IsValid(id) ? CurrentTexts[static_cast<int>(id)] : QString();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Every interface text other than team and venue names, in the three
+// languages. FillTexts() copies one language's column into the process-wide
+// current values that the windows and message boxes read through Text().
+
+#include <QString>
+
+enum class TText : int {
+  // Messages
+  SaveBeforeExitText, ClearAllConfirmText, SelectLanguageText, SelectTimeZoneText,
+  // Main window menu items and buttons
+  File1, Clear1, Save1, Report1, Exit1, Options1, About1, View1, Schedule1, Stadiums1,
+  Internet1, FIFA1, BrakkaKoreaJapan1, OfficialFootballSites1, OfficialSite1, Rules1,
+  KoreaOrganizingCommittee1, JapanOrganizingCommittee1, OKButton, ClearAllButton,
+  // Hints of the main window
+  ClearScoresHint, ClearAllScoresHint,
+  // Other windows
+  OptionsCaption, OptionsPanel, LangLbl, FavLbl, TimeZoneLbl, OptionsOKButton, OptionsCancelButton,
+  ScheduleCaption, ScheduleCloseButton,
+  CityWebSiteStaticPanel, StadiumWebSiteStaticPanel, CapacityStaticPanel, StadiumCloseButton,
+  StadiumsCaption,
+  CongratulationsLbl,
+  AboutCaption, QuestionsLbl, ThanksLbl,
+  // Captions and headings of the main window
+  CaptionPrefix, GroupWord,
+  PtsHeading, PHeading, WHeading, THeading, LHeading, GFHeading, GAHeading, PMHeading,
+  FinalWord, ThirdPlaceText, ChampionText,
+  // The language's own entry in the options dialog's language list
+  LanguageName,
+  Count
+};
+
+// The text of an entry in a language; a language outside 0..2 reads as English.
+// Line breaks inside message texts are "\n".
+QString TextIn(int language, TText id);
+
+// Current values: empty until the first FillTexts().
+void FillTexts(int language);
+QString Text(TText id);

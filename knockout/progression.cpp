@@ -1,0 +1,186 @@
+// The knockout stage: deciding each match and carrying its winner on, the
+// third-place match and the final.
+
+#include "app/brakkaMain.h"
+
+#include "app/brakkaCommon.h"
+#include "app/fixtures.h"
+#include "knockout/bracket.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+void TMainForm::GroupStageChange(QLineEdit *sender)
+{
+  for (std::size_t i = 0; i < BracketMatches.size(); ++i) {
+    const TBracketControls &m = BracketMatches[i];
+    if (sender != m.score1 && sender != m.score2 && sender != m.pen1 && sender != m.pen2)
+      continue;
+    AdvanceWinner(m.score1, m.score2, m.pen1, m.pen2, m.next, m.team1, m.team2, m.penLbl, m.nextLbl);
+    if (const int side = Bracket()[i].thirdSide)
+      SetThirdPlace(side);
+    break;
+  }
+  HighlightFavourite();
+}
+
+// Puts the loser of semi-final `side` into third-place slot `side`.
+void TMainForm::SetThirdPlace(int side)
+{
+  QLineEdit *g1 = field(KnockoutName("Final2", side, 1));
+  QLineEdit *g2 = field(KnockoutName("Final2", side, 2));
+  QLineEdit *p1 = field(KnockoutName("Final2", side, 1, "pk"));
+  QLineEdit *p2 = field(KnockoutName("Final2", side, 2, "pk"));
+  QLabel *team1 = label(KnockoutName("Final2", side, 1, "Lbl"));
+  QLabel *team2 = label(KnockoutName("Final2", side, 2, "Lbl"));
+  QLineEdit *thirdField = field(KnockoutName("Third", 1, side));
+  QLabel *thirdLabel = label(KnockoutName("Third", 1, side, "Lbl"));
+
+  auto loserGoesOn = [&](QLabel *loser) {
+    EnableThirdPlace(thirdField, thirdLabel);
+    thirdLabel->setText(loser->text());
+  };
+
+  if (!IsScore(g1->text()) || !IsScore(g2->text())) {
+    DisableThirdPlace(thirdField, thirdLabel);
+    return;
+  }
+  const int goals = CompareScores(g1->text(), g2->text());
+  if (goals != 0) {
+    loserGoesOn(goals > 0 ? team2 : team1);
+    return;
+  }
+  if (!IsScore(p1->text()) || !IsScore(p2->text())) {
+    DisableThirdPlace(thirdField, thirdLabel);
+    return;
+  }
+  const int penalties = CompareScores(p1->text(), p2->text());
+  if (penalties > 0)
+    loserGoesOn(team2);
+  else if (penalties < 0)
+    loserGoesOn(team1);
+  else
+    DisableThirdPlace(thirdField, thirdLabel);
+}
+
+void TMainForm::EnableThirdPlace(QLineEdit *field, QLabel *label)
+{
+  field->setEnabled(true);
+  label->setEnabled(true);
+}
+
+void TMainForm::DisableThirdPlace(QLineEdit *field, QLabel *label)
+{
+  field->setEnabled(false);
+  field->setText(QString());
+  label->setEnabled(false);
+  label->setText(Placeholder);
+}
+
+void TMainForm::ShowThirdPenaltyFields(bool on)
+{
+  label(QStringLiteral("ThirdPKLbl"))->setEnabled(on);
+  field(QStringLiteral("Third11pk"))->setVisible(on);
+  field(QStringLiteral("Third12pk"))->setVisible(on);
+}
+
+void TMainForm::ClearThirdPenaltyFields()
+{
+  field(QStringLiteral("Third11pk"))->setText(QString());
+  field(QStringLiteral("Third12pk"))->setText(QString());
+}
+
+void TMainForm::ShowFinalPenaltyFields(bool on)
+{
+  label(QStringLiteral("FinalPKLbl"))->setEnabled(on);
+  field(QStringLiteral("Final11pk"))->setVisible(on);
+  field(QStringLiteral("Final12pk"))->setVisible(on);
+}
+
+void TMainForm::ClearFinalPenaltyFields()
+{
+  field(QStringLiteral("Final11pk"))->setText(QString());
+  field(QStringLiteral("Final12pk"))->setText(QString());
+}
+
+void TMainForm::ThirdChange()
+{
+  QLineEdit *g1 = field(QStringLiteral("Third11"));
+  QLineEdit *g2 = field(QStringLiteral("Third12"));
+  QLineEdit *p1 = field(QStringLiteral("Third11pk"));
+  QLineEdit *p2 = field(QStringLiteral("Third12pk"));
+  QLabel *team1 = label(QStringLiteral("Third11Lbl"));
+  QLabel *team2 = label(QStringLiteral("Third12Lbl"));
+  auto mark = [&](bool bold1, bool bold2) {
+    SetBold(team1, bold1);
+    SetBold(team2, bold2);
+  };
+
+  if (!IsScore(g1->text()) || !IsScore(g2->text())) {
+    mark(false, false);
+    ClearThirdPenaltyFields();
+    ShowThirdPenaltyFields(false);
+  } else if (const int goals = CompareScores(g1->text(), g2->text()); goals != 0) {
+    mark(goals > 0, goals < 0);
+    ClearThirdPenaltyFields();
+    ShowThirdPenaltyFields(false);
+  } else if (OwnEnabled(label(QStringLiteral("ThirdPKLbl")))) {
+    if (IsScore(p1->text()) && IsScore(p2->text())) {
+      const int penalties = CompareScores(p1->text(), p2->text());
+      mark(penalties > 0, penalties < 0);
+    } else {
+      mark(false, false);
+    }
+  } else {
+    mark(false, false);
+    ShowThirdPenaltyFields(true);
+  }
+  HighlightFavourite();
+}
+
+void TMainForm::FinalChange()
+{
+  QLineEdit *g1 = field(QStringLiteral("Final11"));
+  QLineEdit *g2 = field(QStringLiteral("Final12"));
+  if (!IsScore(g1->text()) || !IsScore(g2->text())) {
+    ClearFinalPenaltyFields();
+    ShowFinalPenaltyFields(false);
+    CalculateWinner();
+  } else if (CompareScores(g1->text(), g2->text()) != 0) {
+    CalculateWinner();
+  } else if (OwnEnabled(label(QStringLiteral("FinalPKLbl")))) {
+    CalculateWinner();
+  } else {
+    label(QStringLiteral("Champion"))->setText(Placeholder);
+    ShowFinalPenaltyFields(true);
+  }
+  HighlightFavourite();
+}
+
+void TMainForm::CalculateWinner()
+{
+  QLineEdit *g1 = field(QStringLiteral("Final11"));
+  QLineEdit *g2 = field(QStringLiteral("Final12"));
+  QLineEdit *p1 = field(QStringLiteral("Final11pk"));
+  QLineEdit *p2 = field(QStringLiteral("Final12pk"));
+  QLabel *champion = label(QStringLiteral("Champion"));
+  const QString side1 = QStringLiteral("Final11Lbl");
+  const QString side2 = QStringLiteral("Final12Lbl");
+
+  if (!IsScore(g1->text()) || !IsScore(g2->text())) {
+    champion->setText(Placeholder);
+    return;
+  }
+  if (const int goals = CompareScores(g1->text(), g2->text()); goals != 0) {
+    ClearFinalPenaltyFields();
+    ShowFinalPenaltyFields(false);
+    champion->setText(label(goals > 0 ? side1 : side2)->text());
+    return;
+  }
+  if (!IsScore(p1->text()) || !IsScore(p2->text())) {
+    champion->setText(Placeholder);
+    return;
+  }
+  const int penalties = CompareScores(p1->text(), p2->text());
+  champion->setText(penalties == 0 ? Placeholder : label(penalties > 0 ? side1 : side2)->text());
+}

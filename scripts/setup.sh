@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what Brakka needs to build, test and run on Debian 12, and nothing else.
+# Runs apt-get only when something is missing; as a normal user it uses sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev
+  qt6-image-formats-plugins qt6-qpa-plugins
+  libgl-dev libsimpleini-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth x11-apps imagemagick openbox
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

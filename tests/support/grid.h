@@ -1,0 +1,39 @@
+#pragma once
+// Driving the real main window in tests: find controls by name, type into
+// fields as a user would, and read what the grid shows.
+
+#include "app/brakkaMain.h"
+#include "support/fakePlatform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <memory>
+
+class TGridDriver {
+public:
+  TGridDriver();
+  ~TGridDriver();
+
+  TMainForm &form() { return *Form; }
+  TScriptedDialogs &dialogs() { return *Fake.dialogs; }
+
+  QLineEdit *field(const QString &name) const;
+  QLabel *label(const QString &name) const;
+  QString text(const QString &name) const;   // a field's text or a label's caption
+
+  // Replaces the field's text by typing: select all, backspace, then the keys.
+  void type(const QString &fieldName, const QString &keys);
+  void clear(const QString &fieldName) { type(fieldName, QString()); }
+  // "2-1": types both sides of a match; "GA1" is the match's name stem.
+  void score(const QString &stem, const QString &result);
+
+  bool bold(const QString &labelName) const;
+  bool hidden(const QString &name) const;
+  bool enabled(const QString &name) const;
+
+private:
+  QTemporaryDir Dir;
+  TFakePlatform Fake;
+  std::unique_ptr<TMainForm> Form;
+};

@@ -1,0 +1,518 @@
+// The main window as a user meets it: every control where it belongs, the
+// score fields' key filter, team colouring, the knockout pairing routine and
+// closing the window.
+
+#include "app/brakkaCommon.h"
+#include "app/fixtures.h"
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "settings/preferences.h"
+#include "support/grid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestGrid : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init();
+
+  void everyControlIsNamedAndPlaced();
+  void initialStates();
+  void menuTree_data();
+  void menuTree();
+  void federationItems();
+
+  void keyFilter_data();
+  void keyFilter();
+  void twoCharacterLimit_data();
+  void twoCharacterLimit();
+  void clipboardShortcutsDoNotPaste();
+  void pastedTextIsNoScore();
+  void programTextIsNeverCut();
+  void settingSameTextFiresNothing();
+
+  void favouriteStaysBlueWhileAnotherTeamIsPressed();
+  void pressingPlaceholderReddensEveryUndecidedSlot();
+  void pressingFavouriteChangesNothing();
+
+  void levelKnockoutShowsPenalties();
+  void penaltiesDecideThenGoalsTakeOver();
+  void equalPenaltiesLeaveSlotOpen();
+  void emptyingScoreResetsSlot();
+
+  void closing_data();
+  void closing();
+  void exitButtonAndMenuAskTheSameQuestion();
+  void aboutBoxIsModal();
+};
+
+namespace {
+
+QColor textColour(QWidget *w)
+{
+  const QPalette::ColorRole role = qobject_cast<QLabel *>(w) ? QPalette::WindowText : QPalette::Text;
+  return w->palette().color(QPalette::Active, role);
+}
+
+// A penalty field takes input only while its match is level.
+void levelScores(TGridDriver &g, const QString &fieldName)
+{
+  if (!fieldName.endsWith(QLatin1String("pk")))
+    return;
+  const QString stem = fieldName.left(fieldName.size() - 3);
+  g.field(stem + '1')->setText("1");
+  g.field(stem + '2')->setText("1");
+  QVERIFY(!g.hidden(fieldName));
+}
+
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+
+}  // namespace
+
+void TestGrid::init()
+{
+  ResetPreferences();
+}
+
+void TestGrid::everyControlIsNamedAndPlaced()
+{
+  TGridDriver g;
+  TMainForm &f = g.form();
+  const QList<QLineEdit *> fields = f.findChildren<QLineEdit *>();
+  int scoreFields = 0;
+  for (QLineEdit *e : fields) {
+    if (!e->isReadOnly())
+      ++scoreFields;
+  }
+  QCOMPARE(scoreFields, 160);
+  QCOMPARE(fields.size(), 160 + 8 * 4 * 8);
+
+  // The team-name labels are the ones that react to a press.
+  int teamLabels = 0;
+  for (int g2 = 0; g2 < GroupCount; ++g2) {
+    for (int m = 1; m <= 6; ++m)
+      for (int s = 1; s <= 2; ++s)
+        teamLabels += f.label(GroupMatchLabelName(g2, m, s)) != nullptr;
+    for (int r = 1; r <= 4; ++r)
+      teamLabels += f.label(GroupTableName(g2, "Name", r)) != nullptr;
+  }
+  const TKnockoutStage stages[5] = {{"Final8", 8}, {"Final4", 4}, {"Final2", 2}, {"Third", 1}, {"Final", 1}};
+  for (const TKnockoutStage &st : stages)
+    for (int k = 1; k <= st.matches; ++k)
+      for (int s = 1; s <= 2; ++s) {
+        teamLabels += f.label(KnockoutName(st.prefix, k, s, "Lbl")) != nullptr;
+        QVERIFY(f.field(KnockoutName(st.prefix, k, s)));
+        QVERIFY(f.field(KnockoutName(st.prefix, k, s, "pk")));
+      }
+  teamLabels += f.label(QStringLiteral("Champion")) != nullptr;
+  QCOMPARE(teamLabels, 161);
+
+  // Panels and commands at their design places.
+  struct TPlace { const char *name; QRect rect; };
+  const TPlace places[] = {
+    {"GroupPanelA", {16, 0, 113, 273}},   {"GroupPanelD", {376, 0, 113, 273}},
+    {"Panel21", {496, 0, 25, 273}},       {"GroupPanelE", {528, 0, 113, 273}},
+    {"GroupPanelH", {888, 0, 113, 273}},  {"GPStandA", {16, 280, 265, 97}},
+    {"GPStandD", {16, 592, 265, 97}},     {"GPStandE", {288, 280, 265, 97}},
+    {"GPStandH", {288, 592, 265, 97}},    {"GPFinal8", {560, 280, 145, 377}},
+    {"GPFinal4", {712, 280, 145, 209}},   {"GPFinal2", {864, 280, 137, 121}},
+    {"GPThird", {864, 408, 137, 81}},     {"GPFinal", {712, 496, 289, 105}},
+    {"ChampionLbl", {712, 607, 289, 29}}, {"Champion", {712, 640, 289, 49}},
+    {"ClearAllButton", {559, 664, 49, 25}}, {"SaveButton", {608, 664, 49, 25}},
+    {"OKButton", {657, 664, 49, 25}},
+  };
+  for (const TPlace &p : places) {
+    QWidget *w = f.findChild<QWidget *>(QLatin1String(p.name));
+    QVERIFY2(w, p.name);
+    QCOMPARE(w->geometry(), p.rect);
+  }
+  // Group H match 3 shows Japan above Russia; group A's match 4 is in row 3.
+  QVERIFY(f.field("GH32")->y() < f.field("GH31")->y());
+  QCOMPARE(f.field("GA41")->y(), 20 + 40 * 2);
+  QCOMPARE(f.field("GA31")->y(), 20 + 40 * 3);
+  QCOMPARE(f.field("GF21")->y(), 20);
+  QCOMPARE(f.field("GE61")->y(), 20 + 40 * 4);
+  QVERIFY(f.label("PrintFontLbl")->isHidden());
+}
+
+void TestGrid::initialStates()
+{
+  TGridDriver g;
+  const char *seeded[16][2] = {
+    {"Final811Lbl", "Cameroon"}, {"Final812Lbl", "Slovenia"}, {"Final821Lbl", "France"},
+    {"Final822Lbl", "England"},  {"Final831Lbl", "Argentina"}, {"Final832Lbl", "Denmark"},
+    {"Final841Lbl", "Paraguay"}, {"Final842Lbl", "Germany"},  {"Final851Lbl", "Croatia"},
+    {"Final852Lbl", "Portugal"}, {"Final861Lbl", "Brazil"},   {"Final862Lbl", "Japan"},
+    {"Final871Lbl", "Belgium"},  {"Final872Lbl", "China"},    {"Final881Lbl", "Poland"},
+    {"Final882Lbl", "Ecuador"},
+  };
+  for (auto &s : seeded) {
+    QCOMPARE(g.text(s[0]), QString::fromLatin1(s[1]));
+    QVERIFY(g.enabled(s[0]));
+  }
+  QVERIFY(g.enabled("Final811"));
+  QVERIFY(g.hidden("Final811pk"));
+  for (const char *name : {"Final411", "Final221", "Third11", "Final11", "Final12"}) {
+    QVERIFY2(!g.enabled(name), name);
+    QVERIFY(g.text(name).isEmpty());
+  }
+  for (const char *name : {"Final411Lbl", "Final222Lbl", "Third12Lbl", "Final11Lbl"}) {
+    QCOMPARE(g.text(name), Placeholder);
+    QVERIFY2(!g.enabled(name), name);
+  }
+  QCOMPARE(g.text("Champion"), Placeholder);
+  QVERIFY(!g.enabled("ThirdPKLbl"));
+  QVERIFY(!g.enabled("FinalPKLbl"));
+  QVERIFY(g.enabled("Final8PKLbl"));
+  QCOMPARE(g.text("GA11Lbl"), QStringLiteral("France"));
+  QCOMPARE(g.text("GH31Lbl"), QStringLiteral("Russia"));
+  QCOMPARE(g.text("GAName2"), QStringLiteral("Denmark"));
+  QVERIFY(g.bold("GAName2"));
+  QVERIFY(!g.bold("GAName3"));
+  QCOMPARE(g.text("GAPM1"), QStringLiteral("0"));
+  QCOMPARE(g.form().button("GroupADelButton")->text(), QStringLiteral("x"));
+  QCOMPARE(g.form().button("GroupADelButton")->toolTip(), Text(TText::ClearScoresHint));
+}
+
+void TestGrid::menuTree_data()
+{
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("parent");
+  QTest::addColumn<int>("tag");
+  QTest::newRow("Clear") << "Clear1" << "File1" << 0;
+  QTest::newRow("Exit") << "Exit1" << "File1" << 0;
+  QTest::newRow("Busan") << "Busan1" << "Korea1" << 100;
+  QTest::newRow("Ulsan") << "Ulsan1" << "Korea1" << 109;
+  QTest::newRow("Ibaraki") << "Ibaraki1" << "Japan2" << 150;
+  QTest::newRow("Yokohama") << "Yokohama1" << "Japan2" << 159;
+  QTest::newRow("FIFA") << "FIFA1" << "Internet1" << 50;
+  QTest::newRow("Rules") << "Rules1" << "BrakkaKoreaJapan1" << 52;
+  QTest::newRow("Japan committee") << "JapanOrganizingCommittee1" << "BrakkaKoreaJapan1" << 54;
+  QTest::newRow("USA") << "USA1" << "OfficialFootballSites1" << 32;
+}
+
+void TestGrid::menuTree()
+{
+  QFETCH(QString, name);
+  QFETCH(QString, parent);
+  QFETCH(int, tag);
+  TGridDriver g;
+  QAction *item = g.form().menuItem(name);
+  QVERIFY(item);
+  QCOMPARE(item->data().toInt(), tag);
+  QMenu *menu = g.form().findChild<QMenu *>(parent);
+  QVERIFY(menu);
+  QVERIFY(menu->actions().contains(item));
+}
+
+void TestGrid::federationItems()
+{
+  TGridDriver g;
+  QMenu *menu = g.form().findChild<QMenu *>("OfficialFootballSites1");
+  QCOMPARE(menu->actions().size(), 32);
+  const QList<int> disabled = {Argentina, Cameroon, China, Croatia, Ecuador, England, Germany, Italy,
+                               Japan, Mexico, Nigeria, Poland, SaudiArabia, Senegal, Slovenia, Uruguay};
+  for (int team = 1; team <= TeamCount; ++team) {
+    QAction *item = menu->actions().at(team - 1);
+    QCOMPARE(item->data().toInt(), team);
+    QCOMPARE(item->objectName(), TeamNameIn(LangEnglish, team).remove(' ') + "1");
+    QCOMPARE(item->isEnabled(), !disabled.contains(team));
+  }
+}
+
+void TestGrid::keyFilter_data()
+{
+  QTest::addColumn<QString>("fieldName");
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("letters") << "GA11" << "ab" << "";
+  QTest::newRow("minus") << "GB21" << "-1" << "1";
+  QTest::newRow("space") << "Final811" << " 2" << "2";
+  QTest::newRow("digits") << "GA11" << "12" << "12";
+  QTest::newRow("leading zero") << "Final811" << "01" << "01";
+  QTest::newRow("penalty field") << "Final811pk" << "x5" << "5";
+  QTest::newRow("dot") << "GA11" << "3." << "3";
+}
+
+void TestGrid::keyFilter()
+{
+  QFETCH(QString, fieldName);
+  QFETCH(QString, keys);
+  QFETCH(QString, expected);
+  TGridDriver g;
+  levelScores(g, fieldName);
+  QLineEdit *f = g.field(fieldName);
+  f->setFocus();
+  QTest::keyClicks(f, keys);
+  QCOMPARE(f->text(), expected);
+  QTest::keyClick(f, Qt::Key_Return);
+  QTest::keyClick(f, Qt::Key_Enter);
+  QCOMPARE(f->text(), expected);
+  if (!expected.isEmpty()) {
+    QTest::keyClick(f, Qt::Key_Backspace);
+    QCOMPARE(f->text(), expected.chopped(1));
+  }
+}
+
+void TestGrid::twoCharacterLimit_data()
+{
+  QTest::addColumn<QString>("fieldName");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("group") << "GC31" << "12";
+  QTest::newRow("1/8 final") << "Final852" << "12";
+  QTest::newRow("penalty") << "Final811pk" << "12";
+  QTest::newRow("third place") << "Third11" << "12";
+  QTest::newRow("final") << "Final11" << "12345678901234567890";
+  QTest::newRow("final penalty") << "Final12pk" << "12345678901234567890";
+}
+
+void TestGrid::twoCharacterLimit()
+{
+  QFETCH(QString, fieldName);
+  QFETCH(QString, expected);
+  TGridDriver g;
+  levelScores(g, fieldName);
+  QLineEdit *f = g.field(fieldName);
+  f->setEnabled(true);
+  QTest::keyClicks(f, "12345678901234567890");
+  QCOMPARE(f->text(), expected);
+  // A digit typed over a selection replaces it within the limit.
+  f->selectAll();
+  QTest::keyClicks(f, "7");
+  QCOMPARE(f->text(), QStringLiteral("7"));
+}
+
+void TestGrid::clipboardShortcutsDoNotPaste()
+{
+  TGridDriver g;
+  QLineEdit *f = g.field("GA11");
+  QApplication::clipboard()->setText("9");
+  QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(f, Qt::Key_Insert, Qt::ShiftModifier);
+  QCOMPARE(f->text(), QString());
+  g.type("GA11", "4");
+  QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(f, Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(f, Qt::Key_Delete, Qt::ShiftModifier);
+  QCOMPARE(f->text(), QStringLiteral("4"));
+  QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(f->text(), QStringLiteral("4"));
+}
+
+void TestGrid::pastedTextIsNoScore()
+{
+  // Text pasted through the context menu is not filtered; the grid treats
+  // anything but digits as an empty score.
+  TGridDriver g;
+  g.field("GA11")->setText("2x");
+  g.type("GA12", "0");
+  QCOMPARE(g.text("GAP1"), QStringLiteral("0"));
+  g.score("Final81", "1-1");
+  g.field("Final811pk")->setText("-5");
+  g.type("Final812pk", "4");
+  QCOMPARE(g.text("Final421Lbl"), Placeholder);
+  g.field("Final811pk")->setText("5");
+  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
+}
+
+void TestGrid::programTextIsNeverCut()
+{
+  TGridDriver g;
+  g.field("GA11")->setText("12345");
+  QCOMPARE(g.text("GA11"), QStringLiteral("12345"));
+}
+
+void TestGrid::settingSameTextFiresNothing()
+{
+  TGridDriver g;
+  QSignalSpy spy(g.field("Final811"), &QLineEdit::textChanged);
+  g.field("Final811")->setText(QString());
+  QCOMPARE(spy.count(), 0);
+  g.field("Final811")->setText("1");
+  g.field("Final811")->setText("1");
+  QCOMPARE(spy.count(), 1);
+}
+
+void TestGrid::favouriteStaysBlueWhileAnotherTeamIsPressed()
+{
+  FavoriteIndex = France;
+  TGridDriver g;
+  QCOMPARE(FavoriteName, QStringLiteral("France"));
+  QLabel *france = g.label("GA11Lbl");
+  QCOMPARE(textColour(france), Blue);
+  QCOMPARE(textColour(g.label("Final821Lbl")), Blue);
+
+  QLabel *senegal = g.label("GA12Lbl");
+  QTest::mousePress(senegal, Qt::LeftButton);
+  QCOMPARE(textColour(senegal), Red);
+  QCOMPARE(textColour(g.label("GA32Lbl")), Red);   // Denmark - Senegal
+  QCOMPARE(textColour(g.label("GAName3")), Red);
+  QCOMPARE(textColour(france), Blue);
+  QCOMPARE(textColour(g.label("GA21Lbl")), QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+  QTest::mouseRelease(senegal, Qt::LeftButton);
+  QCOMPARE(textColour(senegal), QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+  QCOMPARE(textColour(france), Blue);
+  // The champion keeps its own red whatever is pressed.
+  QCOMPARE(textColour(g.label("Champion")), Red);
+}
+
+void TestGrid::pressingPlaceholderReddensEveryUndecidedSlot()
+{
+  TGridDriver g;
+  QLabel *slot = g.label("Final411Lbl");
+  QTest::mousePress(slot, Qt::RightButton);
+  for (const char *name : {"Final411Lbl", "Final442Lbl", "Final221Lbl", "Third12Lbl", "Final12Lbl"})
+    QCOMPARE(textColour(g.label(name)), Red);
+  QCOMPARE(textColour(g.label("Final811Lbl")),
+           QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+  QTest::mouseRelease(slot, Qt::RightButton);
+  QCOMPARE(textColour(g.label("Final442Lbl")),
+           QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+}
+
+void TestGrid::pressingFavouriteChangesNothing()
+{
+  FavoriteIndex = Senegal;
+  TGridDriver g;
+  QTest::mousePress(g.label("GAName3"), Qt::LeftButton);
+  QCOMPARE(textColour(g.label("GA12Lbl")), Blue);
+  QCOMPARE(textColour(g.label("GA11Lbl")),
+           QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+  QTest::mouseRelease(g.label("GAName3"), Qt::LeftButton);
+  QCOMPARE(textColour(g.label("GA12Lbl")), Blue);
+}
+
+void TestGrid::levelKnockoutShowsPenalties()
+{
+  TGridDriver g;
+  g.score("Final81", "1-1");
+  QVERIFY(!g.hidden("Final811pk"));
+  QVERIFY(!g.hidden("Final812pk"));
+  QVERIFY(g.text("Final811pk").isEmpty());
+  QCOMPARE(g.text("Final421Lbl"), Placeholder);
+  QVERIFY(!g.enabled("Final421Lbl"));
+  QVERIFY(!g.enabled("Final421"));
+  QVERIFY(!g.bold("Final811Lbl"));
+  QVERIFY(!g.bold("Final812Lbl"));
+  g.score("Final81", "0-0");
+  QVERIFY(!g.hidden("Final811pk"));
+}
+
+void TestGrid::penaltiesDecideThenGoalsTakeOver()
+{
+  TGridDriver g;
+  g.score("Final81", "1-1");
+  g.type("Final811pk", "4");
+  g.type("Final812pk", "3");
+  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
+  QVERIFY(g.enabled("Final421Lbl"));
+  QVERIFY(g.enabled("Final421"));
+  QVERIFY(g.bold("Final811Lbl"));
+  QVERIFY(!g.bold("Final812Lbl"));
+  QCOMPARE(g.text("Final811pk"), QStringLiteral("4"));
+
+  g.type("Final811", "2");
+  QVERIFY(g.hidden("Final811pk"));
+  QVERIFY(g.hidden("Final812pk"));
+  QVERIFY(g.text("Final811pk").isEmpty());
+  QVERIFY(g.text("Final812pk").isEmpty());
+  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
+  QVERIFY(g.bold("Final811Lbl"));
+
+  g.score("Final81", "0-3");
+  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Slovenia"));
+  QVERIFY(g.bold("Final812Lbl"));
+  QVERIFY(!g.bold("Final811Lbl"));
+  QVERIFY(g.enabled("Final421"));
+}
+
+void TestGrid::equalPenaltiesLeaveSlotOpen()
+{
+  TGridDriver g;
+  g.score("Final82", "2-2");
+  g.type("Final821pk", "3");
+  g.type("Final822pk", "3");
+  QCOMPARE(g.text("Final411Lbl"), Placeholder);
+  QVERIFY(!g.enabled("Final411"));
+  QVERIFY(!g.hidden("Final821pk"));
+  QVERIFY(!g.bold("Final821Lbl"));
+  QVERIFY(!g.bold("Final822Lbl"));
+}
+
+void TestGrid::emptyingScoreResetsSlot()
+{
+  TGridDriver g;
+  g.score("Final81", "3-1");
+  g.score("Final85", "1-2");
+  g.score("Final42", "1-0");
+  QCOMPARE(g.text("Final211Lbl"), QStringLiteral("Cameroon"));
+  g.clear("Final812");
+  QCOMPARE(g.text("Final421Lbl"), Placeholder);
+  QVERIFY(g.text("Final421").isEmpty());
+  QVERIFY(!g.enabled("Final421"));
+  QCOMPARE(g.text("Final211Lbl"), Placeholder);
+  QVERIFY(!g.bold("Final811Lbl"));
+  QVERIFY(!g.bold("Final422Lbl"));
+}
+
+void TestGrid::closing_data()
+{
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<bool>("closes");
+  QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
+  QTest::newRow("No") << int(QMessageBox::No) << true;
+  QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false;
+}
+
+void TestGrid::closing()
+{
+  QFETCH(int, answer);
+  QFETCH(bool, closes);
+  TGridDriver g;
+  g.form().show();
+  g.type("GA11", "3");
+  g.dialogs().answers = {QMessageBox::StandardButton(answer)};
+  QCOMPARE(g.form().close(), closes);
+  QCOMPARE(g.dialogs().asked.size(), 1);
+  const TScriptedDialogs::TAsked &q = g.dialogs().asked.first();
+  QCOMPARE(q.icon, TMsgIcon::Question);
+  QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  const QStringList lines = q.text.split('\n');
+  QCOMPARE(lines.size(), 6);
+  QCOMPARE(lines[0], QStringLiteral("Do you want to save the data before exiting?"));
+  QCOMPARE(lines[3], QStringLiteral("* If you answer 'No' all changes made since you last clicked "));
+  QCOMPARE(lines[4], QStringLiteral("  on 'Save' will be lost."));
+  QCOMPARE(g.form().isVisible(), !closes);
+  QCOMPARE(g.text("GA11"), QStringLiteral("3"));
+}
+
+void TestGrid::exitButtonAndMenuAskTheSameQuestion()
+{
+  TGridDriver g;
+  g.form().show();
+  QTest::mouseClick(g.form().button("OKButton"), Qt::LeftButton);
+  g.form().menuItem("Exit1")->trigger();
+  QCOMPARE(g.dialogs().asked.size(), 2);
+  QCOMPARE(g.dialogs().asked[0].text, g.dialogs().asked[1].text);
+  QVERIFY(g.form().isVisible());   // both answered Cancel
+}
+
+void TestGrid::aboutBoxIsModal()
+{
+  TGridDriver g;
+  g.form().menuItem("About1")->trigger();
+  QCOMPARE(g.dialogs().modalWindows, QStringList{"AboutForm"});
+  QCOMPARE(g.form().findChildren<QDialog *>().size(), 1);
+}
+
+QTEST_MAIN(TestGrid)
+#include "tst_grid.moc"
