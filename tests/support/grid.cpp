@@ -38,10 +38,12 @@ void TGridDriver::type(const QString &fieldName, const QString &keys)
 {
   QLineEdit *f = field(fieldName);
   f->selectAll();
-  if (f->hasSelectedText())
-    QTest::keyClick(f, Qt::Key_Backspace);
-  if (!keys.isEmpty())
-    QTest::keyClicks(f, keys);
+  if (keys.isEmpty()) {
+    if (f->hasSelectedText())
+      QTest::keyClick(f, Qt::Key_Backspace);
+    return;
+  }
+  QTest::keyClicks(f, keys);
 }
 
 void TGridDriver::score(const QString &stem, const QString &result)

@@ -22,7 +22,8 @@ public:
   QLabel *label(const QString &name) const;
   QString text(const QString &name) const;   // a field's text or a label's caption
 
-  // Replaces the field's text by typing: select all, backspace, then the keys.
+  // Types over the field's whole text (select all, then the keys); with no
+  // keys, select all and backspace.
   void type(const QString &fieldName, const QString &keys);
   void clear(const QString &fieldName) { type(fieldName, QString()); }
   // "2-1": types both sides of a match; "GA1" is the match's name stem.
