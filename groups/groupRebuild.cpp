@@ -61,10 +61,14 @@ void setFigure(QLineEdit *f, const QString &text)
 void TMainForm::CalculateGroup(int group, bool final)
 {
   TGroupRec &table = GroupTables[group];
-  if (final)
-    SetGroupStandingsFinal(table, GroupLetter(group));
-  else
+  if (!final) {
+    // A provisional order only feeds the next one: the panel it would show is
+    // rewritten before the window can repaint and nothing reads it, so the
+    // panel and its colours are written once, from the final order.
     SetGroupStandings(table);
+    return;
+  }
+  SetGroupStandingsFinal(table, GroupLetter(group));
 
   const TGroupControls &c = Group[group];
   for (int r = 0; r < 4; ++r) {

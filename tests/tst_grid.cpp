@@ -419,6 +419,12 @@ void TestGrid::penaltiesDecideThenGoalsTakeOver()
   QVERIFY(g.bold("Final811Lbl"));
   QVERIFY(!g.bold("Final812Lbl"));
   QCOMPARE(g.text("Final811pk"), QStringLiteral("4"));
+  QVERIFY(g.enabled("Final8PKLbl"));
+  // The shoot-out stays while the goals stay level, whatever is typed.
+  g.type("Final812pk", "6");
+  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Slovenia"));
+  QVERIFY(g.bold("Final812Lbl"));
+  g.type("Final812pk", "3");
 
   g.type("Final811", "2");
   QVERIFY(g.hidden("Final811pk"));

@@ -5,6 +5,7 @@
 #include "app/fixtures.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
+#include "support/tournament.h"
 
 #include <QMap>
 #include <QPushButton>
@@ -16,8 +17,6 @@ class TestKnockout : public QObject {
 private slots:
   void init() { ResetPreferences(); }
 
-  void goalsDecide();
-  void penaltiesThenGoals();
   void leadingZeroReadsAsItsValue();
   void semiFinalOnPenaltiesFillsFinalAndThirdPlace();
   void finalLevelThenPenalties();
@@ -37,56 +36,6 @@ private slots:
 };
 
 namespace {
-
-const QStringList Groups2002[8] = {
-  {"0-1", "1-2", "1-1", "0-0", "2-0", "3-3"},   // A: Denmark, Senegal
-  {"2-2", "3-1", "3-1", "1-0", "2-3", "1-3"},   // B: Spain, Paraguay
-  {"2-1", "0-2", "4-0", "1-1", "2-5", "3-0"},   // C: Brazil, Turkey
-  {"2-0", "3-2", "1-1", "4-0", "0-1", "3-1"},   // D: South Korea, USA
-  {"1-1", "8-0", "1-1", "1-0", "0-3", "0-2"},   // E: Germany, Ireland
-  {"1-0", "1-1", "2-1", "0-1", "1-1", "0-0"},   // F: Sweden, England
-  {"0-1", "2-0", "1-2", "2-1", "1-1", "1-0"},   // G: Mexico, Italy
-  {"2-2", "2-0", "0-1", "1-1", "0-2", "3-2"},   // H: Japan, Belgium
-};
-
-void playGroups(TGridDriver &g)
-{
-  for (int group = 0; group < 8; ++group)
-    for (int m = 0; m < 6; ++m)
-      g.score(QStringLiteral("G%1%2").arg(GroupLetter(group)).arg(m + 1), Groups2002[group][m]);
-}
-
-// Plays the knockout stage: 1/8 finals up to the semi-finals.
-void playBracket(TGridDriver &g)
-{
-  g.score("Final81", "1-0");   // Germany - Paraguay
-  g.score("Final82", "0-3");   // Denmark - England
-  g.score("Final83", "1-2");   // Sweden - Senegal
-  g.score("Final84", "1-1");   // Spain - Ireland, 3-2 on penalties
-  g.score("Final84", "1-1");
-  g.type("Final841pk", "3");
-  g.type("Final842pk", "2");
-  g.score("Final85", "0-2");   // Mexico - USA
-  g.score("Final86", "2-0");   // Brazil - Belgium
-  g.score("Final87", "0-1");   // Japan - Turkey
-  g.score("Final88", "2-1");   // South Korea - Italy
-  g.score("Final41", "1-2");   // England - Brazil
-  g.score("Final42", "1-0");   // Germany - USA
-  g.score("Final43", "0-0");   // Spain - South Korea, 3-5 on penalties
-  g.type("Final431pk", "3");
-  g.type("Final432pk", "5");
-  g.score("Final44", "0-1");   // Senegal - Turkey
-  g.score("Final21", "1-0");   // Germany - South Korea
-  g.score("Final22", "1-0");   // Brazil - Turkey
-}
-
-void playAll(TGridDriver &g)
-{
-  playGroups(g);
-  playBracket(g);
-  g.score("Third1", "2-3");
-  g.score("Final1", "0-2");
-}
 
 // Sends Cameroon and Slovenia (the 1/8 final 1 pair) through to the final.
 void reachFinal(TGridDriver &g)
@@ -141,45 +90,6 @@ void verifyOpenAfterOneEighths(TGridDriver &g)
 }
 
 }  // namespace
-
-void TestKnockout::goalsDecide()
-{
-  TGridDriver g;
-  g.score("Final81", "2-1");
-  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
-  QVERIFY(g.enabled("Final421Lbl"));
-  QVERIFY(g.enabled("Final421"));
-  QVERIFY(g.bold("Final811Lbl"));
-  QVERIFY(!g.bold("Final812Lbl"));
-  QVERIFY(g.hidden("Final811pk"));
-  QVERIFY(g.enabled("Final8PKLbl"));
-}
-
-void TestKnockout::penaltiesThenGoals()
-{
-  TGridDriver g;
-  g.score("Final81", "1-1");
-  QVERIFY(!g.hidden("Final811pk"));
-  QCOMPARE(g.text("Final421Lbl"), Placeholder);
-  g.type("Final811pk", "5");
-  g.type("Final812pk", "4");
-  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
-  QCOMPARE(g.text("Final811pk"), QStringLiteral("5"));
-  QCOMPARE(g.text("Final812pk"), QStringLiteral("4"));
-  // The shoot-out stays while the goals stay level, whatever is typed.
-  g.type("Final812pk", "6");
-  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Slovenia"));
-  g.type("Final812pk", "5");
-  QCOMPARE(g.text("Final421Lbl"), Placeholder);
-  QVERIFY(!g.hidden("Final812pk"));
-  g.type("Final812pk", "4");
-  g.type("Final811", "2");
-  QVERIFY(g.hidden("Final811pk"));
-  QVERIFY(g.text("Final811pk").isEmpty());
-  QVERIFY(g.text("Final812pk").isEmpty());
-  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
-  QVERIFY(g.bold("Final811Lbl"));
-}
 
 void TestKnockout::leadingZeroReadsAsItsValue()
 {
@@ -333,8 +243,8 @@ void TestKnockout::newWinnerKeepsNextScore()
 void TestKnockout::emptyingEarlyScoreResetsWholePath()
 {
   TGridDriver g;
-  playGroups(g);
-  playBracket(g);
+  PlayGroups(g);
+  PlayBracket(g);
   g.score("Third1", "2-3");
   g.score("Final1", "0-2");
   QCOMPARE(g.text("Champion"), QStringLiteral("Brazil"));
@@ -359,7 +269,7 @@ void TestKnockout::emptyingEarlyScoreResetsWholePath()
 void TestKnockout::wholeTournament()
 {
   TGridDriver g;
-  playAll(g);
+  PlayAll(g);
   const char *expectedSlots[][2] = {
     {"Final811Lbl", "Germany"}, {"Final812Lbl", "Paraguay"}, {"Final821Lbl", "Denmark"},
     {"Final822Lbl", "England"}, {"Final831Lbl", "Sweden"}, {"Final832Lbl", "Senegal"},
@@ -429,7 +339,7 @@ void TestKnockout::clearButtons()
   QFETCH(QStringList, emptied);
   QFETCH(QStringList, kept);
   TGridDriver g;
-  playAll(g);
+  PlayAll(g);
   QMap<QString, QString> before;
   for (const QString &name : kept)
     before[name] = g.text(name);
@@ -456,7 +366,7 @@ void TestKnockout::clearButtons()
 void TestKnockout::clearGroupReseeds()
 {
   TGridDriver g;
-  playAll(g);
+  PlayAll(g);
   QTest::mouseClick(g.form().button("GroupADelButton"), Qt::LeftButton);
   for (int m = 1; m <= 6; ++m)
     QVERIFY(g.text(GroupFieldName(0, m, 1)).isEmpty());
@@ -479,7 +389,7 @@ void TestKnockout::clearGroupReseeds()
 void TestKnockout::clearAllAnsweredNo()
 {
   TGridDriver g;
-  playAll(g);
+  PlayAll(g);
   QMap<QString, QString> before;
   for (const QString &name : AllScoreFields)
     before[name] = g.text(name);
@@ -497,7 +407,7 @@ void TestKnockout::clearAllAnsweredNo()
 void TestKnockout::clearAllAnsweredYes()
 {
   TGridDriver g;
-  playAll(g);
+  PlayAll(g);
   g.dialogs().answers = {QMessageBox::Yes};
   g.form().menuItem("Clear1")->trigger();
   for (const QString &name : AllScoreFields)
@@ -516,7 +426,7 @@ void TestKnockout::clearAllAnsweredYes()
 void TestKnockout::clearEmptyStageChangesNothing()
 {
   TGridDriver g;
-  playGroups(g);
+  PlayGroups(g);
   QTest::mouseClick(g.form().button("Final4DelButton"), Qt::LeftButton);
   QTest::mouseClick(g.form().button("GroupADelButton"), Qt::LeftButton);
   QTest::mouseClick(g.form().button("GroupADelButton"), Qt::LeftButton);
