@@ -82,7 +82,10 @@ private:
                            bool twoCharLimit);
   QLineEdit *addTableField(QWidget *parent, const QString &name, int x, int y);
   QPushButton *addDelButton(QWidget *parent, const char *name, int stage, int panelWidth);
-  void addTeamLabel(QLabel *label);
+  // A team-name label: reacts to a press and fits long names.
+  QLabel *addTeamLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
+                       int w, int h);
+  QLabel *placeLabel(QLabel *label, const QString &name, int x, int y, int w, int h);
   void resolveControls();
 
   // Key filter and team-name press of the grid.

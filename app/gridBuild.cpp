@@ -4,6 +4,7 @@
 
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
+#include "app/teamLabel.h"
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
 
@@ -58,6 +59,19 @@ QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString 
                             int y, int w, int h)
 {
   auto *l = new QLabel(caption, parent);
+  return placeLabel(l, name, x, y, w, h);
+}
+
+QLabel *TMainForm::addTeamLabel(QWidget *parent, const QString &name, const QString &caption,
+                                int x, int y, int w, int h)
+{
+  auto *l = placeLabel(new TTeamLabel(caption, parent), name, x, y, w, h);
+  l->installEventFilter(this);
+  return l;
+}
+
+QLabel *TMainForm::placeLabel(QLabel *l, const QString &name, int x, int y, int w, int h)
+{
   l->setObjectName(name);
   l->setTextFormat(Qt::PlainText);
   if (w < 0) {
@@ -111,11 +125,6 @@ QPushButton *TMainForm::addDelButton(QWidget *parent, const char *name, int stag
   return b;
 }
 
-void TMainForm::addTeamLabel(QLabel *label)
-{
-  label->installEventFilter(this);
-}
-
 void TMainForm::buildGroupPanel(int group, QWidget *parent)
 {
   const QChar letter = GroupLetter(group);
@@ -145,9 +154,8 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
         QLineEdit *f = addScoreField(panel, GroupFieldName(group, m + 1, side), 80,
                                      top + 18 * entry, 20, 18, true);
         connect(f, &QLineEdit::textChanged, this, [this, group] { GroupChange(group); });
-        QLabel *l = addLabel(panel, GroupMatchLabelName(group, m + 1, side),
-                             TeamNameIn(LangEnglish, team), 8, top + 4 + 16 * entry, 70, 13);
-        addTeamLabel(l);
+        addTeamLabel(panel, GroupMatchLabelName(group, m + 1, side), TeamNameIn(LangEnglish, team), 8,
+                     top + 4 + 16 * entry, 70, 13);
       }
     }
   }
@@ -173,10 +181,9 @@ void TMainForm::buildTablePanel(int group, QWidget *parent)
     const int top = 24 + 16 * (r - 1);
     addLabel(panel, QStringLiteral("G%1Place%2Lbl").arg(letter).arg(r), QStringLiteral("%1.").arg(r),
              6, top);
-    QLabel *name = addLabel(panel, GroupTableName(group, "Name", r),
-                            TeamNameIn(LangEnglish, seeding.initialOrder[r - 1]), 16, top, 62, 13);
+    QLabel *name = addTeamLabel(panel, GroupTableName(group, "Name", r),
+                                TeamNameIn(LangEnglish, seeding.initialOrder[r - 1]), 16, top, 62, 13);
     SetBold(name, r <= 2);
-    addTeamLabel(name);
     for (int c = 0; c < 8; ++c)
       addTableField(panel, GroupTableName(group, TableColumns[c], r), TableFieldX[c], top - 1);
   }
@@ -221,10 +228,9 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
                                     top + 18 * (s - 1), 20, 18, true);
         pens[s - 1]->hide();
         const QString labelName = KnockoutName(kp.prefix, k, s, "Lbl");
-        QLabel *team = addLabel(panel, labelName, firstStage ? seeded.value(labelName) : Placeholder,
-                                8, top + 4 + 16 * (s - 1), 72, 13);
+        QLabel *team = addTeamLabel(panel, labelName, firstStage ? seeded.value(labelName) : Placeholder,
+                                    8, top + 4 + 16 * (s - 1), 72, 13);
         team->setEnabled(firstStage);
-        addTeamLabel(team);
       }
     }
   }
@@ -240,12 +246,11 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
   pen->adjustSize();
   pen->setEnabled(false);
   for (int s = 1; s <= 2; ++s) {
-    QLabel *team = addLabel(panel, KnockoutName("Final", 1, s, "Lbl"), Placeholder,
-                            s == 1 ? 16 : 144, 24, 121, 20);
+    QLabel *team = addTeamLabel(panel, KnockoutName("Final", 1, s, "Lbl"), Placeholder,
+                                s == 1 ? 16 : 144, 24, 121, 20);
     team->setAlignment(Qt::AlignCenter);
     setPixelFont(team, 16, true);
     team->setEnabled(false);
-    addTeamLabel(team);
   }
   for (int s = 1; s <= 2; ++s) {
     QLineEdit *score = addScoreField(panel, KnockoutName("Final", 1, s), s == 1 ? 64 : 192, 47,
@@ -278,13 +283,12 @@ void TMainForm::buildGrid()
                                  712, 607, 289, 29);
   championLbl->setAlignment(Qt::AlignCenter);
   setPixelFont(championLbl, 24, true);
-  QLabel *champion = addLabel(central, QStringLiteral("Champion"), Placeholder, 712, 640, 289, 49);
+  QLabel *champion = addTeamLabel(central, QStringLiteral("Champion"), Placeholder, 712, 640, 289, 49);
   champion->setAlignment(Qt::AlignCenter);
   setPixelFont(champion, 32, true);
   QPalette red = champion->palette();
   red.setColor(QPalette::WindowText, QColor(255, 0, 0));
   champion->setPalette(red);
-  addTeamLabel(champion);
 
   struct TCommand {
     const char *name;

@@ -55,28 +55,30 @@ void TMainForm::ApplyLanguage()
   setWindowTitle(Text(TText::CaptionPrefix) + HostCountryNames[0] + QLatin1Char('/') +
                  HostCountryNames[1]);
 
-  // Group and stage titles.
+  // Group and stage titles, and the table headings: each label takes the
+  // width of its new text.
+  auto caption = [this](const QString &name, const QString &text) {
+    QLabel *l = label(name);
+    l->setText(text);
+    l->adjustSize();
+  };
   for (int g = 0; g < GroupCount; ++g) {
-    const QString title = Text(TText::GroupWord) + GroupLetter(g);
-    label(QStringLiteral("Group%1Lbl").arg(GroupLetter(g)))->setText(title);
-    label(QStringLiteral("Group%1StandLbl").arg(GroupLetter(g)))->setText(title);
-    for (int c = 0; c < 8; ++c) {
-      label(QStringLiteral("G%1%2Lbl").arg(GroupLetter(g)).arg(QLatin1String(HeadingColumns[c])))
-          ->setText(Text(Headings[c]));
-    }
+    const QChar letter = GroupLetter(g);
+    const QString title = Text(TText::GroupWord) + letter;
+    caption(QStringLiteral("Group%1Lbl").arg(letter), title);
+    caption(QStringLiteral("Group%1StandLbl").arg(letter), title);
+    for (int c = 0; c < 8; ++c)
+      caption(QStringLiteral("G%1%2Lbl").arg(letter).arg(QLatin1String(HeadingColumns[c])),
+              Text(Headings[c]));
   }
   const QString ending = LanguageIndex == LangSpanish ? QStringLiteral("es") : QStringLiteral("s");
   const QString finals = Text(TText::FinalWord) + ending;
-  label(QStringLiteral("Final8Lbl"))->setText(QStringLiteral("1/8 ") + finals);
-  label(QStringLiteral("Final4Lbl"))->setText(QStringLiteral("1/4 ") + finals);
-  label(QStringLiteral("Final2Lbl"))->setText(QStringLiteral("1/2 ") + finals);
-  label(QStringLiteral("ThirdLbl"))->setText(Text(TText::ThirdPlaceText));
-  label(QStringLiteral("FinalLbl"))->setText(Text(TText::FinalWord));
+  caption(QStringLiteral("Final8Lbl"), QStringLiteral("1/8 ") + finals);
+  caption(QStringLiteral("Final4Lbl"), QStringLiteral("1/4 ") + finals);
+  caption(QStringLiteral("Final2Lbl"), QStringLiteral("1/2 ") + finals);
+  caption(QStringLiteral("ThirdLbl"), Text(TText::ThirdPlaceText));
+  caption(QStringLiteral("FinalLbl"), Text(TText::FinalWord));
   label(QStringLiteral("ChampionLbl"))->setText(Text(TText::ChampionText));
-  for (QLabel *title : {label(QStringLiteral("Final8Lbl")), label(QStringLiteral("Final4Lbl")),
-                        label(QStringLiteral("Final2Lbl")), label(QStringLiteral("ThirdLbl")),
-                        label(QStringLiteral("FinalLbl"))})
-    title->adjustSize();
 
   // Team names: the group-match labels always show their fixed pairings.
   FillTeamNames(LanguageIndex);

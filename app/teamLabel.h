@@ -1,0 +1,13 @@
+#pragma once
+// A label for a team's name. A name too wide for the label (the longest names
+// of some languages) is drawn narrower to fit instead of being cut off.
+
+#include <QLabel>
+
+class TTeamLabel : public QLabel {
+public:
+  using QLabel::QLabel;
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+};
