@@ -1,15 +1,22 @@
 #include "app/brakkaMain.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Brakka - Korea/Japan"));
-  QApplication::setApplicationName(QStringLiteral("Brakka"));
+  // The application's title; message boxes carry it.
+  QApplication::setApplicationName(QStringLiteral("Brakka - Korea/Japan"));
 
   auto *form = new TMainForm;
   form->setAttribute(Qt::WA_DeleteOnClose);
+  // Restored, the window sits in the middle of the screen; it starts maximised.
+  if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    QRect normal = form->geometry();
+    normal.moveCenter(screen->availableGeometry().center());
+    form->setGeometry(normal);
+  }
   form->showMaximized();
   return app.exec();
 }

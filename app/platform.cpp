@@ -13,7 +13,7 @@ QMessageBox::StandardButton TQtDialogs::message(QWidget *parent, TMsgIcon icon, 
   case TMsgIcon::Error: qtIcon = QMessageBox::Critical; break;
   case TMsgIcon::Information: qtIcon = QMessageBox::Information; break;
   }
-  QMessageBox box(qtIcon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+  QMessageBox box(qtIcon, QCoreApplication::applicationName(), text, buttons, parent);
   box.setTextFormat(Qt::PlainText);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -26,6 +26,7 @@ private slots:
 
   void everyControlIsNamedAndPlaced();
   void initialStates();
+  void keyboardOrder();
   void menuTree_data();
   void menuTree();
   void federationItems();
@@ -181,6 +182,33 @@ void TestGrid::initialStates()
   QCOMPARE(g.text("GAPM1"), QStringLiteral("0"));
   QCOMPARE(g.form().button("GroupADelButton")->text(), QStringLiteral("x"));
   QCOMPARE(g.form().button("GroupADelButton")->toolTip(), Text(TText::ClearScoresHint));
+}
+
+void TestGrid::keyboardOrder()
+{
+  TGridDriver g;
+  QStringList order;
+  QWidget *first = g.field("GA11");
+  QWidget *w = first;
+  do {
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+      order << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != first);
+  auto at = [&](const char *name) { return order.indexOf(QLatin1String(name)); };
+  // Rows top to bottom, whatever the match numbers.
+  QCOMPARE(order.mid(0, 8), (QStringList{"GA11", "GA12", "GA21", "GA22", "GA41", "GA42", "GA31", "GA32"}));
+  QCOMPARE(order.mid(at("GH22"), 4), (QStringList{"GH22", "GH32", "GH31", "GH41"}));
+  QCOMPARE(order.mid(at("GF11") - 2, 4), (QStringList{"GF21", "GF22", "GF11", "GF12"}));
+  QVERIFY(at("GD62") < at("GE11"));
+  QVERIFY(at("GH62") < at("GAPts1"));
+  QVERIFY(at("GHPM4") < at("Final811"));
+  QVERIFY(at("Final882") < at("Final411"));
+  QVERIFY(at("Final442") < at("Final211"));
+  QVERIFY(at("Final222") < at("Third11"));
+  QVERIFY(at("Third12") < at("Final11"));
+  QCOMPARE(order.mid(order.size() - 3), (QStringList{"SaveButton", "OKButton", "ClearAllButton"}));
+  QCOMPARE(at("GroupADelButton"), -1);
 }
 
 void TestGrid::menuTree_data()
