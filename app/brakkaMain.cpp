@@ -30,7 +30,7 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   font.setPixelSize(11);
   setFont(font);
   setWindowTitle(QStringLiteral("Brakka"));
-  resize(805, 604 + 20);
+  resize(805, 604);
 
   buildMenu();
   buildGrid();
