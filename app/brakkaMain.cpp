@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,21 +84,6 @@ void TMainForm::About1Click()
   Platform.dialogs->showModal(about);
 }
 
-// Commands whose windows come with later work.
-void TMainForm::Report1Click() {}
-void TMainForm::Options1Click() {}
-void TMainForm::Schedule1Click() {}
-void TMainForm::VenueFormSetup(QAction *) {}
-void TMainForm::CountryWebLink(QAction *) {}
-
-bool TMainForm::SaveAll() { return true; }
-
-void TMainForm::ReadAll()
-{
-  ResetPreviousTeamNames();
-  ApplyLanguage();
-}
-
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
   switch (event->type()) {
@@ -111,8 +97,18 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
       GAName1MouseDown(l);
     break;
   case QEvent::MouseButtonRelease:
-    if (auto *l = qobject_cast<QLabel *>(watched))
+    if (auto *l = qobject_cast<QLabel *>(watched)) {
+      auto *release = static_cast<QMouseEvent *>(event);
+      // A click on the champion comes before the release's colouring.
+      if (l == label(QStringLiteral("Champion")) && ChampionClickArmed &&
+          release->button() == Qt::LeftButton && l->rect().contains(release->position().toPoint()))
+        ChampionClick();
       GAName1MouseUp(l);
+    }
+    break;
+  case QEvent::MouseMove:
+    if (watched == label(QStringLiteral("Champion")))
+      ChampionMouseMove();
     break;
   default:
     break;

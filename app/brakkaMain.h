@@ -53,6 +53,20 @@ public:
   void Schedule1Click();
   void VenueFormSetup(QAction *sender);
   void CountryWebLink(QAction *sender);
+  // Starts the default browser on an address.
+  void OpenWebPage(const QString &address);
+
+  // The champion label: armed as a link while a champion is shown.
+  void ChampionMouseMove();
+  void ChampionClick();
+
+  // The grid's team labels carry their match's venue and kick-off as hint.
+  void SetMatchHints();
+
+  // Re-labels every team label outside the group matches into the current
+  // language, when a re-labelling was requested.
+  void SetFirstTimeGroups();
+  void PopulateGroupTeamName(QLabel *label);
 
   // Clear buttons: stage 0..7 the groups A..H, 8 the 1/8 finals, 9 the
   // quarter-finals, 10 the semi-finals, 11 third place, 12 the final.
@@ -60,6 +74,7 @@ public:
 
   bool SaveAll();
   void ReadAll();
+  void CalculateAll();
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -154,5 +169,8 @@ private:
     TTeamColour colour;
   };
   std::vector<TColoured> ColourWalk;
+
+  // Whether a click on the champion label opens the celebration.
+  bool ChampionClickArmed = false;
   void setTeamColour(TColoured &c, TTeamColour colour);
 };

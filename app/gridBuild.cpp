@@ -289,6 +289,7 @@ void TMainForm::buildGrid()
   QPalette red = champion->palette();
   red.setColor(QPalette::WindowText, QColor(255, 0, 0));
   champion->setPalette(red);
+  champion->setMouseTracking(true);
 
   struct TCommand {
     const char *name;

@@ -1,5 +1,10 @@
 #include "app/platform.h"
 
+#include "knockout/sound.h"
+#include "report/printing.h"
+#include "schedule/regional.h"
+#include "venues/browser.h"
+
 #include <QApplication>
 #include <QDialog>
 
@@ -27,5 +32,9 @@ TPlatform TPlatform::desktop()
 {
   TPlatform p;
   p.dialogs = std::make_shared<TQtDialogs>();
+  p.sound = DesktopSoundOutput();
+  p.browser = DesktopBrowserLauncher();
+  p.regional = DesktopRegionalFormats();
+  p.printing = DesktopPrinting();
   return p;
 }

@@ -8,6 +8,10 @@
 
 class QDialog;
 class QWidget;
+class TBrowserLauncher;
+class TPrinting;
+class TRegionalFormats;
+class TSoundOutput;
 
 enum class TMsgIcon { Question, Warning, Error, Information };
 
@@ -31,6 +35,10 @@ public:
 
 struct TPlatform {
   std::shared_ptr<TDialogs> dialogs;
+  std::shared_ptr<TSoundOutput> sound;
+  std::shared_ptr<TBrowserLauncher> browser;
+  std::shared_ptr<TRegionalFormats> regional;
+  std::shared_ptr<TPrinting> printing;
 
   static TPlatform desktop();
 };

@@ -55,6 +55,9 @@ void TMainForm::ApplyLanguage()
   setWindowTitle(Text(TText::CaptionPrefix) + HostCountryNames[0] + QLatin1Char('/') +
                  HostCountryNames[1]);
 
+  // Kick-off texts and the hints of the grid's team labels.
+  SetMatchHints();
+
   // Group and stage titles, and the table headings: each label takes the
   // width of its new text.
   auto caption = [this](const QString &name, const QString &text) {

@@ -12,5 +12,10 @@ QMessageBox::StandardButton TScriptedDialogs::message(QWidget *, TMsgIcon icon, 
 int TScriptedDialogs::showModal(QDialog *dialog)
 {
   modalWindows.append(dialog->objectName());
+  if (onModal) {
+    const int result = onModal(dialog);
+    dialog->hide();
+    return result;
+  }
   return QDialog::Rejected;
 }

@@ -3,9 +3,14 @@
 // recorded; modal windows are recorded and closed at once.
 
 #include "app/platform.h"
+#include "support/fakeBrowser.h"
+#include "support/fakePrinting.h"
+#include "support/fakeRegional.h"
+#include "support/fakeSound.h"
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class TScriptedDialogs : public TDialogs {
 public:
@@ -18,6 +23,9 @@ public:
   QList<QMessageBox::StandardButton> answers;   // consumed in order; Cancel when empty
   QList<TAsked> asked;
   QStringList modalWindows;                      // object names of windows shown modally
+  // Runs while a modal window is shown (set its controls, click its buttons);
+  // without it the window is closed at once with Rejected.
+  std::function<int(QDialog *)> onModal;
 
   QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,
                                       QMessageBox::StandardButtons buttons) override;
@@ -26,11 +34,19 @@ public:
 
 struct TFakePlatform {
   std::shared_ptr<TScriptedDialogs> dialogs = std::make_shared<TScriptedDialogs>();
+  std::shared_ptr<TFakeSound> sound = std::make_shared<TFakeSound>();
+  std::shared_ptr<TFakeBrowser> browser = std::make_shared<TFakeBrowser>();
+  std::shared_ptr<TFakeRegional> regional = std::make_shared<TFakeRegional>();
+  std::shared_ptr<TFakePrinting> printing = std::make_shared<TFakePrinting>();
 
   TPlatform platform() const
   {
     TPlatform p;
     p.dialogs = dialogs;
+    p.sound = sound;
+    p.browser = browser;
+    p.regional = regional;
+    p.printing = printing;
     return p;
   }
 };

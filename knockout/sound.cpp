@@ -1,0 +1,3 @@
+#include "knockout/sound.h"
+
+std::shared_ptr<TSoundOutput> DesktopSoundOutput() { return std::make_shared<TSoundOutput>(); }

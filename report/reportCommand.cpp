@@ -1,0 +1,5 @@
+// The tournament report.
+
+#include "app/brakkaMain.h"
+
+void TMainForm::Report1Click() {}

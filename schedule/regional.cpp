@@ -1,0 +1,3 @@
+#include "schedule/regional.h"
+
+std::shared_ptr<TRegionalFormats> DesktopRegionalFormats() { return std::make_shared<TRegionalFormats>(); }

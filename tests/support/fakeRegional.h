@@ -1,0 +1,7 @@
+#pragma once
+// Fixed regional formats for tests.
+
+#include "schedule/regional.h"
+
+class TFakeRegional : public TRegionalFormats {
+};
