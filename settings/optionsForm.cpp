@@ -1,13 +1,170 @@
 #include "settings/optionsForm.h"
 
-TOptionsForm::TOptionsForm(QWidget *owner) : QDialog(owner)
+#include "app/brakkaMain.h"
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "schedule/timeZones.h"
+#include "settings/preferences.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+QComboBox *addList(QWidget *parent, const char *name, int y)
 {
-  setObjectName(QStringLiteral("OptionsForm"));
+  auto *list = new QComboBox(parent);
+  list->setObjectName(QLatin1String(name));
+  list->setGeometry(16, y, 369, 22);
+  list->setEditable(false);
+  list->setMaxVisibleItems(16);
+  return list;
 }
 
-void TOptionsForm::showEvent(QShowEvent *event) { QDialog::showEvent(event); }
-void TOptionsForm::FormShow() {}
-void TOptionsForm::LangCBChange() {}
-void TOptionsForm::FavCBChange() {}
-void TOptionsForm::OKButtonClick() {}
-void TOptionsForm::CancelButtonClick() {}
+QLabel *addCaption(QWidget *parent, const char *name, const char *caption, int y)
+{
+  auto *l = new QLabel(QLatin1String(caption), parent);
+  l->setObjectName(QLatin1String(name));
+  l->setGeometry(16, y, 369, 16);
+  return l;
+}
+
+// The favourite list in a language: "none" and the 32 team names.
+QStringList favouriteList(int language)
+{
+  QStringList items;
+  for (int team = 0; team <= TeamCount; ++team)
+    items << TeamNameIn(language, team);
+  return items;
+}
+
+}  // namespace
+
+TOptionsForm::TOptionsForm(TMainForm *owner) : QDialog(owner), Owner(owner)
+{
+  setObjectName(QStringLiteral("OptionsForm"));
+  setWindowTitle(QStringLiteral("Brakka - Options"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setFixedSize(417, 272);
+
+  OptionsPanel = new QGroupBox(QStringLiteral("Options..."), this);
+  OptionsPanel->setObjectName(QStringLiteral("OptionsPanel"));
+  OptionsPanel->setGeometry(8, 8, 401, 216);
+  LangLbl = addCaption(OptionsPanel, "LangLbl", "Your Language:", 24);
+  LangCB = addList(OptionsPanel, "LangCB", 42);
+  FavLbl = addCaption(OptionsPanel, "FavLbl", "Your Favorite Team:", 82);
+  FavCB = addList(OptionsPanel, "FavCB", 100);
+  TimeZoneLbl = addCaption(OptionsPanel, "TimeZoneLbl", "Your Time Zone:", 140);
+  TimeZoneCB = addList(OptionsPanel, "TimeZoneCB", 158);
+
+  for (int language = 0; language < LanguageCount; ++language)
+    LangCB->addItem(TextIn(language, TText::LanguageName));
+  FavCB->addItems(favouriteList(LangEnglish));
+  for (const TTimeZone &zone : TimeZones())
+    TimeZoneCB->addItem(QString::fromLatin1(zone.caption));
+  for (QComboBox *list : {LangCB, FavCB, TimeZoneCB})
+    list->setCurrentIndex(-1);
+
+  OKButton = new QPushButton(QStringLiteral("&OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setGeometry(246, 236, 75, 25);
+  OKButton->setDefault(true);
+  CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  CancelButton->setObjectName(QStringLiteral("CancelButton"));
+  CancelButton->setGeometry(334, 236, 75, 25);
+
+  // Only the user's own choices run the handlers, not the dialog's updates.
+  connect(LangCB, qOverload<int>(&QComboBox::activated), this, &TOptionsForm::LangCBChange);
+  connect(FavCB, qOverload<int>(&QComboBox::activated), this, &TOptionsForm::FavCBChange);
+  connect(OKButton, &QPushButton::clicked, this, &TOptionsForm::OKButtonClick);
+  connect(CancelButton, &QPushButton::clicked, this, &TOptionsForm::CancelButtonClick);
+}
+
+void TOptionsForm::showEvent(QShowEvent *event)
+{
+  QDialog::showEvent(event);
+  if (!event->spontaneous())
+    FormShow();
+}
+
+void TOptionsForm::FormShow()
+{
+  if (FirstRun) {
+    for (QComboBox *list : {LangCB, FavCB, TimeZoneCB})
+      list->setCurrentIndex(-1);
+    CancelButton->setEnabled(false);
+    return;
+  }
+  CancelButton->setEnabled(true);
+  setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::OptionsCaption));
+  OptionsPanel->setTitle(Text(TText::OptionsPanel));
+  LangLbl->setText(Text(TText::LangLbl));
+  FavLbl->setText(Text(TText::FavLbl));
+  TimeZoneLbl->setText(Text(TText::TimeZoneLbl));
+  OKButton->setText(Text(TText::OptionsOKButton));
+  CancelButton->setText(Text(TText::OptionsCancelButton));
+
+  LangCB->setCurrentIndex(LanguageIndex >= 0 && LanguageIndex < LangCB->count() ? LanguageIndex : -1);
+  FavCB->setCurrentIndex(FavoriteIndex >= 0 && FavoriteIndex < FavCB->count() ? FavoriteIndex : -1);
+  LangCBChange();
+  const int zone = TimeZoneEntryFor(TimeZoneOffset, TimeZoneCode);
+  TimeZoneCB->setCurrentIndex(zone >= 0 && zone < TimeZoneCB->count() ? zone : -1);
+}
+
+void TOptionsForm::LangCBChange()
+{
+  const bool hadSelection = FavCB->currentIndex() >= 0;
+  FavCB->clear();
+  FavCB->addItems(favouriteList(LangCB->currentIndex()));
+  FavCB->setCurrentIndex(-1);
+  if (hadSelection && FavoriteIndex >= 0 && FavoriteIndex < FavCB->count())
+    FavCB->setCurrentIndex(FavoriteIndex);
+}
+
+void TOptionsForm::FavCBChange()
+{
+  if (FavCB->currentIndex() >= 0)
+    FavoriteIndex = FavCB->currentIndex();
+}
+
+void TOptionsForm::OKButtonClick()
+{
+  const QString selectLanguage = FirstRun ? TextIn(LangEnglish, TText::SelectLanguageText)
+                                          : Text(TText::SelectLanguageText);
+  const QString selectTimeZone = FirstRun ? TextIn(LangEnglish, TText::SelectTimeZoneText)
+                                          : Text(TText::SelectTimeZoneText);
+  TDialogs &dialogs = *Owner->platform().dialogs;
+  if (LangCB->currentIndex() < 0) {
+    dialogs.message(this, TMsgIcon::Error, selectLanguage, QMessageBox::Ok);
+    return;
+  }
+  if (TimeZoneCB->currentIndex() < 0) {
+    dialogs.message(this, TMsgIcon::Error, selectTimeZone, QMessageBox::Ok);
+    return;
+  }
+
+  if (FirstRun)
+    ResetPreviousTeamNames();
+  else
+    SnapshotTeamNames();
+  FirstRun = false;
+  RelabelRequest = true;
+
+  const int language = LangCB->currentIndex();
+  LanguageIndex = language == LangSpanish || language == LangFrench ? language : LangEnglish;
+  const int favourite = FavCB->currentIndex();
+  FavoriteIndex = favourite >= 1 && favourite <= TeamCount ? favourite : 0;
+  const int zone = TimeZoneCB->currentIndex();
+  TimeZoneCode = QStringLiteral("x35");
+  TimeZoneOffset = TimeZoneOffsetOf(zone);
+  if (zone >= 13 && zone <= 18)
+    TimeZoneCode = TimeZoneCodeOf(zone);
+
+  Owner->ApplyLanguage();
+  accept();
+}
+
+void TOptionsForm::CancelButtonClick() { reject(); }

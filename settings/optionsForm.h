@@ -7,16 +7,19 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class TMainForm;
 
 class TOptionsForm : public QDialog {
   Q_OBJECT
 
 public:
-  explicit TOptionsForm(QWidget *owner);
+  explicit TOptionsForm(TMainForm *owner);
 
   QComboBox *LangCB = nullptr;
   QComboBox *FavCB = nullptr;
   QComboBox *TimeZoneCB = nullptr;
+  QPushButton *OKButton = nullptr;
+  QPushButton *CancelButton = nullptr;
 
 protected:
   void showEvent(QShowEvent *event) override;
@@ -28,10 +31,9 @@ private:
   void OKButtonClick();
   void CancelButtonClick();
 
+  TMainForm *Owner;
   QGroupBox *OptionsPanel = nullptr;
   QLabel *LangLbl = nullptr;
   QLabel *FavLbl = nullptr;
   QLabel *TimeZoneLbl = nullptr;
-  QPushButton *OKButton = nullptr;
-  QPushButton *CancelButton = nullptr;
 };

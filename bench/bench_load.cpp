@@ -1,0 +1,107 @@
+// How long Brakka.ini takes: starting the main window on a whole saved
+// tournament (against a start without a file), reloading the results into a
+// cleared grid, and saving the whole tournament.
+
+#include "settings/preferences.h"
+#include "support/grid.h"
+#include "support/tournament.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A folder whose Brakka.ini holds the whole tournament, written by SaveAll.
+class TSavedTournament {
+public:
+  TSavedTournament()
+  {
+    TGridDriver g;
+    PlayAll(g);
+    g.form().SaveAll();
+    QFile::copy(g.form().settingsDir() + QStringLiteral("/Brakka.ini"),
+                folder() + QStringLiteral("/Brakka.ini"));
+  }
+  QString folder() const { return Dir.path(); }
+
+private:
+  QTemporaryDir Dir;
+};
+
+// The main window's start with the whole tournament in its file: building the
+// grid, reading the file and every cascade the filled fields set off.
+void StartWithWholeTournament(benchmark::State &state)
+{
+  const TSavedTournament saved;
+  TFakePlatform fake;
+  for (auto _ : state) {
+    TMainForm form(saved.folder(), fake.platform());
+    if (form.label(QStringLiteral("Champion"))->text() != QStringLiteral("Brazil"))
+      state.SkipWithError("the tournament did not come back");
+  }
+  ResetPreferences();
+}
+BENCHMARK(StartWithWholeTournament)->Unit(benchmark::kMillisecond);
+
+// The same start without a file (a first run whose options dialog is
+// closed at once): what the start costs without loading.
+void StartWithoutFile(benchmark::State &state)
+{
+  QTemporaryDir empty;
+  TFakePlatform fake;
+  for (auto _ : state) {
+    TMainForm form(empty.path(), fake.platform());
+    benchmark::DoNotOptimize(form.field(QStringLiteral("GA11")));
+  }
+  ResetPreferences();
+}
+BENCHMARK(StartWithoutFile)->Unit(benchmark::kMillisecond);
+
+// ReadAll alone, into a grid cleared with Clear All.
+void ReadAllIntoClearedGrid(benchmark::State &state)
+{
+  const TSavedTournament saved;
+  TFakePlatform fake;
+  TMainForm form(saved.folder(), fake.platform());
+  for (auto _ : state) {
+    state.PauseTiming();
+    fake.dialogs->answers = {QMessageBox::Yes};
+    form.ClearAllButtonClick();
+    if (!form.field(QStringLiteral("GA11"))->text().isEmpty())
+      state.SkipWithError("Clear All left a score");
+    state.ResumeTiming();
+    form.ReadAll();
+  }
+  if (form.label(QStringLiteral("Champion"))->text() != QStringLiteral("Brazil"))
+    state.SkipWithError("the tournament did not come back");
+  ResetPreferences();
+}
+BENCHMARK(ReadAllIntoClearedGrid)->Unit(benchmark::kMillisecond);
+
+// SaveAll of the whole tournament over its own file.
+void SaveWholeTournament(benchmark::State &state)
+{
+  TGridDriver g;
+  PlayAll(g);
+  for (auto _ : state) {
+    if (!g.form().SaveAll())
+      state.SkipWithError("the save failed");
+  }
+  ResetPreferences();
+}
+BENCHMARK(SaveWholeTournament)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

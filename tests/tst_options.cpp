@@ -1,0 +1,229 @@
+// The options dialog: choosing the language, the favourite and the time
+// zone, the first start's insistence, and team names carried into a newly
+// chosen language.
+
+#include "app/fixtures.h"
+#include "i18n/names.h"
+#include "settings/optionsForm.h"
+#include "settings/preferences.h"
+#include "support/grid.h"
+#include "support/tournament.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+class TestOptions : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() { ResetPreferences(); }
+
+  void firstStartInsistsOnLanguageAndTimeZone();
+  void firstStartOkTranslatesDesignNames();
+  void reopeningShowsTheChoices_data();
+  void reopeningShowsTheChoices();
+  void languageListRelabelsFavourites();
+  void cancelKeepsFavouriteIndexOnly();
+  void switchingLanguageCarriesNames();
+  void sameLanguageChangesNothing();
+};
+
+namespace {
+
+// Picks an entry as the user would.
+void choose(QComboBox *list, int entry)
+{
+  list->setCurrentIndex(entry);
+  emit list->activated(entry);
+}
+
+TOptionsForm *asOptions(QDialog *d) { return qobject_cast<TOptionsForm *>(d); }
+
+// Opens the options dialog from the menu and runs `use` on it while it is shown.
+void openOptions(TGridDriver &g, std::function<void(TOptionsForm *)> use)
+{
+  g.dialogs().onModal = [use](QDialog *d) {
+    use(asOptions(d));
+    return d->result();
+  };
+  g.form().menuItem("Options1")->trigger();
+  g.dialogs().onModal = nullptr;
+}
+
+}  // namespace
+
+void TestOptions::firstStartInsistsOnLanguageAndTimeZone()
+{
+  TGridDriver g;
+  FirstRun = true;
+  LanguageIndex = LangFrench;   // whatever is in force, the first start speaks English
+  g.form().ApplyLanguage();
+  openOptions(g, [&](TOptionsForm *o) {
+    QVERIFY(!o->CancelButton->isEnabled());
+    QCOMPARE(o->LangCB->currentIndex(), -1);
+    QCOMPARE(o->TimeZoneCB->currentIndex(), -1);
+    QCOMPARE(o->windowTitle(), QStringLiteral("Brakka - Options"));
+    QTest::mouseClick(o->OKButton, Qt::LeftButton);
+    QVERIFY(o->isVisible());
+    choose(o->LangCB, LangSpanish);
+    QTest::mouseClick(o->OKButton, Qt::LeftButton);
+    QVERIFY(o->isVisible());
+  });
+  QCOMPARE(g.dialogs().asked.size(), 2);
+  QCOMPARE(g.dialogs().asked[0].text, QStringLiteral("Please select a default Language first"));
+  QCOMPARE(g.dialogs().asked[1].text, QStringLiteral("Please select a default Time Zone first"));
+  QCOMPARE(g.dialogs().asked[1].icon, TMsgIcon::Error);
+  QVERIFY(FirstRun);
+  QCOMPARE(LanguageIndex, int(LangFrench));
+}
+
+void TestOptions::firstStartOkTranslatesDesignNames()
+{
+  TGridDriver g;
+  FirstRun = true;
+  openOptions(g, [](TOptionsForm *o) {
+    choose(o->LangCB, LangFrench);
+    choose(o->FavCB, Germany);
+    choose(o->TimeZoneCB, 15);
+    QTest::mouseClick(o->OKButton, Qt::LeftButton);
+    QVERIFY(!o->isVisible());
+  });
+  QVERIFY(!FirstRun);
+  QCOMPARE(LanguageIndex, int(LangFrench));
+  QCOMPARE(FavoriteIndex, int(Germany));
+  QCOMPARE(TimeZoneCode, QStringLiteral("GMTP1C"));
+  QCOMPARE(TimeZoneOffset, -8.0 / 24);
+  QCOMPARE(g.text("Final842Lbl"), QStringLiteral("Allemagne"));
+  QCOMPARE(g.text("GEName2"), QStringLiteral("Allemagne"));
+  QCOMPARE(g.text("GE21Lbl"), QStringLiteral("Allemagne"));
+  QCOMPARE(g.text("Final411Lbl"), Placeholder);
+  QCOMPARE(FavoriteName, QStringLiteral("Allemagne"));
+  QCOMPARE(g.label("Final842Lbl")->palette().color(QPalette::Active, QPalette::WindowText),
+           QColor(0, 0, 255));
+}
+
+void TestOptions::reopeningShowsTheChoices_data()
+{
+  QTest::addColumn<double>("offset");
+  QTest::addColumn<QString>("code");
+  QTest::addColumn<int>("entry");
+  QTest::newRow("hosts' time") << 0.0 << "x35" << 25;
+  QTest::newRow("GMT-12") << -21.0 / 24 << "x35" << 0;
+  QTest::newRow("GMT+13") << 4.0 / 24 << "x35" << 29;
+  QTest::newRow("London") << -9.0 / 24 << "x35" << 12;
+  QTest::newRow("Paris") << -8.0 / 24 << "GMTP1C" << 15;
+  QTest::newRow("Athens") << -7.0 / 24 << "GMTP2B" << 18;
+  QTest::newRow("GMT+3") << -6.0 / 24 << "x35" << 19;
+  QTest::newRow("read from a file") << -0.333333333333333 << "GMTP1A" << 13;
+}
+
+void TestOptions::reopeningShowsTheChoices()
+{
+  QFETCH(double, offset);
+  QFETCH(QString, code);
+  QFETCH(int, entry);
+  TGridDriver g;
+  FirstRun = false;
+  LanguageIndex = LangSpanish;
+  FavoriteIndex = Paraguay;
+  TimeZoneOffset = offset;
+  TimeZoneCode = code;
+  g.form().ApplyLanguage();
+  openOptions(g, [&](TOptionsForm *o) {
+    QVERIFY(o->CancelButton->isEnabled());
+    QCOMPARE(o->windowTitle(), QStringLiteral("BRAKKA - Optiones"));
+    QCOMPARE(o->CancelButton->text(), QStringLiteral("&Cancelar"));
+    QCOMPARE(o->LangCB->currentIndex(), int(LangSpanish));
+    QCOMPARE(o->FavCB->currentIndex(), int(Paraguay));
+    QCOMPARE(o->FavCB->itemText(0), QStringLiteral("ninguno"));
+    QCOMPARE(o->TimeZoneCB->currentIndex(), entry);
+  });
+}
+
+void TestOptions::languageListRelabelsFavourites()
+{
+  TGridDriver g;
+  FirstRun = false;
+  FavoriteIndex = Belgium;
+  openOptions(g, [](TOptionsForm *o) {
+    QCOMPARE(o->FavCB->itemText(2), QStringLiteral("Belgium"));
+    const QString title = o->findChild<QGroupBox *>("OptionsPanel")->title();
+    choose(o->LangCB, LangSpanish);
+    QCOMPARE(o->FavCB->count(), 33);
+    QCOMPARE(o->FavCB->itemText(0), QStringLiteral("ninguno"));
+    QCOMPARE(o->FavCB->itemText(1), QStringLiteral("Argentina"));
+    QCOMPARE(o->FavCB->itemText(2), QStringLiteral("Bélgica"));
+    QCOMPARE(o->FavCB->currentIndex(), int(Belgium));
+    QCOMPARE(o->findChild<QGroupBox *>("OptionsPanel")->title(), title);
+    QCOMPARE(o->TimeZoneCB->itemText(4), QStringLiteral("(GMT-8)  USA & Canada (Pacific Time)"));
+  });
+  QCOMPARE(LanguageIndex, int(LangEnglish));   // nothing applied without OK
+}
+
+void TestOptions::cancelKeepsFavouriteIndexOnly()
+{
+  TGridDriver g;
+  FirstRun = false;
+  openOptions(g, [](TOptionsForm *o) {
+    choose(o->FavCB, Senegal);
+    choose(o->LangCB, LangFrench);
+    QTest::mouseClick(o->CancelButton, Qt::LeftButton);
+  });
+  QCOMPARE(FavoriteIndex, int(Senegal));
+  QCOMPARE(LanguageIndex, int(LangEnglish));
+  QVERIFY(FavoriteName.isEmpty());
+  QCOMPARE(g.label("GA12Lbl")->palette().color(QPalette::Active, QPalette::WindowText),
+           QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+}
+
+void TestOptions::switchingLanguageCarriesNames()
+{
+  TGridDriver g;
+  FirstRun = false;
+  ResetPreviousTeamNames();
+  PlayAll(g);
+  openOptions(g, [](TOptionsForm *o) {
+    choose(o->LangCB, LangFrench);
+    choose(o->TimeZoneCB, 25);
+    QTest::mouseClick(o->OKButton, Qt::LeftButton);
+  });
+  QCOMPARE(g.text("Champion"), QStringLiteral("Brésil"));
+  QCOMPARE(g.text("Final11Lbl"), QStringLiteral("Allemagne"));
+  QCOMPARE(g.text("Third11Lbl"), QStringLiteral("Corée du Sud"));
+  QCOMPARE(g.text("GDName2"), QStringLiteral("États-Unis"));
+  QCOMPARE(g.text("GA11Lbl"), QStringLiteral("France"));
+  QCOMPARE(g.text("GA12Lbl"), QStringLiteral("Sénégal"));
+  // Scores and the bracket are untouched by the renaming.
+  QCOMPARE(g.text("Final841pk"), QStringLiteral("3"));
+  QCOMPARE(g.text("Final11"), QStringLiteral("0"));
+
+  // And on to Spanish: names carried from French.
+  openOptions(g, [](TOptionsForm *o) {
+    choose(o->LangCB, LangSpanish);
+    QTest::mouseClick(o->OKButton, Qt::LeftButton);
+  });
+  QCOMPARE(g.text("Champion"), QStringLiteral("Brasil"));
+  QCOMPARE(g.text("Third11Lbl"), QStringLiteral("Corea"));
+  QCOMPARE(g.text("Final441Lbl"), QStringLiteral("Senegal"));
+}
+
+void TestOptions::sameLanguageChangesNothing()
+{
+  TGridDriver g;
+  FirstRun = false;
+  ResetPreviousTeamNames();
+  PlayAll(g);
+  QStringList before;
+  for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
+    before << g.text(name);
+  openOptions(g, [](TOptionsForm *o) { QTest::mouseClick(o->OKButton, Qt::LeftButton); });
+  QStringList after;
+  for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
+    after << g.text(name);
+  QCOMPARE(after, before);
+}
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
