@@ -2,6 +2,59 @@
 
 #include "app/brakkaMain.h"
 
-void TMainForm::Schedule1Click() {}
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "schedule/calendar.h"
+#include "schedule/regional.h"
+#include "schedule/scheduleForm.h"
+#include "settings/preferences.h"
 
-void TMainForm::SetMatchHints() {}
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+// The regional formats to use: the platform's, or the system's when the
+// platform brings none.
+const TRegionalFormats &FormatsOf(const TPlatform &platform)
+{
+  if (platform.regional)
+    return *platform.regional;
+  static const std::shared_ptr<TRegionalFormats> system = DesktopRegionalFormats();
+  return *system;
+}
+
+}  // namespace
+
+void TMainForm::Schedule1Click()
+{
+  auto *form = new TScheduleForm(this);
+  form->setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::ScheduleCaption));
+  form->CloseButton->setText(Text(TText::ScheduleCloseButton));
+
+  const TRegionalFormats &formats = FormatsOf(Platform);
+  QStringList lines;
+  for (int m = 0; m < MatchCount; ++m) {
+    const TCalendarMatch &match = MatchCalendar()[m];
+    const QString side1 = label(QLatin1String(match.side1Label))->text();
+    const QString side2 = label(QLatin1String(match.side2Label))->text();
+    lines << ScheduleLine(m + 1, ScheduleTimeText(formats, ShownKickoff(match, TimeZoneOffset)),
+                          ScheduleTeamsText(match, side1, side2));
+  }
+  form->setLines(lines);
+
+  Platform.dialogs->showModal(form);
+  form->deleteLater();
+}
+
+void TMainForm::SetMatchHints()
+{
+  BuildKickoffTexts(FormatsOf(Platform), TimeZoneOffset);
+  for (int m = 0; m < MatchCount; ++m) {
+    const TCalendarMatch &match = MatchCalendar()[m];
+    const QString hint = VenueNames[match.venue] + QLatin1Char('\n') + KickoffTexts[m];
+    label(QLatin1String(match.side1Label))->setToolTip(hint);
+    label(QLatin1String(match.side2Label))->setToolTip(hint);
+  }
+}

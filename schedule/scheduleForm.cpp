@@ -1,0 +1,64 @@
+#include "schedule/scheduleForm.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int ClientWidth = 625;
+constexpr int ClientHeight = 408;
+constexpr int LineHeight = 15;
+
+}  // namespace
+
+TScheduleForm::TScheduleForm(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowStaysOnTopHint)
+{
+  setObjectName(QStringLiteral("ScheduleForm"));
+  setWindowTitle(QStringLiteral("Brakka Game Schedule"));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(11);
+  setFont(font);
+  setFixedSize(ClientWidth, ClientHeight);
+
+  ScheduleLB = new QListWidget(this);
+  ScheduleLB->setObjectName(QStringLiteral("ScheduleLB"));
+  ScheduleLB->setGeometry(16, 16, 593, 337);
+  QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+  fixed.setStyleHint(QFont::TypeWriter);
+  fixed.setPixelSize(12);
+  ScheduleLB->setFont(fixed);
+  ScheduleLB->setSelectionMode(QAbstractItemView::SingleSelection);
+  ScheduleLB->setUniformItemSizes(true);
+
+  CloseButton = new QPushButton(QStringLiteral("&Close"), this);
+  CloseButton->setObjectName(QStringLiteral("CloseButton"));
+  CloseButton->setGeometry(552, 368, 57, 25);
+  CloseButton->setDefault(true);
+  connect(CloseButton, &QPushButton::clicked, this, &TScheduleForm::CloseButtonClick);
+}
+
+void TScheduleForm::setLines(const QStringList &lines)
+{
+  ScheduleLB->clear();
+  for (const QString &line : lines) {
+    auto *item = new QListWidgetItem(line, ScheduleLB);
+    item->setSizeHint(QSize(0, LineHeight));
+  }
+}
+
+void TScheduleForm::CloseButtonClick() { close(); }
+
+void TScheduleForm::showEvent(QShowEvent *event)
+{
+  // Centred on the screen, not on the main window.
+  if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  QDialog::showEvent(event);
+}
