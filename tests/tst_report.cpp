@@ -1,0 +1,439 @@
+// The tournament report: its fixed-column lines, the bytes of the text file,
+// the print and save dialogs of File > Print Report, failures, and the pages
+// the printer receives.
+
+#include "report/printing.h"
+#include "report/reportLines.h"
+#include "settings/preferences.h"
+#include "support/grid.h"
+#include "support/tournament.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QHash>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestReport : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() { ResetPreferences(); }
+  void cleanup() { ResetPreferences(); }
+
+  void matchLine_data();
+  void matchLine();
+  void upperCasesOnlyAtoZ_data();
+  void upperCasesOnlyAtoZ();
+  void titleAndItsUnderline_data();
+  void titleAndItsUnderline();
+  void longTextsAreWrittenWhole();
+  void fileBytes_data();
+  void fileBytes();
+
+  void reportFile_data();
+  void reportFile();
+  void shootOutOnlyWhenBothFieldsHoldText();
+  void dialogsCancelled_data();
+  void dialogsCancelled();
+  void existingFileIsReplacedWhole();
+  void unwritableDestination_data();
+  void unwritableDestination();
+  void printerGetsTheLinesInTheLabelsFont();
+  void printerErrorIsReported();
+
+  void pages_data();
+  void pages();
+  void printedPdfHasThePagesLaidOut();
+};
+
+namespace {
+
+TFakePrinting &Printing(TGridDriver &g)
+{
+  auto *fake = dynamic_cast<TFakePrinting *>(g.form().platform().printing.get());
+  if (!fake)
+    qFatal("the main window has no scripted printer");
+  return *fake;
+}
+
+void RunReport(TGridDriver &g) { g.form().menuItem(QStringLiteral("Report1"))->trigger(); }
+
+QByteArray ReadAllBytes(const QString &path)
+{
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Captions for the pure writer: every control shows its own name unless set.
+TCaptionOf CaptionsFrom(const QHash<QString, QString> &set)
+{
+  return [set](const QString &name) { return set.value(name, name); };
+}
+
+}  // namespace
+
+void TestReport::matchLine_data()
+{
+  QTest::addColumn<QStringList>("texts");   // team1, team2, score1, score2, pen1, pen2
+  QTest::addColumn<QString>("expected");
+
+  QTest::newRow("not played") << QStringList{"France", "Senegal", "", "", "", ""}
+                              << "         France - Senegal        :    -   ";
+  QTest::newRow("one digit each") << QStringList{"France", "Senegal", "0", "1", "", ""}
+                                  << "         France - Senegal        :  0 - 1 ";
+  QTest::newRow("two digits each") << QStringList{"Germany", "Saudi Arabia", "10", "12", "", ""}
+                                   << "        Germany - Saudi Arabia   : 10 - 12";
+  QTest::newRow("names of 15 fill their columns")
+      << QStringList{"Arabie Saoudite", "Arabie Saoudite", "1", "1", "", ""}
+      << "Arabie Saoudite - Arabie Saoudite:  1 - 1 ";
+  QTest::newRow("shoot-out") << QStringList{"Spain", "Ireland", "1", "1", "3", "2"}
+                             << "          Spain - Ireland        :  1 - 1  pen.(3-2)";
+  QTest::newRow("shoot-out of two digits") << QStringList{"Spain", "Ireland", "1", "1", "10", "11"}
+                                           << "          Spain - Ireland        :  1 - 1  pen.(10-11)";
+  QTest::newRow("only the first shoot-out field") << QStringList{"Spain", "Ireland", "1", "1", "3", ""}
+                                                  << "          Spain - Ireland        :  1 - 1 ";
+  QTest::newRow("only the second shoot-out field") << QStringList{"Spain", "Ireland", "1", "1", "", "2"}
+                                                   << "          Spain - Ireland        :  1 - 1 ";
+  QTest::newRow("placeholders") << QStringList{"xxxxxxxxxx", "xxxxxxxxxx", "", "", "", ""}
+                                << "     xxxxxxxxxx - xxxxxxxxxx     :    -   ";
+}
+
+void TestReport::matchLine()
+{
+  QFETCH(QStringList, texts);
+  QFETCH(QString, expected);
+  const QString line = ReportMatchLine(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
+  QCOMPARE(line, expected);
+  if (texts[4].isEmpty() || texts[5].isEmpty())
+    QCOMPARE(line.size(), 42);
+}
+
+void TestReport::upperCasesOnlyAtoZ_data()
+{
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("group") << "Group A" << "GROUP A";
+  QTest::newRow("French third place") << u"3ème Place"_qs << u"3èME PLACE"_qs;
+  QTest::newRow("Spanish stage") << "1/8 Finales" << "1/8 FINALES";
+  QTest::newRow("accents stay") << u"États-Unis Brésil Japón"_qs << u"ÉTATS-UNIS BRéSIL JAPóN"_qs;
+  QTest::newRow("placeholder") << "xxxxxxxxxx" << "XXXXXXXXXX";
+  QTest::newRow("empty") << "" << "";
+}
+
+void TestReport::upperCasesOnlyAtoZ()
+{
+  QFETCH(QString, caption);
+  QFETCH(QString, expected);
+  QCOMPARE(UpperCaseAZ(caption), expected);
+}
+
+void TestReport::titleAndItsUnderline_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("title");
+  QTest::newRow("English") << 0 << "BRAKKA - Korea/Japan";
+  QTest::newRow("Spanish") << 1 << u"BRAKKA - Corea/Japón"_qs;
+  QTest::newRow("French") << 2 << u"BRAKKA - Corée du Sud/Japon"_qs;
+  QTest::newRow("other reads as English") << 7 << "BRAKKA - Korea/Japan";
+}
+
+void TestReport::titleAndItsUnderline()
+{
+  QFETCH(int, language);
+  QFETCH(QString, title);
+  const QStringList lines = ReportLines(CaptionsFrom({}), language);
+  QCOMPARE(lines.size(), ReportLineCount);
+  QCOMPARE(lines[0], title);
+  QCOMPARE(lines[1], QString(title.size(), QLatin1Char('-')));
+  QCOMPARE(lines[2], QString());
+  // One byte a character on disk, so the hyphens match the title there too.
+  const QList<QByteArray> written = ReportFileBytes(lines.mid(0, 2)).split('\n');
+  QCOMPARE(written[0].size(), written[1].size());
+}
+
+void TestReport::longTextsAreWrittenWhole()
+{
+  const QString longName = QStringLiteral("Seogwipo (South Korea)");   // 22 characters
+  const QStringList lines = ReportLines(CaptionsFrom({{"GA11Lbl", longName},
+                                                      {"GA12Lbl", longName},
+                                                      {"GA11", "123"},
+                                                      {"GA12", "4567"},
+                                                      {"GAName1", longName},
+                                                      {"GAPts1", "1000"},
+                                                      {"GAPM1", "+12345"},
+                                                      {"GAPtsLbl", "Points of the group"},
+                                                      {"Champion", longName}}),
+                                        0);
+  QCOMPARE(lines[5], longName + " - " + longName + ": 123 - 4567");
+  QCOMPARE(lines[13].left(22), QStringLiteral("   Points of the group"));
+  QCOMPARE(lines[15].left(3 + 22 + 4), "1. " + longName + "1000");
+  QVERIFY(lines[15].endsWith("+12345"));
+  QCOMPARE(lines[191], "ChampionLbl: " + UpperCaseAZ(longName));
+}
+
+void TestReport::fileBytes_data()
+{
+  QTest::addColumn<QStringList>("lines");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::newRow("every line ends in CRLF, the last too")
+      << QStringList{"a", "", "b "} << QByteArray("a\r\n\r\nb \r\n");
+  QTest::newRow("accents take one byte") << QStringList{u"Brésil Japón É"_qs} << QByteArray("Br\xe9sil Jap\xf3n \xc9\r\n");
+  QTest::newRow("the code page's own signs") << QStringList{u"€ – Œ"_qs} << QByteArray("\x80 \x96 \x8c\r\n");
+  QTest::newRow("what it lacks is a question mark")
+      << QStringList{u"Ω 日本 \U0001F600"_qs} << QByteArray("? ?? ?\r\n");
+  QTest::newRow("no lines, no bytes") << QStringList{} << QByteArray();
+}
+
+void TestReport::fileBytes()
+{
+  QFETCH(QStringList, lines);
+  QFETCH(QByteArray, bytes);
+  QCOMPARE(ReportFileBytes(lines), bytes);
+}
+
+void TestReport::reportFile_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<bool>("played");
+  QTest::addColumn<QString>("expectedFile");
+  QTest::newRow("empty tournament, English") << 0 << false << "report_empty_en.txt";
+  QTest::newRow("whole tournament, English") << 0 << true << "report_full_en.txt";
+  QTest::newRow("whole tournament, French") << 2 << true << "report_full_fr.txt";
+}
+
+void TestReport::reportFile()
+{
+  QFETCH(int, language);
+  QFETCH(bool, played);
+  QFETCH(QString, expectedFile);
+
+  LanguageIndex = language;
+  TGridDriver g;
+  if (played)
+    PlayAll(g);
+  QTemporaryDir out;
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::File;
+  printing.saveAnswer = out.filePath(QStringLiteral("Brakka Report.txt"));
+  RunReport(g);
+
+  QCOMPARE(printing.printDialogs, 1);
+  QCOMPARE(printing.saveDialogFolders, QStringList{QCoreApplication::applicationDirPath()});
+  QCOMPARE(printing.printJobs, 0);
+  QVERIFY(g.dialogs().asked.isEmpty());
+
+  const QByteArray bytes = ReadAllBytes(printing.saveAnswer);
+  QCOMPARE(bytes.count("\r\n"), qsizetype(ReportLineCount));
+  QCOMPARE(bytes.count('\n'), qsizetype(ReportLineCount));
+  QVERIFY(bytes.endsWith("\r\n"));
+
+  const QByteArray expected = ReadAllBytes(QStringLiteral(BRAKKA_TEST_DATA "/") + expectedFile);
+  QVERIFY(!expected.isEmpty());
+  const QList<QByteArray> got = bytes.split('\n');
+  const QList<QByteArray> want = expected.split('\n');
+  for (qsizetype i = 0; i < qMin(got.size(), want.size()); ++i)
+    QVERIFY2(got[i] == want[i], qPrintable(QStringLiteral("line %1: got \"%2\", expected \"%3\"")
+                                               .arg(i + 1)
+                                               .arg(QString::fromLatin1(got[i]), QString::fromLatin1(want[i]))));
+  QCOMPARE(bytes, expected);
+}
+
+void TestReport::shootOutOnlyWhenBothFieldsHoldText()
+{
+  TGridDriver g;
+  g.score("Final81", "1-1");
+  g.type("Final811pk", "4");
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::Printer;
+  const QString line = QStringLiteral("       Cameroon - Slovenia       :  1 - 1 ");
+
+  RunReport(g);
+  QCOMPARE(printing.printed.value(157), line);
+  QCOMPARE(printing.printed.value(155), QStringLiteral("1/8 FINALS:"));
+
+  g.type("Final812pk", "3");
+  RunReport(g);
+  QCOMPARE(printing.printed.value(157), line + " pen.(4-3)");
+  QCOMPARE(printing.printed.value(170), QStringLiteral("       Cameroon - xxxxxxxxxx     :    -   "));
+  QCOMPARE(printing.printed.value(191), QStringLiteral("Champion: XXXXXXXXXX"));
+}
+
+void TestReport::dialogsCancelled_data()
+{
+  QTest::addColumn<int>("choice");
+  QTest::addColumn<int>("saveDialogs");
+  QTest::newRow("print dialog cancelled") << int(TPrintChoice::Cancelled) << 0;
+  QTest::newRow("print to file, save dialog cancelled") << int(TPrintChoice::File) << 1;
+}
+
+void TestReport::dialogsCancelled()
+{
+  QFETCH(int, choice);
+  QFETCH(int, saveDialogs);
+  TGridDriver g;
+  QTemporaryDir out;
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice(choice);
+  RunReport(g);
+  QCOMPARE(printing.printDialogs, 1);
+  QCOMPARE(printing.saveDialogFolders.size(), saveDialogs);
+  QVERIFY(printing.writtenPath.isEmpty());
+  QCOMPARE(printing.printJobs, 0);
+  QVERIFY(g.dialogs().asked.isEmpty());
+  QVERIFY(QDir(out.path()).isEmpty());
+}
+
+void TestReport::existingFileIsReplacedWhole()
+{
+  TGridDriver g;
+  QTemporaryDir out;
+  const QString path = out.filePath(QStringLiteral("old.txt"));
+  QFile old(path);
+  QVERIFY(old.open(QIODevice::WriteOnly));
+  old.write(QByteArray(20000, 'z'));
+  old.close();
+
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::File;
+  printing.saveAnswer = path;
+  RunReport(g);
+  QCOMPARE(ReadAllBytes(path), ReportFileBytes(printing.written));
+  QVERIFY(g.dialogs().asked.isEmpty());
+  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"old.txt"});
+}
+
+void TestReport::unwritableDestination_data()
+{
+  QTest::addColumn<QString>("relative");
+  QTest::newRow("folder does not exist") << "missing/Brakka Report.txt";
+  QTest::newRow("name of a folder") << "folder";
+}
+
+void TestReport::unwritableDestination()
+{
+  QFETCH(QString, relative);
+  TGridDriver g;
+  QTemporaryDir out;
+  QVERIFY(QDir(out.path()).mkdir(QStringLiteral("folder")));
+  const QString path = out.filePath(relative);
+
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::File;
+  printing.saveAnswer = path;
+  RunReport(g);
+
+  QCOMPARE(g.dialogs().asked.size(), 1);
+  const TScriptedDialogs::TAsked &box = g.dialogs().asked.constFirst();
+  QCOMPARE(box.icon, TMsgIcon::Error);
+  QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+  QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  // Nothing left behind: no partial report, no temporary file.
+  QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"folder"});
+  QVERIFY(QDir(out.filePath(QStringLiteral("folder"))).isEmpty());
+}
+
+void TestReport::printerGetsTheLinesInTheLabelsFont()
+{
+  TGridDriver g;
+  PlayAll(g);
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::Printer;
+  RunReport(g);
+
+  QCOMPARE(printing.printJobs, 1);
+  QVERIFY(printing.saveDialogFolders.isEmpty());
+  QVERIFY(printing.writtenPath.isEmpty());
+  QVERIFY(g.dialogs().asked.isEmpty());
+  // The printer receives exactly what the file would hold.
+  QCOMPARE(ReportFileBytes(printing.printed),
+           ReadAllBytes(QStringLiteral(BRAKKA_TEST_DATA "/report_full_en.txt")));
+  // The font of the report's font label, 12 pixels on screen, is 9 points.
+  const QFont labelFont = g.label(QStringLiteral("PrintFontLbl"))->font();
+  QCOMPARE(printing.printedFont.family(), labelFont.family());
+  QVERIFY(QFontInfo(printing.printedFont).fixedPitch());
+  QCOMPARE(printing.printedFont.pointSizeF(), 9.0);
+}
+
+void TestReport::printerErrorIsReported()
+{
+  TGridDriver g;
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::Printer;
+  printing.printFails = true;
+  RunReport(g);
+  QCOMPARE(printing.printJobs, 1);
+  QCOMPARE(g.dialogs().asked.size(), 1);
+  QCOMPARE(g.dialogs().asked.constFirst().icon, TMsgIcon::Error);
+  QVERIFY(g.dialogs().asked.constFirst().text.contains(QStringLiteral("out of paper")));
+}
+
+void TestReport::pages_data()
+{
+  // Every character is one unit wide.
+  QTest::addColumn<QStringList>("lines");
+  QTest::addColumn<int>("pageWidth");
+  QTest::addColumn<int>("linesPerPage");
+  QTest::addColumn<QList<QStringList>>("pages");
+
+  QTest::newRow("one page") << QStringList{"abc", "", "de"} << 5 << 3
+                            << QList<QStringList>{{"abc", "", "de"}};
+  QTest::newRow("next line on a new page") << QStringList{"abc", "", "de", "f"} << 5 << 3
+                                           << QList<QStringList>{{"abc", "", "de"}, {"f"}};
+  QTest::newRow("wide line broken after the last character that fits")
+      << QStringList{"abcdefgh", "ij"} << 3 << 10 << QList<QStringList>{{"abc", "def", "gh", "ij"}};
+  QTest::newRow("broken line runs over the page") << QStringList{"abcdef"} << 4 << 1
+                                                  << QList<QStringList>{{"abcd"}, {"ef"}};
+  QTest::newRow("blanks at the end are kept") << QStringList{"ab  "} << 4 << 2 << QList<QStringList>{{"ab  "}};
+  QTest::newRow("page narrower than a character") << QStringList{"ab"} << 0 << 0
+                                                  << QList<QStringList>{{"a"}, {"b"}};
+  QTest::newRow("nothing") << QStringList{} << 5 << 3 << QList<QStringList>{};
+}
+
+void TestReport::pages()
+{
+  QFETCH(QStringList, lines);
+  QFETCH(int, pageWidth);
+  QFETCH(int, linesPerPage);
+  QFETCH(QList<QStringList>, pages);
+  QCOMPARE(ReportPages(lines, [](const QString &text) { return qreal(text.size()); }, pageWidth, linesPerPage),
+           pages);
+}
+
+void TestReport::printedPdfHasThePagesLaidOut()
+{
+  TGridDriver g;
+  PlayAll(g);
+  TFakePrinting &printing = Printing(g);
+  printing.printAnswer = TPrintChoice::Printer;
+  RunReport(g);
+
+  QTemporaryDir out;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(out.filePath(QStringLiteral("report.pdf")));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  QString error;
+  QVERIFY2(PrintReportLines(printer, printing.printed, printing.printedFont, &error), qPrintable(error));
+
+  // 193 lines of 9 points do not fit on one A4 page, and fit on three.
+  const QByteArray pdf = ReadAllBytes(printer.outputFileName());
+  const qsizetype pages = QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")));
+  QVERIFY2(pages >= 2 && pages <= 3, qPrintable(QString::number(pages)));
+
+  // A printer that cannot start a job is an error, not a crash.
+  QPrinter broken(QPrinter::HighResolution);
+  broken.setOutputFormat(QPrinter::PdfFormat);
+  broken.setOutputFileName(out.filePath(QStringLiteral("missing/report.pdf")));
+  QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+  QVERIFY(!PrintReportLines(broken, printing.printed, printing.printedFont, &error));
+  QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
