@@ -2,6 +2,8 @@
 
 #include "app/brakkaMain.h"
 
+#include "venues/menuPictures.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,6 +126,7 @@ void TMainForm::buildMenu()
       action = parentMenu ? parentMenu->addAction(caption) : bar->addAction(caption);
     }
     action->setObjectName(name);
+    action->setIcon(MenuPicture(name));
     action->setData(e.tag);
     action->setEnabled(e.enabled);
     MenuItems.insert(name, action);

@@ -1,0 +1,925 @@
+// The venue viewer opened from the venue menu, its arrows and links; the
+// Internet Links menu; the browser's command line and the desktop look-up
+// of the default browser.
+
+#include "app/brakkaMain.h"
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "settings/preferences.h"
+#include "support/fakePlatform.h"
+#include "venues/brakkaStadium.h"
+#include "venues/browser.h"
+#include "venues/menuPictures.h"
+#include "venues/stadiums.h"
+#include "venues/webLinks.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImageReader>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The real main window on a scripted desktop whose browser only records.
+struct TVenueDesk {
+  QTemporaryDir dir;
+  TFakePlatform fake;
+  std::unique_ptr<TMainForm> form;
+
+  explicit TVenueDesk(int language = LangEnglish)
+  {
+    form = std::make_unique<TMainForm>(dir.path(), fake.platform());
+    LanguageIndex = language;
+    form->ApplyLanguage();
+    fake.dialogs->modalWindows.clear();
+    fake.dialogs->asked.clear();
+  }
+
+  // Chooses a menu item; `inside` runs while the viewer it opens is shown.
+  void openVenue(const QString &item, const std::function<void(TStadiumForm *)> &inside)
+  {
+    fake.dialogs->onModal = [&](QDialog *dialog) {
+      auto *viewer = qobject_cast<TStadiumForm *>(dialog);
+      if (!viewer)
+        qFatal("a modal window other than the venue viewer: %s", qPrintable(dialog->objectName()));
+      inside(viewer);
+      return int(QDialog::Rejected);
+    };
+    QAction *action = form->menuItem(item);
+    if (!action)
+      qFatal("no menu item %s", qPrintable(item));
+    action->trigger();
+    fake.dialogs->onModal = nullptr;
+  }
+};
+
+QString Caption(const QWidget *viewer, const char *name)
+{
+  const auto *panel = viewer->findChild<QLabel *>(QLatin1String(name));
+  if (!panel)
+    qFatal("no panel %s", name);
+  return panel->text();
+}
+
+QLabel *Panel(const QWidget *viewer, const char *name)
+{
+  auto *panel = viewer->findChild<QLabel *>(QLatin1String(name));
+  if (!panel)
+    qFatal("no panel %s", name);
+  return panel;
+}
+
+// The names of the pictures shown (not hidden) in the viewer.
+QStringList ShownPictures(const QWidget *viewer)
+{
+  QStringList shown;
+  const auto *panel = viewer->findChild<QFrame *>(QStringLiteral("Panel1"));
+  for (const QLabel *image : panel->findChildren<QLabel *>())
+    if (!image->isHidden())
+      shown.append(image->objectName());
+  return shown;
+}
+
+void Click(const QWidget *viewer, const char *name)
+{
+  auto *button = viewer->findChild<QAbstractButton *>(QLatin1String(name));
+  if (!button)
+    qFatal("no button %s", name);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void ClickPanel(const QWidget *viewer, const char *name)
+{
+  QTest::mouseClick(Panel(viewer, name), Qt::LeftButton);
+}
+
+// The venue's menu items in their cyclic order.
+QStringList VenueItems()
+{
+  QStringList items;
+  for (int i = 0; i < StadiumCount; ++i)
+    items.append(QLatin1String(StadiumAt(i).menuItem));
+  return items;
+}
+
+// Every menu item under Internet Links that opens a page, by name.
+QList<QAction *> WebLinkItems(TMainForm &form)
+{
+  QList<QAction *> items;
+  auto *internet = form.findChild<QMenu *>(QStringLiteral("Internet1"));
+  QList<QMenu *> menus = internet->findChildren<QMenu *>();
+  menus.prepend(internet);
+  for (QMenu *menu : menus)
+    for (QAction *action : menu->actions())
+      if (!action->menu() && !action->isSeparator())
+        items.append(action);
+  return items;
+}
+
+}  // namespace
+
+class TestVenues : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase();
+  void init();
+
+  // The viewer.
+  void everyVenueItemOpensItsVenue_data();
+  void everyVenueItemOpensItsVenue();
+  void viewerSpeaksTheCurrentLanguage_data();
+  void viewerSpeaksTheCurrentLanguage();
+  void everyPictureDecodes();
+  void arrowsStepCyclically_data();
+  void arrowsStepCyclically();
+  void linkClickStartsTheBrowser_data();
+  void linkClickStartsTheBrowser();
+  void failedBrowserKeepsViewerOpen();
+  void codeOutsideTheTableBlanksTheViewer();
+  void closeButtonClosesAndViewerIsReleased();
+  void textsFitTheirPanels();
+  void menuPicturesOfVenuesAndAssociations();
+
+  // The Internet Links menu.
+  void everyWebLinkItemMatchesItsAddress();
+  void webLinkShowsHourglassWhileStarting_data();
+  void webLinkShowsHourglassWhileStarting();
+  void missingAssociationIsSilent_data();
+  void missingAssociationIsSilent();
+  void tagsWithoutAddressOpenNothing_data();
+  void tagsWithoutAddressOpenNothing();
+
+  // The command line.
+  void commandLineFromOpenCommand_data();
+  void commandLineFromOpenCommand();
+  void commandLineFromDesktopExec_data();
+  void commandLineFromDesktopExec();
+  void splitCommandLine_data();
+  void splitCommandLine();
+
+  // The desktop's association.
+  void desktopAssociation_data();
+  void desktopAssociation();
+  void desktopLauncherStartsWithoutShell();
+  void desktopLauncherReportsFailedStart();
+
+private:
+  QByteArray SavedEnv[6];
+};
+
+namespace {
+const char *const XdgVars[6] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                                "XDG_DATA_DIRS",   "XDG_CURRENT_DESKTOP", "PATH"};
+}
+
+void TestVenues::initTestCase()
+{
+  for (int i = 0; i < 6; ++i)
+    SavedEnv[i] = qgetenv(XdgVars[i]);
+}
+
+void TestVenues::init()
+{
+  for (int i = 0; i < 6; ++i)
+    qputenv(XdgVars[i], SavedEnv[i]);
+  ResetPreferences();
+}
+
+// ---------------------------------------------------------------------------
+// The viewer
+
+void TestVenues::everyVenueItemOpensItsVenue_data()
+{
+  QTest::addColumn<QString>("item");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("capacity");
+  QTest::addColumn<QString>("image");
+  QTest::addColumn<bool>("cityLink");
+  QTest::addColumn<bool>("stadiumLink");
+
+  struct Row { const char *item, *name, *capacity, *image; bool city, stadium; };
+  const Row rows[] = {
+    {"Busan1", "Busan Stadium, South Korea", "55982", "BusanImage", true, true},
+    {"Daegu1", "Daegu Brakka Stadium, South Korea", "68014", "DaeguImage", true, true},
+    {"Daejeon1", "Daejeon Brakka Stadium, South Korea", "40407", "DaejeonImage", true, false},
+    {"Gwangju1", "Gwangju Brakka Stadium, South Korea", "42880", "GwangjuImage", true, true},
+    {"Incheon1", "Incheon Munhak Stadium, South Korea", "52179", "IncheonImage", true, true},
+    {"Jeonju1", "Jeonju Brakka Stadium, South Korea", "42391", "JeonjuImage", true, true},
+    {"Seogwipo1", "Jeju Brakka Stadium, South Korea", "42256", "SeogwipoImage", true, true},
+    {"Seoul1", "Seoul Brakka Stadium, South Korea", "63961", "SeoulImage", true, true},
+    {"Suwon1", "Suwon Brakka Stadium, South Korea", "43188", "SuwonImage", false, true},
+    {"Ulsan1", "Ulsan Munsu Football Stadium, South Korea", "43550", "UlsanImage", true, true},
+    {"Ibaraki1", "Ibaraki Prefectural Kashima Soccer Stadium, Japan", "42000", "IbarakiImage", true, true},
+    {"Kobe1", "Kobe Wing Stadium, Japan", "42000", "KobeImage", true, true},
+    {"Miyagi1", "Miyagi Stadium, Japan", "49000", "MiyagiImage", true, true},
+    {"Niigata1", "Niigata Stadium Big Swan, Japan", "42300", "NiigataImage", true, true},
+    {"Oita1", "Oita Stadium Big Eye, Japan", "43000", "OitaImage", true, true},
+    {"Osaka1", "Nagai Stadium, Japan", "50000", "OsakaImage", true, false},
+    {"Saitama1", "Saitama Stadium 2002, Japan", "63000", "SaitamaImage", true, true},
+    {"Sapporo1", "Sapporo Dome, Japan", "42000", "SapporoImage", true, true},
+    {"Shizuoka1", "Shizuoka Stadium Ecopa, Japan", "50600", "ShizuokaImage", true, true},
+    {"Yokohama1", "International Stadium Yokohama, Japan", "70000", "YokohamaImage", true, true},
+  };
+  for (const Row &r : rows)
+    QTest::newRow(r.item) << QString::fromLatin1(r.item) << QString::fromLatin1(r.name)
+                          << QString::fromLatin1(r.capacity) << QString::fromLatin1(r.image) << r.city
+                          << r.stadium;
+}
+
+void TestVenues::everyVenueItemOpensItsVenue()
+{
+  QFETCH(QString, item);
+  QFETCH(QString, name);
+  QFETCH(QString, capacity);
+  QFETCH(QString, image);
+  QFETCH(bool, cityLink);
+  QFETCH(bool, stadiumLink);
+
+  TVenueDesk desk;
+  const int tag = desk.form->menuItem(item)->data().toInt();
+  bool seen = false;
+  desk.openVenue(item, [&](TStadiumForm *viewer) {
+    seen = true;
+    QCOMPARE(viewer->StadiumTag, tag);
+    QCOMPARE(Caption(viewer, "StadiumNamePanel"), name);
+    QCOMPARE(Caption(viewer, "CapacityPanel"), capacity);
+    QCOMPARE(ShownPictures(viewer), QStringList{image});
+    // The JPEG really decoded: the picture shown has its pixels.
+    const QPixmap picture = viewer->findChild<QLabel *>(image)->pixmap();
+    QVERIFY(!picture.isNull());
+    QVERIFY(picture.width() >= 240 && picture.width() <= 521);
+    QVERIFY(picture.height() >= 135 && picture.height() <= 348);
+
+    for (const char *link : {"CityWebSitePanel", "StadiumWebSitePanel"}) {
+      const QLabel *panel = Panel(viewer, link);
+      const bool expected = QByteArray(link) == "CityWebSitePanel" ? cityLink : stadiumLink;
+      QCOMPARE(!panel->text().isEmpty(), expected);
+      if (expected)
+        QVERIFY2(panel->text().startsWith(QLatin1String("http://")), qPrintable(panel->text()));
+      QCOMPARE(panel->toolTip(), panel->text());   // the whole address as tooltip
+    }
+  });
+  QVERIFY(seen);
+  QCOMPARE(desk.fake.dialogs->modalWindows, QStringList{QStringLiteral("StadiumForm")});
+}
+
+void TestVenues::viewerSpeaksTheCurrentLanguage_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("item");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QStringList>("captions");   // city, stadium, capacity, close, title
+
+  QTest::newRow("English Busan")
+      << int(LangEnglish) << "Busan1" << "Busan Stadium, South Korea"
+      << QStringList{"City Web Site", "Stadium Web Site", "Capacity", "&Close", "BRAKKA - Stadiums"};
+  QTest::newRow("Spanish Busan")
+      << int(LangSpanish) << "Busan1" << "Busan Stadium, Corea"
+      << QStringList{"Pagina Web de la Ciudad", "Pagina Web del Estadio", "Capacidad", "&Cerrar",
+                     "BRAKKA - Estadios"};
+  QTest::newRow("Spanish Osaka") << int(LangSpanish) << "Osaka1" << QString::fromUtf8("Nagai Stadium, Japón")
+                                 << QStringList{"Pagina Web de la Ciudad", "Pagina Web del Estadio", "Capacidad",
+                                                "&Cerrar", "BRAKKA - Estadios"};
+  QTest::newRow("French Seoul")
+      << int(LangFrench) << "Seoul1" << QString::fromUtf8("Seoul Brakka Stadium, Corée du Sud")
+      << QStringList{"Site Web de la Ville", "Site Web du Stade", QString::fromUtf8("Capacité"), "&Fermer",
+                     "BRAKKA - Stades"};
+  QTest::newRow("French Kobe") << int(LangFrench) << "Kobe1" << "Kobe Wing Stadium, Japon"
+                               << QStringList{"Site Web de la Ville", "Site Web du Stade",
+                                              QString::fromUtf8("Capacité"), "&Fermer", "BRAKKA - Stades"};
+}
+
+void TestVenues::viewerSpeaksTheCurrentLanguage()
+{
+  QFETCH(int, language);
+  QFETCH(QString, item);
+  QFETCH(QString, name);
+  QFETCH(QStringList, captions);
+
+  TVenueDesk desk(language);
+  desk.openVenue(item, [&](TStadiumForm *viewer) {
+    QCOMPARE(Caption(viewer, "StadiumNamePanel"), name);
+    QCOMPARE(Caption(viewer, "CityWebSiteStaticPanel"), captions[0]);
+    QCOMPARE(Caption(viewer, "StadiumWebSiteStaticPanel"), captions[1]);
+    QCOMPARE(Caption(viewer, "CapacityStaticPanel"), captions[2]);
+    QCOMPARE(viewer->findChild<QPushButton *>(QStringLiteral("CloseButton"))->text(), captions[3]);
+    QCOMPARE(viewer->windowTitle(), captions[4]);
+    // Stepping keeps the headings and follows the language in the name line.
+    Click(viewer, "RightButton");
+    QCOMPARE(Caption(viewer, "CityWebSiteStaticPanel"), captions[0]);
+    QVERIFY(Caption(viewer, "StadiumNamePanel").endsWith(HostCountryNames[0]) ||
+            Caption(viewer, "StadiumNamePanel").endsWith(HostCountryNames[1]));
+  });
+}
+
+void TestVenues::everyPictureDecodes()
+{
+  int progressive = 0;
+  for (int i = 0; i < StadiumCount; ++i) {
+    const TStadium &stadium = StadiumAt(i);
+    QFile file(StadiumPicturePath(stadium));
+    QVERIFY2(file.open(QIODevice::ReadOnly), stadium.picture);
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.startsWith("\xFF\xD8"), stadium.picture);   // JPEG
+    if (bytes.contains("\xFF\xC2"))   // start of a progressive frame
+      ++progressive;
+    QImageReader reader(StadiumPicturePath(stadium));
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(QString::fromLatin1(stadium.picture) + ": " + reader.errorString()));
+  }
+  QCOMPARE(progressive, 2);
+}
+
+void TestVenues::arrowsStepCyclically_data()
+{
+  QTest::addColumn<QString>("item");
+  QTest::addColumn<QString>("arrow");
+  QTest::addColumn<int>("presses");
+  QTest::addColumn<QString>("expectedImage");
+
+  QTest::newRow("right from Yokohama") << "Yokohama1" << "RightButton" << 1 << "BusanImage";
+  QTest::newRow("left from Busan") << "Busan1" << "LeftButton" << 1 << "YokohamaImage";
+  QTest::newRow("right from Ulsan") << "Ulsan1" << "RightButton" << 1 << "IbarakiImage";
+  QTest::newRow("left from Ibaraki") << "Ibaraki1" << "LeftButton" << 1 << "UlsanImage";
+  QTest::newRow("right from Busan") << "Busan1" << "RightButton" << 1 << "DaeguImage";
+  QTest::newRow("twenty right") << "Kobe1" << "RightButton" << 20 << "KobeImage";
+  QTest::newRow("twenty left") << "Seoul1" << "LeftButton" << 20 << "SeoulImage";
+  QTest::newRow("nineteen right") << "Busan1" << "RightButton" << 19 << "YokohamaImage";
+}
+
+void TestVenues::arrowsStepCyclically()
+{
+  QFETCH(QString, item);
+  QFETCH(QString, arrow);
+  QFETCH(int, presses);
+  QFETCH(QString, expectedImage);
+
+  TVenueDesk desk;
+  desk.openVenue(item, [&](TStadiumForm *viewer) {
+    for (int i = 0; i < presses; ++i) {
+      Click(viewer, qPrintable(arrow));
+      QCOMPARE(ShownPictures(viewer).size(), 1);
+    }
+    QCOMPARE(ShownPictures(viewer), QStringList{expectedImage});
+    // Everything else follows the venue shown.
+    const TStadium *shown = StadiumByCode(viewer->StadiumTag);
+    QVERIFY(shown);
+    QCOMPARE(QLatin1String(shown->image), expectedImage);
+    QVERIFY(Caption(viewer, "StadiumNamePanel").startsWith(QLatin1String(shown->stadiumName)));
+    QCOMPARE(Caption(viewer, "CapacityPanel"), QLatin1String(shown->capacity));
+    QCOMPARE(Panel(viewer, "CityWebSitePanel")->toolTip(), QLatin1String(shown->cityLink));
+    QCOMPARE(Panel(viewer, "StadiumWebSitePanel")->toolTip(), QLatin1String(shown->stadiumLink));
+  });
+}
+
+void TestVenues::linkClickStartsTheBrowser_data()
+{
+  QTest::addColumn<QString>("item");
+  QTest::addColumn<QString>("panel");
+  QTest::addColumn<bool>("opens");
+
+  QTest::newRow("Busan city") << "Busan1" << "CityWebSitePanel" << true;
+  QTest::newRow("Busan stadium") << "Busan1" << "StadiumWebSitePanel" << true;
+  QTest::newRow("Sapporo stadium") << "Sapporo1" << "StadiumWebSitePanel" << true;
+  QTest::newRow("Daejeon no stadium link") << "Daejeon1" << "StadiumWebSitePanel" << false;
+  QTest::newRow("Osaka no stadium link") << "Osaka1" << "StadiumWebSitePanel" << false;
+  QTest::newRow("Suwon no city link") << "Suwon1" << "CityWebSitePanel" << false;
+  QTest::newRow("Suwon stadium") << "Suwon1" << "StadiumWebSitePanel" << true;
+}
+
+void TestVenues::linkClickStartsTheBrowser()
+{
+  QFETCH(QString, item);
+  QFETCH(QString, panel);
+  QFETCH(bool, opens);
+
+  TVenueDesk desk;
+  desk.openVenue(item, [&](TStadiumForm *viewer) {
+    const QString address = Caption(viewer, qPrintable(panel));
+    QCOMPARE(address.isEmpty(), !opens);
+    QCOMPARE(Panel(viewer, qPrintable(panel))->toolTip(), address);
+    ClickPanel(viewer, qPrintable(panel));
+    // The open command "webbrowser \"%1\"" is cut before the quoted
+    // placeholder, keeping its blank: two blanks before the address.
+    QCOMPARE(desk.fake.browser->started,
+             opens ? QStringList{QStringLiteral("webbrowser  ") + address} : QStringList{});
+  });
+  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+}
+
+void TestVenues::failedBrowserKeepsViewerOpen()
+{
+  TVenueDesk desk;
+  desk.fake.browser->failStart = true;
+  desk.openVenue(QStringLiteral("Kobe1"), [&](TStadiumForm *viewer) {
+    viewer->show();
+    ClickPanel(viewer, "CityWebSitePanel");
+    QCOMPARE(desk.fake.browser->started.size(), 1);
+    QCOMPARE(desk.fake.dialogs->asked.size(), 1);
+    QCOMPARE(desk.fake.dialogs->asked[0].text, QStringLiteral("Sorry, but I can't start your default browser!"));
+    QCOMPARE(desk.fake.dialogs->asked[0].icon, TMsgIcon::Error);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->StadiumTag, 151);
+  });
+}
+
+void TestVenues::codeOutsideTheTableBlanksTheViewer()
+{
+  TVenueDesk desk;
+  // Through the main window, as a menu item with an unknown code would.
+  QAction stray;
+  stray.setData(7);
+  const auto blank = [&](TStadiumForm *viewer) {
+    QCOMPARE(viewer->StadiumTag, 0);
+    for (const char *panel : {"StadiumNamePanel", "CityWebSitePanel", "StadiumWebSitePanel", "CapacityPanel"})
+      QVERIFY2(Caption(viewer, panel).isEmpty(), panel);
+    QVERIFY(ShownPictures(viewer).isEmpty());
+    // Nothing to open, and the arrows lead into the table again.
+    ClickPanel(viewer, "CityWebSitePanel");
+    QVERIFY(desk.fake.browser->started.isEmpty());
+    Click(viewer, "RightButton");
+    QCOMPARE(viewer->StadiumTag, 100);
+  };
+  desk.fake.dialogs->onModal = [&](QDialog *dialog) {
+    blank(qobject_cast<TStadiumForm *>(dialog));
+    return int(QDialog::Rejected);
+  };
+  desk.form->VenueFormSetup(&stray);
+  QCOMPARE(desk.fake.dialogs->modalWindows.size(), 1);
+
+  // A venue shown, then an unknown code: blank, but the code stays.
+  TStadiumForm viewer(nullptr, nullptr);
+  viewer.ShowVenue(159);
+  viewer.ShowVenue(-3);
+  QCOMPARE(viewer.StadiumTag, 159);
+  QVERIFY(Caption(&viewer, "StadiumNamePanel").isEmpty());
+  QVERIFY(ShownPictures(&viewer).isEmpty());
+  viewer.LeftButtonClick();
+  QCOMPARE(viewer.StadiumTag, 158);
+  // A null link opener and a null sender change nothing.
+  viewer.CityWebSitePanelClick();
+  desk.fake.dialogs->onModal = nullptr;
+  desk.form->VenueFormSetup(nullptr);
+  QCOMPARE(desk.fake.dialogs->modalWindows.size(), 2);
+}
+
+void TestVenues::closeButtonClosesAndViewerIsReleased()
+{
+  TVenueDesk desk;
+  QPointer<TStadiumForm> opened;
+  desk.openVenue(QStringLiteral("Miyagi1"), [&](TStadiumForm *viewer) {
+    opened = viewer;
+    QCOMPARE(viewer->parent(), desk.form.get());   // owned by the main window
+    viewer->show();
+    QVERIFY(viewer->isVisible());
+    Click(viewer, "CloseButton");
+    QVERIFY(!viewer->isVisible());
+  });
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(opened.isNull());
+  QVERIFY(desk.form->findChildren<TStadiumForm *>().isEmpty());
+
+  // Each command builds a fresh viewer, starting from the venue chosen.
+  desk.openVenue(QStringLiteral("Oita1"), [&](TStadiumForm *viewer) { QCOMPARE(viewer->StadiumTag, 154); });
+}
+
+void TestVenues::textsFitTheirPanels()
+{
+  // Every name line, address and heading is readable in full in every
+  // language. Pictures of the viewer are written when BRAKKA_SCREENSHOTS
+  // names a folder.
+  const QString shots = qEnvironmentVariable("BRAKKA_SCREENSHOTS");
+  for (int language : {int(LangEnglish), int(LangSpanish), int(LangFrench)}) {
+    TVenueDesk desk(language);
+    for (const QString &item : VenueItems()) {
+      desk.openVenue(item, [&](TStadiumForm *viewer) {
+        for (const char *name : {"StadiumNamePanel", "CityWebSitePanel", "StadiumWebSitePanel", "CapacityPanel",
+                                 "CityWebSiteStaticPanel", "StadiumWebSiteStaticPanel", "CapacityStaticPanel"}) {
+          const QLabel *panel = Panel(viewer, name);
+          const int room = panel->contentsRect().width() - 2 * panel->indent();
+          const int needed = panel->fontMetrics().horizontalAdvance(panel->text());
+          QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 of %2 in language %3: %4 > %5")
+                                                  .arg(QLatin1String(name), item).arg(language).arg(needed).arg(room)));
+        }
+        if (!shots.isEmpty() && (item == QLatin1String("Ibaraki1") || item == QLatin1String("Yokohama1") ||
+                                 item == QLatin1String("Seogwipo1") || item == QLatin1String("Busan1"))) {
+          viewer->show();
+          QVERIFY(viewer->grab().save(QStringLiteral("%1/viewer-%2-%3.png").arg(shots, item).arg(language)));
+        }
+      });
+    }
+  }
+}
+
+void TestVenues::menuPicturesOfVenuesAndAssociations()
+{
+  // The host submenus, their venue items and the associations' items carry
+  // a picture; no other item does.
+  TVenueDesk desk;
+  QSet<QString> pictured{QStringLiteral("Korea1"), QStringLiteral("Japan2")};
+  for (const char *menu : {"Korea1", "Japan2", "OfficialFootballSites1"})
+    for (const QAction *item : desk.form->findChild<QMenu *>(QLatin1String(menu))->actions())
+      pictured.insert(item->objectName());
+  QCOMPARE(pictured.size(), 2 + StadiumCount + TeamCount);
+
+  QStringList names;
+  for (const QAction *item : desk.form->findChildren<QAction *>())
+    if (!item->objectName().isEmpty())
+      names.append(item->objectName());
+  QVERIFY(names.size() > pictured.size());
+  for (const QString &name : names) {
+    const QIcon icon = MenuPicture(name);
+    QCOMPARE(!icon.isNull(), pictured.contains(name));
+    if (!icon.isNull())
+      QCOMPARE(icon.availableSizes().value(0), QSize(MenuPictureSize, MenuPictureSize));
+  }
+  // A venue's thumbnail comes from its decoded picture: not one flat colour.
+  const QImage thumb = MenuPicture(QStringLiteral("Saitama1")).pixmap(MenuPictureSize).toImage();
+  QVERIFY(thumb.pixelColor(8, 2) != thumb.pixelColor(8, 13));
+}
+
+// ---------------------------------------------------------------------------
+// The Internet Links menu
+
+void TestVenues::everyWebLinkItemMatchesItsAddress()
+{
+  TVenueDesk desk;
+  const QList<QAction *> items = WebLinkItems(*desk.form);
+  QCOMPARE(items.size(), 37);
+  int opening = 0;
+  for (QAction *item : items) {
+    const int tag = item->data().toInt();
+    const QString address = WebLinkAddress(tag);
+    // An item is enabled exactly when it has a page.
+    QCOMPARE(item->isEnabled(), !address.isEmpty());
+    desk.fake.browser->started.clear();
+    item->trigger();
+    if (address.isEmpty()) {
+      QVERIFY2(desk.fake.browser->started.isEmpty(), qPrintable(item->objectName()));
+      continue;
+    }
+    ++opening;
+    QVERIFY2(address.startsWith(QLatin1String("http://")) && !address.contains(QLatin1Char(' ')),
+             qPrintable(address));
+    QCOMPARE(desk.fake.browser->started, QStringList{QStringLiteral("webbrowser  ") + address});
+  }
+  QCOMPARE(opening, 21);
+  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+}
+
+void TestVenues::webLinkShowsHourglassWhileStarting_data()
+{
+  QTest::addColumn<bool>("fails");
+  QTest::newRow("started") << false;
+  QTest::newRow("failed") << true;
+}
+
+void TestVenues::webLinkShowsHourglassWhileStarting()
+{
+  QFETCH(bool, fails);
+  TVenueDesk desk;
+  desk.fake.browser->failStart = fails;
+  const Qt::CursorShape normal = desk.form->cursor().shape();
+  QVERIFY(normal != Qt::WaitCursor);
+  Qt::CursorShape during = normal;
+  desk.fake.browser->onStart = [&](const QString &) { during = desk.form->cursor().shape(); };
+  desk.form->menuItem(QStringLiteral("Brazil1"))->trigger();
+  QCOMPARE(during, Qt::WaitCursor);
+  QCOMPARE(desk.form->cursor().shape(), normal);   // its normal cursor again
+  QCOMPARE(desk.fake.dialogs->asked.size(), fails ? 1 : 0);
+  if (fails)
+    QCOMPARE(desk.fake.dialogs->asked[0].text, BrowserStartErrorText());
+}
+
+void TestVenues::missingAssociationIsSilent_data()
+{
+  QTest::addColumn<QString>("openCommand");
+  QTest::newRow("no association") << QString();
+  QTest::newRow("blank command") << QStringLiteral("   ");
+  QTest::newRow("placeholder alone") << QStringLiteral("\"%1\"");
+}
+
+void TestVenues::missingAssociationIsSilent()
+{
+  QFETCH(QString, openCommand);
+  TVenueDesk desk;
+  desk.fake.browser->defaultCommand = openCommand;
+  desk.form->menuItem(QStringLiteral("FIFA1"))->trigger();
+  desk.openVenue(QStringLiteral("Seoul1"), [](TStadiumForm *viewer) { ClickPanel(viewer, "CityWebSitePanel"); });
+  desk.form->OpenWebPage(QStringLiteral("http://www.fifa.com/"));
+  QVERIFY(desk.fake.browser->started.isEmpty());
+  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+  QVERIFY(desk.form->cursor().shape() != Qt::WaitCursor);
+}
+
+void TestVenues::tagsWithoutAddressOpenNothing_data()
+{
+  QTest::addColumn<int>("tag");
+  for (int tag : {1, 4, 5, 7, 9, 10, 12, 14, 15, 16, 17, 19, 22, 23, 24, 31})
+    QTest::newRow(qPrintable(QStringLiteral("disabled %1").arg(tag))) << tag;
+  for (int tag : {0, 33, 49, 55, 100, 159, -1})
+    QTest::newRow(qPrintable(QStringLiteral("other %1").arg(tag))) << tag;
+}
+
+void TestVenues::tagsWithoutAddressOpenNothing()
+{
+  QFETCH(int, tag);
+  TVenueDesk desk;
+  QAction item;
+  item.setData(tag);
+  desk.form->CountryWebLink(&item);
+  desk.form->CountryWebLink(nullptr);
+  QVERIFY(WebLinkAddress(tag).isEmpty());
+  QVERIFY(desk.fake.browser->started.isEmpty());
+  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// The command line
+
+void TestVenues::commandLineFromOpenCommand_data()
+{
+  QTest::addColumn<QString>("openCommand");
+  QTest::addColumn<QString>("address");
+  QTest::addColumn<QString>("expected");
+
+  const QString a = QStringLiteral("http://www.fifa.com/");
+  QTest::newRow("no placeholder: after its own arguments")
+      << "browser -new-tab" << a << "browser -new-tab http://www.fifa.com/";
+  QTest::newRow("quoted placeholder after a blank: two blanks")
+      << "browser \"%1\"" << a << "browser  http://www.fifa.com/";
+  QTest::newRow("bare placeholder after a blank: two blanks")
+      << "browser %1" << a << "browser  http://www.fifa.com/";
+  QTest::newRow("arguments after the placeholder are lost")
+      << "browser -a \"%1\" -b --private" << a << "browser -a  http://www.fifa.com/";
+  QTest::newRow("placeholder glued to an option") << "browser --url=%1 -x" << a
+                                                  << "browser --url= http://www.fifa.com/";
+  QTest::newRow("quoted placeholder wins over an earlier bare one")
+      << "browser %1x \"%1\"" << a << "browser %1x  http://www.fifa.com/";
+  QTest::newRow("unclosed quote before the placeholder")
+      << "browser \"%1" << a << "browser \" http://www.fifa.com/";
+  QTest::newRow("address with blanks is not quoted")
+      << "browser %1" << "http://x.org/a b" << "browser  http://x.org/a b";
+  QTest::newRow("quoted program path") << "\"/opt/My Browser/run\" \"%1\"" << a
+                                       << "\"/opt/My Browser/run\"  http://www.fifa.com/";
+  QTest::newRow("lower-case placeholder only") << "browser %u" << a << "browser %u http://www.fifa.com/";
+}
+
+void TestVenues::commandLineFromOpenCommand()
+{
+  QFETCH(QString, openCommand);
+  QFETCH(QString, address);
+  QFETCH(QString, expected);
+  QCOMPARE(BrowserCommandLine(openCommand, address), expected);
+}
+
+void TestVenues::commandLineFromDesktopExec_data()
+{
+  QTest::addColumn<QString>("exec");
+  QTest::addColumn<QString>("openCommand");
+  QTest::addColumn<QString>("commandLine");
+
+  QTest::newRow("%u") << "firefox-esr %u" << "firefox-esr %1" << "firefox-esr  http://a.org/";
+  QTest::newRow("%U with options before") << "/usr/bin/chromium --new-window %U"
+                                          << "/usr/bin/chromium --new-window %1"
+                                          << "/usr/bin/chromium --new-window  http://a.org/";
+  QTest::newRow("%f, later arguments lost") << "browser %f --flag" << "browser %1 --flag"
+                                            << "browser  http://a.org/";
+  QTest::newRow("%F") << "browser %F" << "browser %1" << "browser  http://a.org/";
+  QTest::newRow("only the first file code") << "browser %u %F" << "browser %1 " << "browser  http://a.org/";
+  QTest::newRow("no field code") << "browser --open" << "browser --open" << "browser --open http://a.org/";
+  QTest::newRow("icon, name and location codes dropped")
+      << "browser %i %c %k %u" << "browser    %1" << "browser     http://a.org/";
+  QTest::newRow("literal percent") << "browser --zoom=100%% %u" << "browser --zoom=100% %1"
+                                   << "browser --zoom=100%  http://a.org/";
+  QTest::newRow("quoted code") << "browser \"%u\"" << "browser \"%1\"" << "browser  http://a.org/";
+  QTest::newRow("trailing percent") << "browser %" << "browser " << "browser  http://a.org/";
+}
+
+void TestVenues::commandLineFromDesktopExec()
+{
+  QFETCH(QString, exec);
+  QFETCH(QString, openCommand);
+  QFETCH(QString, commandLine);
+  QCOMPARE(OpenCommandFromExec(exec), openCommand);
+  QCOMPARE(BrowserCommandLine(OpenCommandFromExec(exec), QStringLiteral("http://a.org/")), commandLine);
+}
+
+void TestVenues::splitCommandLine_data()
+{
+  QTest::addColumn<QString>("line");
+  QTest::addColumn<QStringList>("words");
+
+  QTest::newRow("blanks") << "browser  -a   http://a.org/" << QStringList{"browser", "-a", "http://a.org/"};
+  QTest::newRow("quoted path") << "\"/opt/My Browser/run\"  http://a.org/"
+                               << QStringList{"/opt/My Browser/run", "http://a.org/"};
+  QTest::newRow("escapes inside quotes") << "run \"a \\\"b\\\" \\$HOME \\\\ \\x\""
+                                         << QStringList{"run", "a \"b\" $HOME \\ \\x"};
+  QTest::newRow("shell characters stay text")
+      << "run http://a.org/?q=1;rm$(id)|`x`&y>z" << QStringList{"run", "http://a.org/?q=1;rm$(id)|`x`&y>z"};
+  QTest::newRow("address with blanks splits") << "run  http://a.org/a b" << QStringList{"run", "http://a.org/a", "b"};
+  QTest::newRow("empty quotes are a word") << "run \"\" x" << QStringList{"run", "", "x"};
+  QTest::newRow("quotes inside a word") << "run a\"b c\"d" << QStringList{"run", "ab cd"};
+  QTest::newRow("unclosed quote runs to the end") << "run \"http://a.org/ b" << QStringList{"run", "http://a.org/ b"};
+  QTest::newRow("nothing") << "  \t " << QStringList{};
+}
+
+void TestVenues::splitCommandLine()
+{
+  QFETCH(QString, line);
+  QFETCH(QStringList, words);
+  QCOMPARE(SplitCommandLine(line), words);
+}
+
+// ---------------------------------------------------------------------------
+// The desktop's association, read from a folder of our own
+
+namespace {
+
+void WriteFile(const QString &path, const QByteArray &text)
+{
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size())
+    qFatal("cannot write %s", qPrintable(path));
+}
+
+// Points the XDG folders into `root`, with no xdg-mime on the path, so that
+// the association files below are all the launcher can read.
+void UseXdgFolders(const QString &root, const QByteArray &desktop = QByteArray())
+{
+  qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
+  qputenv("XDG_CONFIG_DIRS", (root + "/etc").toLocal8Bit());
+  qputenv("XDG_DATA_HOME", (root + "/data").toLocal8Bit());
+  qputenv("XDG_DATA_DIRS", (root + "/share").toLocal8Bit());
+  qputenv("XDG_CURRENT_DESKTOP", desktop);
+  qputenv("PATH", (root + "/bin").toLocal8Bit());
+}
+
+QByteArray DesktopEntry(const QByteArray &exec, const QByteArray &extra = QByteArray())
+{
+  return "[Desktop Entry]\nType=Application\nName=Test Browser\n" + extra + "Exec=" + exec + "\n"
+         "[Desktop Action new]\nExec=wrong %u\n";
+}
+
+}  // namespace
+
+void TestVenues::desktopAssociation_data()
+{
+  QTest::addColumn<QByteArray>("currentDesktop");
+  QTest::addColumn<QStringList>("files");      // path below the root, then its text, repeated
+  QTest::addColumn<QString>("openCommand");
+
+  const QByteArray entry = DesktopEntry("/opt/web/browse --new-window %u");
+  QTest::newRow("no association") << QByteArray() << QStringList{"data/applications/web.desktop", entry}
+                                  << QString();
+  QTest::newRow("text/html in the user's list")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html = web.desktop;\n",
+                     "data/applications/web.desktop", entry}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("uninstalled entries are skipped")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Added Associations]\ntext/html=other.desktop\n"
+                                             "[Default Applications]\ntext/html=gone.desktop;../x.desktop;web.desktop;\n",
+                     "share/applications/web.desktop", entry}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("http scheme when no text/html")
+      << QByteArray()
+      << QStringList{"etc/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=web.desktop\n",
+                     "share/applications/web.desktop", entry}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("text/html before the http scheme")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list",
+                     "[Default Applications]\nx-scheme-handler/http=other.desktop\ntext/html=web.desktop\n",
+                     "data/applications/web.desktop", entry, "data/applications/other.desktop",
+                     DesktopEntry("other %u")}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("user's list before the system's")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+                     "share/applications/mimeapps.list", "[Default Applications]\ntext/html=other.desktop\n",
+                     "data/applications/web.desktop", entry, "share/applications/other.desktop",
+                     DesktopEntry("other %u")}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("the desktop's own list first")
+      << QByteArray("Test:GNOME")
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=other.desktop\n",
+                     "config/gnome-mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+                     "data/applications/web.desktop", entry, "data/applications/other.desktop",
+                     DesktopEntry("other %u")}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("older defaults.list")
+      << QByteArray()
+      << QStringList{"share/applications/defaults.list", "[Default Applications]\ntext/html=web.desktop\n",
+                     "share/applications/web.desktop", entry}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("entry in a vendor folder")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=vendor-web.desktop\n",
+                     "share/applications/vendor/web.desktop", entry}
+      << "/opt/web/browse --new-window %1";
+  QTest::newRow("key-file escapes and quoted program")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+                     "data/applications/web.desktop", DesktopEntry("\"/opt/my\\sweb/browse\" \\\\x %U")}
+      << "\"/opt/my web/browse\" \\x %1";
+  QTest::newRow("hidden entry is none")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+                     "data/applications/web.desktop", DesktopEntry("/opt/web/browse %u", "Hidden=true\n")}
+      << QString();
+  QTest::newRow("entry without Exec is none")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+                     "data/applications/web.desktop", "[Desktop Entry]\nName=Broken\n"}
+      << QString();
+  QTest::newRow("unreadable rubbish is none")
+      << QByteArray()
+      << QStringList{"config/mimeapps.list", QString::fromLatin1("\xff\xfe[[[\n=\n\0\n", 10),
+                     "data/applications/web.desktop", "Exec"}
+      << QString();
+}
+
+void TestVenues::desktopAssociation()
+{
+  QFETCH(QByteArray, currentDesktop);
+  QFETCH(QStringList, files);
+  QFETCH(QString, openCommand);
+
+  QTemporaryDir root;
+  for (int i = 0; i + 1 < files.size(); i += 2)
+    WriteFile(root.path() + QLatin1Char('/') + files[i], files[i + 1].toUtf8());
+  UseXdgFolders(root.path(), currentDesktop);
+
+  const std::shared_ptr<TBrowserLauncher> launcher = DesktopBrowserLauncher();
+  QCOMPARE(launcher->openCommand(), openCommand);
+  if (openCommand.isEmpty())
+    QCOMPARE(StartBrowser(launcher.get(), QStringLiteral("http://a.org/")), TBrowserStart::NoBrowser);
+}
+
+void TestVenues::desktopLauncherStartsWithoutShell()
+{
+  // A "browser" in a folder with a blank in its name, writing the words it
+  // was given to a file.
+  QTemporaryDir root;
+  const QString dir = root.path() + QStringLiteral("/my browser");
+  const QString script = dir + QStringLiteral("/browse.sh");
+  const QString words = root.path() + QStringLiteral("/words.txt");
+  WriteFile(script, "#!/bin/sh\nfor w in \"$@\"; do printf '%s\\n' \"$w\"; done > '" + words.toLocal8Bit() +
+                        ".part'\n/bin/mv '" + words.toLocal8Bit() + ".part' '" + words.toLocal8Bit() + "'\n");
+  QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  WriteFile(root.path() + QStringLiteral("/config/mimeapps.list"), "[Default Applications]\ntext/html=web.desktop\n");
+  WriteFile(root.path() + QStringLiteral("/data/applications/web.desktop"),
+            DesktopEntry("\"" + script.toLocal8Bit() + "\" --new-window %u --private"));
+
+  UseXdgFolders(root.path());
+  const std::shared_ptr<TBrowserLauncher> launcher = DesktopBrowserLauncher();
+  const QString command = launcher->openCommand();
+  init();   // the usual environment again for the started program
+  QCOMPARE(command, QLatin1Char('"') + script + QStringLiteral("\" --new-window %1 --private"));
+
+  const QString trap = root.path() + QStringLiteral("/trap");
+  const QString address = QStringLiteral("http://a.org/x y;touch %1 $(touch %1) `touch %1`|tee %1").arg(trap);
+  struct TFixed : TBrowserLauncher {
+    QString command;
+    std::shared_ptr<TBrowserLauncher> real;
+    QString openCommand() override { return command; }
+    bool start(const QString &line) override { return real->start(line); }
+  } fixed;
+  fixed.command = command;
+  fixed.real = launcher;
+  QCOMPARE(StartBrowser(&fixed, address), TBrowserStart::Started);
+
+  QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(words), 10000);
+  QFile file(words);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QStringList got = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  QCOMPARE(got, (QStringList{"--new-window", "http://a.org/x", "y;touch", trap, "$(touch", trap + ")",
+                             "`touch", trap + "`|tee", trap}));
+  QVERIFY(!QFile::exists(trap));
+}
+
+void TestVenues::desktopLauncherReportsFailedStart()
+{
+  QTemporaryDir root;
+  WriteFile(root.path() + QStringLiteral("/config/mimeapps.list"), "[Default Applications]\ntext/html=web.desktop\n");
+  WriteFile(root.path() + QStringLiteral("/data/applications/web.desktop"),
+            DesktopEntry(root.path().toLocal8Bit() + "/no-such-browser %u"));
+  UseXdgFolders(root.path());
+  const std::shared_ptr<TBrowserLauncher> launcher = DesktopBrowserLauncher();
+  QCOMPARE(StartBrowser(launcher.get(), QStringLiteral("http://a.org/")), TBrowserStart::Failed);
+  QVERIFY(!launcher->start(QString()));
+  QVERIFY(!launcher->start(QStringLiteral("\"\" http://a.org/")));
+}
+
+QTEST_MAIN(TestVenues)
+#include "tst_venues.moc"
