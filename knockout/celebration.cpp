@@ -1,7 +1,84 @@
-// The champion's celebration.
+// The champion's celebration: the Champion label is a link while it shows a
+// team, and a click on it opens the celebration window with its sound.
 
 #include "app/brakkaMain.h"
+#include "app/fixtures.h"
+#include "i18n/names.h"
+#include "i18n/texts.h"
+#include "knockout/sound.h"
+#include "knockout/winnerForm.h"
 
-void TMainForm::ChampionMouseMove() {}
+#include <QCoreApplication>
+#include <QLabel>
+#include <memory>
 
-void TMainForm::ChampionClick() {}
+namespace {
+
+// The two celebrations: for a champion other than the favourite, and for
+// the favourite.
+struct TCelebration {
+  int width, height;
+  QPoint congratulations, winner;
+  bool favourite;          // the shout and the large trophy, else the boo and the small one
+  const char *soundFile;   // beside the executable
+};
+
+constexpr TCelebration Celebrations[2] = {
+  {240, 320, {16, 224}, {18, 264}, false, "Boo.wav"},
+  {462, 540, {232, 244}, {234, 284}, true, "Cheers.wav"},
+};
+
+}  // namespace
+
+void TMainForm::ChampionMouseMove()
+{
+  QLabel *champion = label(QStringLiteral("Champion"));
+  ChampionClickArmed = champion->text() != Placeholder;
+  if (ChampionClickArmed)
+    champion->setCursor(Qt::PointingHandCursor);
+  else
+    champion->unsetCursor();
+}
+
+void TMainForm::ChampionClick()
+{
+  const QString champion = label(QStringLiteral("Champion"))->text();
+  if (champion == Placeholder)
+    return;
+  const bool favourite = !FavoriteName.isEmpty() && champion == FavoriteName;
+  const TCelebration &c = Celebrations[favourite ? 1 : 0];
+
+  auto form = std::make_unique<TWinnerForm>(this);
+  form->setWindowTitle(champion + QStringLiteral("!!!!"));
+  form->WinnerLbl->setText(ChampionCapitals(champion) + QStringLiteral("!!!"));
+  form->CongratulationsLbl->setText(Text(TText::CongratulationsLbl));
+  form->setFixedSize(c.width, c.height);
+  form->CongratulationsLbl->move(c.congratulations);
+  form->WinnerLbl->move(c.winner);
+  form->BooLbl->setHidden(c.favourite);
+  form->YeehaLbl->setHidden(!c.favourite);
+  form->FavoriteTrophyImage->setHidden(!c.favourite);
+  form->TrophyImage->setHidden(c.favourite);
+
+  // Without an output device the window is shown in silence.
+  TSoundOutput *sound = Platform.sound.get();
+  const bool withSound = sound && sound->deviceCount() != 0;
+  if (withSound) {
+    QString error;
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                         QLatin1String(c.soundFile);
+    if (!sound->open(path, &error)) {
+      Platform.dialogs->message(this, TMsgIcon::Error, error, QMessageBox::Ok);
+      return;
+    }
+    sound->play();
+  }
+
+  Platform.dialogs->showModal(form.get());
+
+  // The sound is cut off with the window.
+  if (withSound) {
+    sound->stop();
+    sound->close();
+  }
+}

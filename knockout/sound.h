@@ -1,12 +1,30 @@
 #pragma once
-// Sound output for the celebration window.
+// Sound output for the celebration window: how many output devices there
+// are, and one WAV file at a time that is opened, played without waiting,
+// stopped and closed.
 
+#include <QString>
 #include <memory>
 
 class TSoundOutput {
 public:
   virtual ~TSoundOutput() = default;
+
+  // Number of sound output devices; 0 when the machine has none.
+  virtual int deviceCount() const = 0;
+  // Opens a WAV file for playing. On failure returns false and puts the
+  // sound system's error text into *error; nothing is open then.
+  virtual bool open(const QString &path, QString *error) = 0;
+  // Starts the open file and returns at once.
+  virtual void play() = 0;
+  virtual void stop() = 0;
+  // Lets the file go; a later open starts afresh.
+  virtual void close() = 0;
 };
 
-// The desktop's sound output.
+// Checks that a file can be read and holds PCM wave audio. Returns an empty
+// text when it does, otherwise the error text to show.
+QString CheckWaveFile(const QString &path);
+
+// The desktop's sound output (Qt Multimedia).
 std::shared_ptr<TSoundOutput> DesktopSoundOutput();
