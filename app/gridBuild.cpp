@@ -311,7 +311,7 @@ void TMainForm::buildGrid()
     Buttons.insert(QLatin1String(c.name), b);
   }
 
-  QLabel *printFont = addLabel(central, QStringLiteral("PrintFontLbl"), QStringLiteral("PrintFontLbl"),
+  QLabel *printFont = addLabel(central, QStringLiteral("PrintFontLbl"), QStringLiteral("For Setting the Printer Font"),
                                0, 112, 17, 13);
   QFont fixed(QStringLiteral("DejaVu Sans Mono"));
   fixed.setStyleHint(QFont::TypeWriter);

@@ -8,6 +8,10 @@ int main(int argc, char *argv[])
   QApplication app(argc, argv);
   // The application's title; message boxes carry it.
   QApplication::setApplicationName(QStringLiteral("Brakka - Korea/Japan"));
+  // Every window in the program's small sans font.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(12);
+  QApplication::setFont(font);
 
   auto *form = new TMainForm;
   form->setAttribute(Qt::WA_DeleteOnClose);

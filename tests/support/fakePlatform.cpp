@@ -12,10 +12,9 @@ QMessageBox::StandardButton TScriptedDialogs::message(QWidget *, TMsgIcon icon, 
 int TScriptedDialogs::showModal(QDialog *dialog)
 {
   modalWindows.append(dialog->objectName());
-  if (onModal) {
-    const int result = onModal(dialog);
-    dialog->hide();
-    return result;
-  }
-  return QDialog::Rejected;
+  // Shown as the real thing would be (its show handlers run), then closed.
+  dialog->show();
+  const int result = onModal ? onModal(dialog) : int(QDialog::Rejected);
+  dialog->hide();
+  return result;
 }

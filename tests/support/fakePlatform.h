@@ -23,8 +23,9 @@ public:
   QList<QMessageBox::StandardButton> answers;   // consumed in order; Cancel when empty
   QList<TAsked> asked;
   QStringList modalWindows;                      // object names of windows shown modally
-  // Runs while a modal window is shown (set its controls, click its buttons);
-  // without it the window is closed at once with Rejected.
+  // Runs while a modal window is shown (set its controls, click its buttons)
+  // and returns its result; without it the window is closed at once with
+  // Rejected. Either way the window is shown first, so its show handlers run.
   std::function<int(QDialog *)> onModal;
 
   QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,

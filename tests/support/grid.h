@@ -17,6 +17,10 @@ public:
 
   TMainForm &form() { return *Form; }
   TScriptedDialogs &dialogs() { return *Fake.dialogs; }
+  TFakeSound &sound() { return *Fake.sound; }
+  TFakeBrowser &browser() { return *Fake.browser; }
+  TFakeRegional &regional() { return *Fake.regional; }
+  TFakePrinting &printing() { return *Fake.printing; }
 
   QLineEdit *field(const QString &name) const;
   QLabel *label(const QString &name) const;
