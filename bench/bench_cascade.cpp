@@ -83,14 +83,3 @@ void ClearAllOnFullTournament(benchmark::State &state)
 BENCHMARK(ClearAllOnFullTournament)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char **argv)
-{
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

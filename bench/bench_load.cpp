@@ -94,14 +94,3 @@ void SaveWholeTournament(benchmark::State &state)
 BENCHMARK(SaveWholeTournament)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char **argv)
-{
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

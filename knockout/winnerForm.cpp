@@ -1,12 +1,11 @@
 #include "knockout/winnerForm.h"
+#include "app/windowPlacement.h"
 
 #include "app/teamLabel.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 
 namespace {
 
@@ -78,12 +77,7 @@ void TWinnerForm::FormClick() { reject(); }
 void TWinnerForm::showEvent(QShowEvent *event)
 {
   QDialog::showEvent(event);
-  QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-  if (screen) {
-    QRect area = rect();
-    area.moveCenter(screen->geometry().center());
-    move(area.topLeft());
-  }
+  CentreOnScreen(this);
 }
 
 void TWinnerForm::mouseReleaseEvent(QMouseEvent *event)

@@ -1,9 +1,8 @@
 #include "schedule/scheduleForm.h"
+#include "app/windowPlacement.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -54,11 +53,6 @@ void TScheduleForm::CloseButtonClick() { close(); }
 
 void TScheduleForm::showEvent(QShowEvent *event)
 {
-  // Centred on the screen, not on the main window.
-  if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(this);
   QDialog::showEvent(event);
 }

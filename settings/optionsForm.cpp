@@ -1,4 +1,5 @@
 #include "settings/optionsForm.h"
+#include "app/windowPlacement.h"
 
 #include "app/brakkaMain.h"
 #include "i18n/names.h"
@@ -85,6 +86,7 @@ TOptionsForm::TOptionsForm(TMainForm *owner) : QDialog(owner), Owner(owner)
 
 void TOptionsForm::showEvent(QShowEvent *event)
 {
+  CentreOnScreen(this);
   QDialog::showEvent(event);
   if (!event->spontaneous())
     FormShow();

@@ -1,17 +1,16 @@
 #include "venues/brakkaStadium.h"
+#include "app/windowPlacement.h"
 
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "venues/stadiums.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -203,11 +202,6 @@ void TStadiumForm::CloseButtonClick() { close(); }
 
 void TStadiumForm::showEvent(QShowEvent *event)
 {
-  // Centred on the screen, whatever the owner's place.
-  if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(this);
   QDialog::showEvent(event);
 }

@@ -1,0 +1,15 @@
+// The benchmarks run the real main window under the offscreen platform.
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
