@@ -3,6 +3,7 @@
 #include "i18n/names.h"
 #include "venues/stadiums.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -43,20 +44,26 @@ QIcon HostFlag(int host)
   return QIcon(pixmap);
 }
 
-// The centre square of the venue's picture, scaled down.
+// The centre square of the venue's picture, scaled down. The picture is
+// decoded straight at the small size, which keeps the start-up quick.
 QIcon VenueThumbnail(const TStadium &stadium)
 {
-  const QPixmap picture(StadiumPicturePath(stadium));
-  if (picture.isNull())
+  QImageReader reader(StadiumPicturePath(stadium));
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty())
     return QIcon();
-  const int side = qMin(picture.width(), picture.height());
-  const QRect square((picture.width() - side) / 2, (picture.height() - side) / 2, side, side);
-  return QIcon(picture.copy(square).scaled(MenuPictureSize, MenuPictureSize, Qt::IgnoreAspectRatio,
-                                           Qt::SmoothTransformation));
+  // Its shorter side scaled to the menu's picture size, then the centre square.
+  reader.setScaledSize(size.scaled(MenuPictureSize, MenuPictureSize, Qt::KeepAspectRatioByExpanding));
+  const QImage scaled = reader.read();
+  if (scaled.isNull())
+    return QIcon();
+  const QRect square((scaled.width() - MenuPictureSize) / 2, (scaled.height() - MenuPictureSize) / 2,
+                     MenuPictureSize, MenuPictureSize);
+  return QIcon(QPixmap::fromImage(scaled.copy(square)));
 }
 
 // A white ball with a dark patch in the middle and at its rim.
-QIcon Football()
+QIcon DrawFootball()
 {
   QPixmap pixmap = Blank();
   QPainter p(&pixmap);
@@ -76,6 +83,12 @@ QIcon Football()
   return QIcon(pixmap);
 }
 
+QIcon Football()
+{
+  static const QIcon ball = DrawFootball();
+  return ball;
+}
+
 }  // namespace
 
 QIcon MenuPicture(const QString &menuItem)
@@ -90,6 +103,6 @@ QIcon MenuPicture(const QString &menuItem)
   // The associations' items are named after the English team names.
   for (int team = 1; team <= TeamCount; ++team)
     if (menuItem == TeamNameIn(LangEnglish, team).remove(QLatin1Char(' ')) + QLatin1Char('1'))
-      return Football();
+      return Football();   // painted once, shared by the 32 items
   return QIcon();
 }
