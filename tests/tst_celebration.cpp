@@ -47,14 +47,6 @@ private slots:
 
 namespace {
 
-TFakeSound &sound(TGridDriver &g)
-{
-  auto fake = std::dynamic_pointer_cast<TFakeSound>(g.form().platform().sound);
-  if (!fake)
-    qFatal("the grid has no recording sound output");
-  return *fake;
-}
-
 QString soundPath(const char *file)
 {
   return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(file);
@@ -65,7 +57,7 @@ void forgetStartUp(TGridDriver &g)
 {
   g.dialogs().modalWindows.clear();
   g.dialogs().asked.clear();
-  sound(g).calls.clear();
+  g.sound().calls.clear();
 }
 
 void useLanguageAndFavourite(TGridDriver &g, int language, int favourite)
@@ -92,6 +84,13 @@ void hoverChampion(TGridDriver &g)
   QMouseEvent move(QEvent::MouseMove, at, champion->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
   QCoreApplication::sendEvent(champion, &move);
+}
+
+// The mouse cursor the Champion label shows once the mouse is over it.
+Qt::CursorShape cursorOverChampion(TGridDriver &g)
+{
+  hoverChampion(g);
+  return g.label(QStringLiteral("Champion"))->cursor().shape();
 }
 
 void clickChampion(TGridDriver &g)
@@ -122,8 +121,10 @@ struct TSeen {
 const char *const ControlNames[] = {"YeehaLbl", "BooLbl", "FavoriteTrophyImage", "CongratulationsLbl",
                                     "WinnerLbl", "TrophyImage"};
 
-void watchCelebration(TGridDriver &g, TSeen &seen)
+// Clicks the Champion label and records what the celebration window showed.
+TSeen celebrate(TGridDriver &g)
 {
+  TSeen seen;
   g.dialogs().onModal = [&g, &seen](QDialog *form) {
     form->show();
     seen.title = form->windowTitle();
@@ -149,9 +150,12 @@ void watchCelebration(TGridDriver &g, TSeen &seen)
     seen.white = form->autoFillBackground() && form->palette().color(QPalette::Window) == Qt::white;
     const QPoint offset = form->frameGeometry().center() - form->screen()->geometry().center();
     seen.centred = offset.manhattanLength() <= 2;
-    seen.soundCalls = sound(g).calls;
+    seen.soundCalls = g.sound().calls;
     return int(QDialog::Rejected);
   };
+  clickChampion(g);
+  g.dialogs().onModal = nullptr;
+  return seen;
 }
 
 QByteArray le32(quint32 v)
@@ -253,9 +257,7 @@ void TestCelebration::celebration()
   } else {
     playBracketOnly(g, finalResult);
   }
-  TSeen seen;
-  watchCelebration(g, seen);
-  clickChampion(g);
+  const TSeen seen = celebrate(g);
 
   QCOMPARE(g.dialogs().modalWindows, QStringList{QStringLiteral("WinnerForm")});
   QCOMPARE(seen.title, title);
@@ -284,7 +286,7 @@ void TestCelebration::celebration()
   // Playing while the window is open, stopped and closed once it has closed.
   const QString open = QStringLiteral("open ") + soundPath(file);
   QCOMPARE(seen.soundCalls, (QStringList{open, "play"}));
-  QCOMPARE(sound(g).calls, (QStringList{open, "play", "stop", "close"}));
+  QCOMPARE(g.sound().calls, (QStringList{open, "play", "stop", "close"}));
 }
 
 void TestCelebration::clicks_data()
@@ -323,13 +325,13 @@ void TestCelebration::clicks()
     else
       QTest::mouseClick(form->findChild<QLabel *>(target), Qt::LeftButton);
     openAfterClick = form->isVisible();
-    soundWhileOpen = sound(g).calls;
+    soundWhileOpen = g.sound().calls;
     return int(QDialog::Rejected);
   };
   clickChampion(g);
   QCOMPARE(openAfterClick, !closes);
   QCOMPARE(soundWhileOpen.size(), 2);   // opened and playing until the window is gone
-  QCOMPARE(sound(g).calls.mid(2), (QStringList{"stop", "close"}));
+  QCOMPARE(g.sound().calls.mid(2), (QStringList{"stop", "close"}));
 }
 
 void TestCelebration::placeholderIsNoLink()
@@ -338,23 +340,20 @@ void TestCelebration::placeholderIsNoLink()
   forgetStartUp(g);
   QLabel *champion = g.label(QStringLiteral("Champion"));
   QCOMPARE(champion->text(), Placeholder);
-  hoverChampion(g);
-  QCOMPARE(champion->cursor().shape(), Qt::ArrowCursor);
+  QCOMPARE(cursorOverChampion(g), Qt::ArrowCursor);
   clickChampion(g);
   QVERIFY(g.dialogs().modalWindows.isEmpty());
-  QVERIFY(sound(g).calls.isEmpty());
+  QVERIFY(g.sound().calls.isEmpty());
 
   // A champion makes it a link; emptying the final takes the link away.
   PlayAll(g);
-  hoverChampion(g);
-  QCOMPARE(champion->cursor().shape(), Qt::PointingHandCursor);
+  QCOMPARE(cursorOverChampion(g), Qt::PointingHandCursor);
   g.clear(QStringLiteral("Final11"));
   QCOMPARE(champion->text(), Placeholder);
-  hoverChampion(g);
-  QCOMPARE(champion->cursor().shape(), Qt::ArrowCursor);
+  QCOMPARE(cursorOverChampion(g), Qt::ArrowCursor);
   clickChampion(g);
   QVERIFY(g.dialogs().modalWindows.isEmpty());
-  QVERIFY(sound(g).calls.isEmpty());
+  QVERIFY(g.sound().calls.isEmpty());
 }
 
 void TestCelebration::everyClickCelebratesAgain()
@@ -366,22 +365,20 @@ void TestCelebration::everyClickCelebratesAgain()
   clickChampion(g);
   QCOMPARE(g.dialogs().modalWindows, (QStringList{"WinnerForm", "WinnerForm"}));
   const QString open = QStringLiteral("open ") + soundPath("Boo.wav");
-  QCOMPARE(sound(g).calls, (QStringList{open, "play", "stop", "close", open, "play", "stop", "close"}));
+  QCOMPARE(g.sound().calls, (QStringList{open, "play", "stop", "close", open, "play", "stop", "close"}));
 }
 
 void TestCelebration::noSoundDevice()
 {
   TGridDriver g;
   forgetStartUp(g);
-  sound(g).devices = 0;
+  g.sound().devices = 0;
   useLanguageAndFavourite(g, LangEnglish, Brazil);
   PlayAll(g);
-  TSeen seen;
-  watchCelebration(g, seen);
-  clickChampion(g);
+  const TSeen seen = celebrate(g);
   QCOMPARE(g.dialogs().modalWindows, QStringList{QStringLiteral("WinnerForm")});
   QCOMPARE(seen.winner, QStringLiteral("BRAZIL!!!"));
-  QVERIFY(sound(g).calls.isEmpty());
+  QVERIFY(g.sound().calls.isEmpty());
   QVERIFY(g.dialogs().asked.isEmpty());
 }
 
@@ -390,7 +387,7 @@ void TestCelebration::soundFileThatCannotBeOpened()
   TGridDriver g;
   forgetStartUp(g);
   const QString error = QStringLiteral("The sound file cannot be opened: No such file or directory.");
-  sound(g).openError = error;
+  g.sound().openError = error;
   PlayAll(g);
   clickChampion(g);
   QVERIFY(g.dialogs().modalWindows.isEmpty());
@@ -398,7 +395,7 @@ void TestCelebration::soundFileThatCannotBeOpened()
   QCOMPARE(g.dialogs().asked[0].icon, TMsgIcon::Error);
   QCOMPARE(g.dialogs().asked[0].text, error);
   QCOMPARE(g.dialogs().asked[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-  QCOMPARE(sound(g).calls, QStringList{QStringLiteral("open ") + soundPath("Boo.wav")});
+  QCOMPARE(g.sound().calls, QStringList{QStringLiteral("open ") + soundPath("Boo.wav")});
 }
 
 void TestCelebration::waveFiles_data()

@@ -54,15 +54,16 @@ private slots:
 
 namespace {
 
-TFakePrinting &Printing(TGridDriver &g)
+// File > Print Report, with the print dialog answering `choice` and the save
+// dialog `saveAs` (empty: cancelled); gives the scripted printing for checks.
+TFakePrinting &RunReport(TGridDriver &g, TPrintChoice choice, const QString &saveAs = QString())
 {
-  auto *fake = dynamic_cast<TFakePrinting *>(g.form().platform().printing.get());
-  if (!fake)
-    qFatal("the main window has no scripted printer");
-  return *fake;
+  TFakePrinting &printing = g.printing();
+  printing.printAnswer = choice;
+  printing.saveAnswer = saveAs;
+  g.form().menuItem(QStringLiteral("Report1"))->trigger();
+  return printing;
 }
-
-void RunReport(TGridDriver &g) { g.form().menuItem(QStringLiteral("Report1"))->trigger(); }
 
 QByteArray ReadAllBytes(const QString &path)
 {
@@ -218,10 +219,8 @@ void TestReport::reportFile()
   if (played)
     PlayAll(g);
   QTemporaryDir out;
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::File;
-  printing.saveAnswer = out.filePath(QStringLiteral("Brakka Report.txt"));
-  RunReport(g);
+  TFakePrinting &printing =
+      RunReport(g, TPrintChoice::File, out.filePath(QStringLiteral("Brakka Report.txt")));
 
   QCOMPARE(printing.printDialogs, 1);
   QCOMPARE(printing.saveDialogFolders, QStringList{QCoreApplication::applicationDirPath()});
@@ -249,16 +248,14 @@ void TestReport::shootOutOnlyWhenBothFieldsHoldText()
   TGridDriver g;
   g.score("Final81", "1-1");
   g.type("Final811pk", "4");
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::Printer;
   const QString line = QStringLiteral("       Cameroon - Slovenia       :  1 - 1 ");
 
-  RunReport(g);
+  TFakePrinting &printing = RunReport(g, TPrintChoice::Printer);
   QCOMPARE(printing.printed.value(157), line);
   QCOMPARE(printing.printed.value(155), QStringLiteral("1/8 FINALS:"));
 
   g.type("Final812pk", "3");
-  RunReport(g);
+  RunReport(g, TPrintChoice::Printer);
   QCOMPARE(printing.printed.value(157), line + " pen.(4-3)");
   QCOMPARE(printing.printed.value(170), QStringLiteral("       Cameroon - xxxxxxxxxx     :    -   "));
   QCOMPARE(printing.printed.value(191), QStringLiteral("Champion: XXXXXXXXXX"));
@@ -277,16 +274,12 @@ void TestReport::dialogsCancelled()
   QFETCH(int, choice);
   QFETCH(int, saveDialogs);
   TGridDriver g;
-  QTemporaryDir out;
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice(choice);
-  RunReport(g);
+  TFakePrinting &printing = RunReport(g, TPrintChoice(choice));
   QCOMPARE(printing.printDialogs, 1);
   QCOMPARE(printing.saveDialogFolders.size(), saveDialogs);
   QVERIFY(printing.writtenPath.isEmpty());
   QCOMPARE(printing.printJobs, 0);
   QVERIFY(g.dialogs().asked.isEmpty());
-  QVERIFY(QDir(out.path()).isEmpty());
 }
 
 void TestReport::existingFileIsReplacedWhole()
@@ -299,10 +292,7 @@ void TestReport::existingFileIsReplacedWhole()
   old.write(QByteArray(20000, 'z'));
   old.close();
 
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::File;
-  printing.saveAnswer = path;
-  RunReport(g);
+  TFakePrinting &printing = RunReport(g, TPrintChoice::File, path);
   QCOMPARE(ReadAllBytes(path), ReportFileBytes(printing.written));
   QVERIFY(g.dialogs().asked.isEmpty());
   QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"old.txt"});
@@ -322,11 +312,7 @@ void TestReport::unwritableDestination()
   QTemporaryDir out;
   QVERIFY(QDir(out.path()).mkdir(QStringLiteral("folder")));
   const QString path = out.filePath(relative);
-
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::File;
-  printing.saveAnswer = path;
-  RunReport(g);
+  RunReport(g, TPrintChoice::File, path);
 
   QCOMPARE(g.dialogs().asked.size(), 1);
   const TScriptedDialogs::TAsked &box = g.dialogs().asked.constFirst();
@@ -342,9 +328,7 @@ void TestReport::printerGetsTheLinesInTheLabelsFont()
 {
   TGridDriver g;
   PlayAll(g);
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::Printer;
-  RunReport(g);
+  TFakePrinting &printing = RunReport(g, TPrintChoice::Printer);
 
   QCOMPARE(printing.printJobs, 1);
   QVERIFY(printing.saveDialogFolders.isEmpty());
@@ -363,10 +347,8 @@ void TestReport::printerGetsTheLinesInTheLabelsFont()
 void TestReport::printerErrorIsReported()
 {
   TGridDriver g;
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::Printer;
-  printing.printFails = true;
-  RunReport(g);
+  g.printing().printFails = true;
+  TFakePrinting &printing = RunReport(g, TPrintChoice::Printer);
   QCOMPARE(printing.printJobs, 1);
   QCOMPARE(g.dialogs().asked.size(), 1);
   QCOMPARE(g.dialogs().asked.constFirst().icon, TMsgIcon::Error);
@@ -409,9 +391,7 @@ void TestReport::printedPdfHasThePagesLaidOut()
 {
   TGridDriver g;
   PlayAll(g);
-  TFakePrinting &printing = Printing(g);
-  printing.printAnswer = TPrintChoice::Printer;
-  RunReport(g);
+  const TFakePrinting &printing = RunReport(g, TPrintChoice::Printer);
 
   QTemporaryDir out;
   QPrinter printer(QPrinter::HighResolution);

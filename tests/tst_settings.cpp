@@ -72,13 +72,16 @@ public:
     qFatal("no control %s", qPrintable(name));
   }
   bool hidden(const QString &name) const { return Form->field(name)->isHidden(); }
-  QString folder() const { return Dir.path(); }
+  QByteArray fileBytes() const { return ReadBytes(IniPath(Dir.path())); }
 
 private:
   QTemporaryDir Dir;
   TFakePlatform Fake;
   std::unique_ptr<TMainForm> Form;
 };
+
+// The bytes of the Brakka.ini the grid's main window saves to.
+QByteArray FileBytes(TGridDriver &g) { return ReadBytes(IniPath(g.form().settingsDir())); }
 
 // Every field and label whose text a loaded tournament must give back.
 QStringList TournamentControls()
@@ -105,6 +108,21 @@ QStringList TournamentControls()
 const double GmtMinus12 = -21.0 / 24;
 const double GmtPlus1 = -8.0 / 24;
 const double GmtPlus13 = 4.0 / 24;
+
+// The locale every test starts in, and one that writes decimal commas.
+QLocale English() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+QLocale German() { return QLocale(QLocale::German, QLocale::Germany); }
+
+// Group A's first match 2-1 and every preference chosen, as the saved files
+// of the data folder hold them.
+void PlayAndChoose(TGridDriver &g)
+{
+  g.score("GA1", "2-1");
+  LanguageIndex = LangFrench;
+  FavoriteIndex = SouthKorea;
+  TimeZoneOffset = GmtPlus1;
+  TimeZoneCode = QStringLiteral("GMTP1C");
+}
 
 }  // namespace
 
@@ -152,10 +170,10 @@ private slots:
 void TestSettings::init()
 {
   ResetPreferences();
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  QLocale::setDefault(English());
 }
 
-void TestSettings::cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+void TestSettings::cleanup() { QLocale::setDefault(English()); }
 
 // ---- The file's syntax ------------------------------------------------------
 
@@ -256,15 +274,13 @@ void TestSettings::timeZoneText_data()
   QTest::addColumn<QLocale>("locale");
   QTest::addColumn<double>("offset");
   QTest::addColumn<QString>("expected");
-  const QLocale english(QLocale::English, QLocale::UnitedStates);
-  const QLocale german(QLocale::German, QLocale::Germany);
-  QTest::newRow("GMT-12") << english << GmtMinus12 << "-0.875";
-  QTest::newRow("GMT+1") << english << GmtPlus1 << "-0.333333333333333";
-  QTest::newRow("GMT+9") << english << 0.0 << "0";
-  QTest::newRow("minus zero") << english << -0.0 << "0";
-  QTest::newRow("GMT+13") << english << GmtPlus13 << "0.166666666666667";
-  QTest::newRow("GMT-12 German") << german << GmtMinus12 << "-0,875";
-  QTest::newRow("GMT+13 German") << german << GmtPlus13 << "0,166666666666667";
+  QTest::newRow("GMT-12") << English() << GmtMinus12 << "-0.875";
+  QTest::newRow("GMT+1") << English() << GmtPlus1 << "-0.333333333333333";
+  QTest::newRow("GMT+9") << English() << 0.0 << "0";
+  QTest::newRow("minus zero") << English() << -0.0 << "0";
+  QTest::newRow("GMT+13") << English() << GmtPlus13 << "0.166666666666667";
+  QTest::newRow("GMT-12 German") << German() << GmtMinus12 << "-0,875";
+  QTest::newRow("GMT+13 German") << German() << GmtPlus13 << "0,166666666666667";
 }
 
 void TestSettings::timeZoneText()
@@ -281,23 +297,21 @@ void TestSettings::timeZoneReading_data()
   QTest::addColumn<QLocale>("locale");
   QTest::addColumn<QString>("text");
   QTest::addColumn<double>("expected");   // 99 for "no time zone"
-  const QLocale english(QLocale::English, QLocale::UnitedStates);
-  const QLocale german(QLocale::German, QLocale::Germany);
-  QTest::newRow("point") << english << "-0.875" << GmtMinus12;
-  QTest::newRow("point under a comma locale") << german << "-0.875" << GmtMinus12;
-  QTest::newRow("comma under a comma locale") << german << "-0,875" << GmtMinus12;
-  QTest::newRow("comma under a point locale") << english << "-0,875" << GmtMinus12;
-  QTest::newRow("15 digits") << english << "0.166666666666667" << 0.166666666666667;
-  QTest::newRow("zero") << german << "0" << 0.0;
-  QTest::newRow("exponent") << english << "1e-05" << 1e-05;
-  QTest::newRow("not a number") << english << "GMT+1" << 99.0;
-  QTest::newRow("empty") << english << "" << 99.0;
-  QTest::newRow("point and zeros under a comma locale") << german << "0.500" << 0.5;
-  QTest::newRow("two separators") << english << "0.5.5" << 99.0;
-  QTest::newRow("infinite") << english << "inf" << 99.0;
-  QTest::newRow("not a number word") << english << "nan" << 99.0;
-  QTest::newRow("a day away") << english << "1" << 99.0;
-  QTest::newRow("far away") << english << "-1e300" << 99.0;
+  QTest::newRow("point") << English() << "-0.875" << GmtMinus12;
+  QTest::newRow("point under a comma locale") << German() << "-0.875" << GmtMinus12;
+  QTest::newRow("comma under a comma locale") << German() << "-0,875" << GmtMinus12;
+  QTest::newRow("comma under a point locale") << English() << "-0,875" << GmtMinus12;
+  QTest::newRow("15 digits") << English() << "0.166666666666667" << 0.166666666666667;
+  QTest::newRow("zero") << German() << "0" << 0.0;
+  QTest::newRow("exponent") << English() << "1e-05" << 1e-05;
+  QTest::newRow("not a number") << English() << "GMT+1" << 99.0;
+  QTest::newRow("empty") << English() << "" << 99.0;
+  QTest::newRow("point and zeros under a comma locale") << German() << "0.500" << 0.5;
+  QTest::newRow("two separators") << English() << "0.5.5" << 99.0;
+  QTest::newRow("infinite") << English() << "inf" << 99.0;
+  QTest::newRow("not a number word") << English() << "nan" << 99.0;
+  QTest::newRow("a day away") << English() << "1" << 99.0;
+  QTest::newRow("far away") << English() << "-1e300" << 99.0;
 }
 
 void TestSettings::timeZoneReading()
@@ -314,29 +328,20 @@ void TestSettings::timeZoneReading()
 void TestSettings::saveWritesEveryKeyInOrder()
 {
   TGridDriver g;
-  g.score("GA1", "2-1");
-  LanguageIndex = LangFrench;
-  FavoriteIndex = SouthKorea;
-  TimeZoneOffset = GmtPlus1;
-  TimeZoneCode = QStringLiteral("GMTP1C");
-  const QString path = IniPath(g.form().settingsDir());
+  PlayAndChoose(g);
   g.form().SaveButtonClick();
-  QCOMPARE(ReadBytes(path), DataFile("settings_groupA.ini"));
+  QCOMPARE(FileBytes(g), DataFile("settings_groupA.ini"));
   QVERIFY(g.dialogs().asked.isEmpty());
 
   // A second save over its own file gives the same bytes.
   QVERIFY(g.form().SaveAll());
-  QCOMPARE(ReadBytes(path), DataFile("settings_groupA.ini"));
+  QCOMPARE(FileBytes(g), DataFile("settings_groupA.ini"));
 }
 
 void TestSettings::otherSectionsAndCommentsAreKept()
 {
   TGridDriver g;
-  g.score("GA1", "2-1");
-  LanguageIndex = LangFrench;
-  FavoriteIndex = SouthKorea;
-  TimeZoneOffset = GmtPlus1;
-  TimeZoneCode = QStringLiteral("GMTP1C");
+  PlayAndChoose(g);
   const QString path = IniPath(g.form().settingsDir());
   WriteBytes(path, DataFile("settings_foreign_in.ini"));
   QVERIFY(g.form().SaveAll());
@@ -351,7 +356,7 @@ void TestSettings::wholeTournamentComesBack()
   PlayAll(g);
   QCOMPARE(g.text("Champion"), QStringLiteral("Brazil"));
   QVERIFY(g.form().SaveAll());
-  const QByteArray saved = ReadBytes(IniPath(g.form().settingsDir()));
+  const QByteArray saved = FileBytes(g);
   QCOMPARE(saved, DataFile("settings_tournament.ini"));
 
   TStarted again(saved);
@@ -393,43 +398,37 @@ void TestSettings::levelMatchReloadsWithItsShootOut()
 void TestSettings::failedSaveReportsAndKeepsTheWindow_data()
 {
   QTest::addColumn<QString>("place");
-  QTest::newRow("folder under a regular file") << "under a file";
-  QTest::newRow("folder without write permission") << "read-only folder";
-  QTest::newRow("read-only file") << "read-only file";
-  QTest::newRow("file too large to be read") << "oversized file";
-  QTest::newRow("file that would grow too large") << "growing file";
-  QTest::newRow("a folder named Brakka.ini") << "folder in the way";
+  QTest::addColumn<QByteArray>("before");   // the file written before the save; null for none
+  QTest::newRow("folder under a regular file") << "under a file" << QByteArray();
+  QTest::newRow("folder without write permission")
+      << "read-only folder" << DataFile("settings_groupA.ini");
+  QTest::newRow("read-only file") << "read-only file" << DataFile("settings_groupA.ini");
+  QTest::newRow("file too large to be read")
+      << "oversized file" << Saved(QByteArray(TProfileFile::MaxFileSize, ';'));
+  // Readable, but its line feeds become CRLF: too large to be read back.
+  QTest::newRow("file that would grow too large")
+      << "growing file" << Saved(QByteArray(TProfileFile::MaxFileSize * 3 / 4, '\n'));
+  QTest::newRow("a folder named Brakka.ini") << "folder in the way" << QByteArray();
 }
 
 void TestSettings::failedSaveReportsAndKeepsTheWindow()
 {
   QFETCH(QString, place);
+  QFETCH(QByteArray, before);
+  if (place.startsWith("read-only") && geteuid() == 0)
+    QSKIP("permissions do not stop root");
   QTemporaryDir root;
   QString folder = root.path();
-  QByteArray before;   // what lies at the file's place before the save
+  if (!before.isNull())
+    WriteBytes(IniPath(folder), before);
   if (place == "under a file") {
     WriteBytes(root.filePath("plain"), "not a folder");
     folder = root.filePath("plain/settings");
   } else if (place == "read-only folder") {
-    if (geteuid() == 0)
-      QSKIP("permissions do not stop root");
-    before = DataFile("settings_groupA.ini");
-    WriteBytes(IniPath(folder), before);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
   } else if (place == "read-only file") {
-    if (geteuid() == 0)
-      QSKIP("permissions do not stop root");
-    before = DataFile("settings_groupA.ini");
-    WriteBytes(IniPath(folder), before);
     QFile::setPermissions(IniPath(folder), QFile::ReadOwner);
-  } else if (place == "oversized file") {
-    before = Saved(QByteArray(TProfileFile::MaxFileSize, ';'));
-    WriteBytes(IniPath(folder), before);
-  } else if (place == "growing file") {
-    // Readable, but its line feeds become CRLF: too large to be read back.
-    before = Saved(QByteArray(TProfileFile::MaxFileSize * 3 / 4, '\n'));
-    WriteBytes(IniPath(folder), before);
-  } else {
+  } else if (place == "folder in the way") {
     QVERIFY(QDir(folder).mkdir("Brakka.ini"));
   }
 
@@ -475,8 +474,8 @@ void TestSettings::closingWithYesSaves()
   g.dialogs().answers = {QMessageBox::Yes};
   QVERIFY(g.form().close());
   QCOMPARE(g.dialogs().asked.size(), 1);
-  QCOMPARE(ReadBytes(IniPath(g.form().settingsDir())).left(16), QByteArray("[PREFERENCES]\r\nL"));
-  TStarted s(ReadBytes(IniPath(g.form().settingsDir())));
+  QCOMPARE(FileBytes(g).left(16), QByteArray("[PREFERENCES]\r\nL"));
+  TStarted s(FileBytes(g));
   QCOMPARE(s.text("GA11"), QStringLiteral("2"));
   QCOMPARE(s.text("GA12"), QStringLiteral("1"));
 }
@@ -639,7 +638,7 @@ void TestSettings::badPreferences()
   QCOMPARE(s.text("GA11"), QStringLiteral("2"));   // the results load all the same
 
   QVERIFY(s.form().SaveAll());
-  const QByteArray saved = ReadBytes(IniPath(s.folder()));
+  const QByteArray saved = s.fileBytes();
   QVERIFY2(saved.contains(savedPreferences), saved.left(120).constData());
 }
 
@@ -665,7 +664,7 @@ void TestSettings::timeZoneRoundTrip()
   TimeZoneOffset = offset;
   TimeZoneCode = code;
   QVERIFY(g.form().SaveAll());
-  const QByteArray saved = ReadBytes(IniPath(g.form().settingsDir()));
+  const QByteArray saved = FileBytes(g);
   QVERIFY(saved.contains(line));
 
   ResetPreferences();
@@ -675,7 +674,7 @@ void TestSettings::timeZoneRoundTrip()
   QCOMPARE(TimeZoneText(TimeZoneOffset), TimeZoneText(offset));
   // Saved again, the text is the same.
   QVERIFY(s.form().SaveAll());
-  QCOMPARE(ReadBytes(IniPath(s.folder())), saved);
+  QCOMPARE(s.fileBytes(), saved);
 }
 
 void TestSettings::timeZoneFromAnotherLocale()
@@ -684,7 +683,7 @@ void TestSettings::timeZoneFromAnotherLocale()
   TStarted s(Saved(QByteArray(), "TimeZone=-0.875\r\n"));
   QCOMPARE(TimeZoneOffset, GmtMinus12);
   QVERIFY(s.form().SaveAll());
-  QVERIFY(ReadBytes(IniPath(s.folder())).contains("TimeZone=-0,875\r\n"));
+  QVERIFY(s.fileBytes().contains("TimeZone=-0,875\r\n"));
 }
 
 void TestSettings::damagedFiles_data()
@@ -739,7 +738,7 @@ void TestSettings::damagedFiles()
   if (!firstRun) {
     // A save keeps whatever else the file holds and reads back the same.
     QVERIFY(s.form().SaveAll());
-    TStarted again(ReadBytes(IniPath(s.folder())));
+    TStarted again(s.fileBytes());
     QCOMPARE(again.text("GA11"), ga11);
     QCOMPARE(again.text("GA12"), ga12);
   }

@@ -6,7 +6,7 @@
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/preferences.h"
-#include "support/fakePlatform.h"
+#include "support/grid.h"
 #include "venues/brakkaStadium.h"
 #include "venues/browser.h"
 #include "venues/menuPictures.h"
@@ -26,46 +26,34 @@
 
 namespace {
 
-// The real main window on a scripted desktop whose browser only records.
-struct TVenueDesk {
-  QTemporaryDir dir;
-  TFakePlatform fake;
-  std::unique_ptr<TMainForm> form;
-
+// The real main window on a scripted desktop whose browser only records, in
+// the given language, with the start-up's windows and questions forgotten.
+struct TVenueDesk : TGridDriver {
   explicit TVenueDesk(int language = LangEnglish)
   {
-    form = std::make_unique<TMainForm>(dir.path(), fake.platform());
     LanguageIndex = language;
-    form->ApplyLanguage();
-    fake.dialogs->modalWindows.clear();
-    fake.dialogs->asked.clear();
+    form().ApplyLanguage();
+    dialogs().modalWindows.clear();
+    dialogs().asked.clear();
   }
 
   // Chooses a menu item; `inside` runs while the viewer it opens is shown.
   void openVenue(const QString &item, const std::function<void(TStadiumForm *)> &inside)
   {
-    fake.dialogs->onModal = [&](QDialog *dialog) {
+    dialogs().onModal = [&](QDialog *dialog) {
       auto *viewer = qobject_cast<TStadiumForm *>(dialog);
       if (!viewer)
         qFatal("a modal window other than the venue viewer: %s", qPrintable(dialog->objectName()));
       inside(viewer);
       return int(QDialog::Rejected);
     };
-    QAction *action = form->menuItem(item);
+    QAction *action = form().menuItem(item);
     if (!action)
       qFatal("no menu item %s", qPrintable(item));
     action->trigger();
-    fake.dialogs->onModal = nullptr;
+    dialogs().onModal = nullptr;
   }
 };
-
-QString Caption(const QWidget *viewer, const char *name)
-{
-  const auto *panel = viewer->findChild<QLabel *>(QLatin1String(name));
-  if (!panel)
-    qFatal("no panel %s", name);
-  return panel->text();
-}
 
 QLabel *Panel(const QWidget *viewer, const char *name)
 {
@@ -74,6 +62,8 @@ QLabel *Panel(const QWidget *viewer, const char *name)
     qFatal("no panel %s", name);
   return panel;
 }
+
+QString Caption(const QWidget *viewer, const char *name) { return Panel(viewer, name)->text(); }
 
 // The names of the pictures shown (not hidden) in the viewer.
 QStringList ShownPictures(const QWidget *viewer)
@@ -243,7 +233,7 @@ void TestVenues::everyVenueItemOpensItsVenue()
   QFETCH(bool, stadiumLink);
 
   TVenueDesk desk;
-  const int tag = desk.form->menuItem(item)->data().toInt();
+  const int tag = desk.form().menuItem(item)->data().toInt();
   bool seen = false;
   desk.openVenue(item, [&](TStadiumForm *viewer) {
     seen = true;
@@ -267,7 +257,7 @@ void TestVenues::everyVenueItemOpensItsVenue()
     }
   });
   QVERIFY(seen);
-  QCOMPARE(desk.fake.dialogs->modalWindows, QStringList{QStringLiteral("StadiumForm")});
+  QCOMPARE(desk.dialogs().modalWindows, QStringList{QStringLiteral("StadiumForm")});
 }
 
 void TestVenues::viewerSpeaksTheCurrentLanguage_data()
@@ -277,23 +267,18 @@ void TestVenues::viewerSpeaksTheCurrentLanguage_data()
   QTest::addColumn<QString>("name");
   QTest::addColumn<QStringList>("captions");   // city, stadium, capacity, close, title
 
-  QTest::newRow("English Busan")
-      << int(LangEnglish) << "Busan1" << "Busan Stadium, South Korea"
-      << QStringList{"City Web Site", "Stadium Web Site", "Capacity", "&Close", "BRAKKA - Stadiums"};
-  QTest::newRow("Spanish Busan")
-      << int(LangSpanish) << "Busan1" << "Busan Stadium, Corea"
-      << QStringList{"Pagina Web de la Ciudad", "Pagina Web del Estadio", "Capacidad", "&Cerrar",
-                     "BRAKKA - Estadios"};
+  const QStringList english{"City Web Site", "Stadium Web Site", "Capacity", "&Close", "BRAKKA - Stadiums"};
+  const QStringList spanish{"Pagina Web de la Ciudad", "Pagina Web del Estadio", "Capacidad", "&Cerrar",
+                            "BRAKKA - Estadios"};
+  const QStringList french{"Site Web de la Ville", "Site Web du Stade", QString::fromUtf8("Capacité"), "&Fermer",
+                           "BRAKKA - Stades"};
+  QTest::newRow("English Busan") << int(LangEnglish) << "Busan1" << "Busan Stadium, South Korea" << english;
+  QTest::newRow("Spanish Busan") << int(LangSpanish) << "Busan1" << "Busan Stadium, Corea" << spanish;
   QTest::newRow("Spanish Osaka") << int(LangSpanish) << "Osaka1" << QString::fromUtf8("Nagai Stadium, Japón")
-                                 << QStringList{"Pagina Web de la Ciudad", "Pagina Web del Estadio", "Capacidad",
-                                                "&Cerrar", "BRAKKA - Estadios"};
-  QTest::newRow("French Seoul")
-      << int(LangFrench) << "Seoul1" << QString::fromUtf8("Seoul Brakka Stadium, Corée du Sud")
-      << QStringList{"Site Web de la Ville", "Site Web du Stade", QString::fromUtf8("Capacité"), "&Fermer",
-                     "BRAKKA - Stades"};
-  QTest::newRow("French Kobe") << int(LangFrench) << "Kobe1" << "Kobe Wing Stadium, Japon"
-                               << QStringList{"Site Web de la Ville", "Site Web du Stade",
-                                              QString::fromUtf8("Capacité"), "&Fermer", "BRAKKA - Stades"};
+                                 << spanish;
+  QTest::newRow("French Seoul") << int(LangFrench) << "Seoul1"
+                                << QString::fromUtf8("Seoul Brakka Stadium, Corée du Sud") << french;
+  QTest::newRow("French Kobe") << int(LangFrench) << "Kobe1" << "Kobe Wing Stadium, Japon" << french;
 }
 
 void TestVenues::viewerSpeaksTheCurrentLanguage()
@@ -408,23 +393,23 @@ void TestVenues::linkClickStartsTheBrowser()
     ClickPanel(viewer, qPrintable(panel));
     // The open command "webbrowser \"%1\"" is cut before the quoted
     // placeholder, keeping its blank: two blanks before the address.
-    QCOMPARE(desk.fake.browser->started,
+    QCOMPARE(desk.browser().started,
              opens ? QStringList{QStringLiteral("webbrowser  ") + address} : QStringList{});
   });
-  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+  QVERIFY(desk.dialogs().asked.isEmpty());
 }
 
 void TestVenues::failedBrowserKeepsViewerOpen()
 {
   TVenueDesk desk;
-  desk.fake.browser->failStart = true;
+  desk.browser().failStart = true;
   desk.openVenue(QStringLiteral("Kobe1"), [&](TStadiumForm *viewer) {
     viewer->show();
     ClickPanel(viewer, "CityWebSitePanel");
-    QCOMPARE(desk.fake.browser->started.size(), 1);
-    QCOMPARE(desk.fake.dialogs->asked.size(), 1);
-    QCOMPARE(desk.fake.dialogs->asked[0].text, QStringLiteral("Sorry, but I can't start your default browser!"));
-    QCOMPARE(desk.fake.dialogs->asked[0].icon, TMsgIcon::Error);
+    QCOMPARE(desk.browser().started.size(), 1);
+    QCOMPARE(desk.dialogs().asked.size(), 1);
+    QCOMPARE(desk.dialogs().asked[0].text, QStringLiteral("Sorry, but I can't start your default browser!"));
+    QCOMPARE(desk.dialogs().asked[0].icon, TMsgIcon::Error);
     QVERIFY(viewer->isVisible());
     QCOMPARE(viewer->StadiumTag, 151);
   });
@@ -443,16 +428,16 @@ void TestVenues::codeOutsideTheTableBlanksTheViewer()
     QVERIFY(ShownPictures(viewer).isEmpty());
     // Nothing to open, and the arrows lead into the table again.
     ClickPanel(viewer, "CityWebSitePanel");
-    QVERIFY(desk.fake.browser->started.isEmpty());
+    QVERIFY(desk.browser().started.isEmpty());
     Click(viewer, "RightButton");
     QCOMPARE(viewer->StadiumTag, 100);
   };
-  desk.fake.dialogs->onModal = [&](QDialog *dialog) {
+  desk.dialogs().onModal = [&](QDialog *dialog) {
     blank(qobject_cast<TStadiumForm *>(dialog));
     return int(QDialog::Rejected);
   };
-  desk.form->VenueFormSetup(&stray);
-  QCOMPARE(desk.fake.dialogs->modalWindows.size(), 1);
+  desk.form().VenueFormSetup(&stray);
+  QCOMPARE(desk.dialogs().modalWindows.size(), 1);
 
   // A venue shown, then an unknown code: blank, but the code stays.
   TStadiumForm viewer(nullptr, nullptr);
@@ -465,9 +450,9 @@ void TestVenues::codeOutsideTheTableBlanksTheViewer()
   QCOMPARE(viewer.StadiumTag, 158);
   // A null link opener and a null sender change nothing.
   viewer.CityWebSitePanelClick();
-  desk.fake.dialogs->onModal = nullptr;
-  desk.form->VenueFormSetup(nullptr);
-  QCOMPARE(desk.fake.dialogs->modalWindows.size(), 2);
+  desk.dialogs().onModal = nullptr;
+  desk.form().VenueFormSetup(nullptr);
+  QCOMPARE(desk.dialogs().modalWindows.size(), 2);
 }
 
 void TestVenues::closeButtonClosesAndViewerIsReleased()
@@ -476,7 +461,7 @@ void TestVenues::closeButtonClosesAndViewerIsReleased()
   QPointer<TStadiumForm> opened;
   desk.openVenue(QStringLiteral("Miyagi1"), [&](TStadiumForm *viewer) {
     opened = viewer;
-    QCOMPARE(viewer->parent(), desk.form.get());   // owned by the main window
+    QCOMPARE(viewer->parent(), &desk.form());   // owned by the main window
     viewer->show();
     QVERIFY(viewer->isVisible());
     Click(viewer, "CloseButton");
@@ -484,7 +469,7 @@ void TestVenues::closeButtonClosesAndViewerIsReleased()
   });
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(opened.isNull());
-  QVERIFY(desk.form->findChildren<TStadiumForm *>().isEmpty());
+  QVERIFY(desk.form().findChildren<TStadiumForm *>().isEmpty());
 
   // Each command builds a fresh viewer, starting from the venue chosen.
   desk.openVenue(QStringLiteral("Oita1"), [&](TStadiumForm *viewer) { QCOMPARE(viewer->StadiumTag, 154); });
@@ -525,12 +510,12 @@ void TestVenues::menuPicturesOfVenuesAndAssociations()
   TVenueDesk desk;
   QSet<QString> pictured{QStringLiteral("Korea1"), QStringLiteral("Japan2")};
   for (const char *menu : {"Korea1", "Japan2", "OfficialFootballSites1"})
-    for (const QAction *item : desk.form->findChild<QMenu *>(QLatin1String(menu))->actions())
+    for (const QAction *item : desk.form().findChild<QMenu *>(QLatin1String(menu))->actions())
       pictured.insert(item->objectName());
   QCOMPARE(pictured.size(), 2 + StadiumCount + TeamCount);
 
   QStringList names;
-  for (const QAction *item : desk.form->findChildren<QAction *>())
+  for (const QAction *item : desk.form().findChildren<QAction *>())
     if (!item->objectName().isEmpty())
       names.append(item->objectName());
   QVERIFY(names.size() > pictured.size());
@@ -551,7 +536,7 @@ void TestVenues::menuPicturesOfVenuesAndAssociations()
 void TestVenues::everyWebLinkItemMatchesItsAddress()
 {
   TVenueDesk desk;
-  const QList<QAction *> items = WebLinkItems(*desk.form);
+  const QList<QAction *> items = WebLinkItems(desk.form());
   QCOMPARE(items.size(), 37);
   int opening = 0;
   for (QAction *item : items) {
@@ -559,19 +544,19 @@ void TestVenues::everyWebLinkItemMatchesItsAddress()
     const QString address = WebLinkAddress(tag);
     // An item is enabled exactly when it has a page.
     QCOMPARE(item->isEnabled(), !address.isEmpty());
-    desk.fake.browser->started.clear();
+    desk.browser().started.clear();
     item->trigger();
     if (address.isEmpty()) {
-      QVERIFY2(desk.fake.browser->started.isEmpty(), qPrintable(item->objectName()));
+      QVERIFY2(desk.browser().started.isEmpty(), qPrintable(item->objectName()));
       continue;
     }
     ++opening;
     QVERIFY2(address.startsWith(QLatin1String("http://")) && !address.contains(QLatin1Char(' ')),
              qPrintable(address));
-    QCOMPARE(desk.fake.browser->started, QStringList{QStringLiteral("webbrowser  ") + address});
+    QCOMPARE(desk.browser().started, QStringList{QStringLiteral("webbrowser  ") + address});
   }
   QCOMPARE(opening, 21);
-  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+  QVERIFY(desk.dialogs().asked.isEmpty());
 }
 
 void TestVenues::webLinkShowsHourglassWhileStarting_data()
@@ -585,17 +570,17 @@ void TestVenues::webLinkShowsHourglassWhileStarting()
 {
   QFETCH(bool, fails);
   TVenueDesk desk;
-  desk.fake.browser->failStart = fails;
-  const Qt::CursorShape normal = desk.form->cursor().shape();
+  desk.browser().failStart = fails;
+  const Qt::CursorShape normal = desk.form().cursor().shape();
   QVERIFY(normal != Qt::WaitCursor);
   Qt::CursorShape during = normal;
-  desk.fake.browser->onStart = [&](const QString &) { during = desk.form->cursor().shape(); };
-  desk.form->menuItem(QStringLiteral("Brazil1"))->trigger();
+  desk.browser().onStart = [&](const QString &) { during = desk.form().cursor().shape(); };
+  desk.form().menuItem(QStringLiteral("Brazil1"))->trigger();
   QCOMPARE(during, Qt::WaitCursor);
-  QCOMPARE(desk.form->cursor().shape(), normal);   // its normal cursor again
-  QCOMPARE(desk.fake.dialogs->asked.size(), fails ? 1 : 0);
+  QCOMPARE(desk.form().cursor().shape(), normal);   // its normal cursor again
+  QCOMPARE(desk.dialogs().asked.size(), fails ? 1 : 0);
   if (fails)
-    QCOMPARE(desk.fake.dialogs->asked[0].text, BrowserStartErrorText());
+    QCOMPARE(desk.dialogs().asked[0].text, BrowserStartErrorText());
 }
 
 void TestVenues::missingAssociationIsSilent_data()
@@ -610,13 +595,13 @@ void TestVenues::missingAssociationIsSilent()
 {
   QFETCH(QString, openCommand);
   TVenueDesk desk;
-  desk.fake.browser->defaultCommand = openCommand;
-  desk.form->menuItem(QStringLiteral("FIFA1"))->trigger();
+  desk.browser().defaultCommand = openCommand;
+  desk.form().menuItem(QStringLiteral("FIFA1"))->trigger();
   desk.openVenue(QStringLiteral("Seoul1"), [](TStadiumForm *viewer) { ClickPanel(viewer, "CityWebSitePanel"); });
-  desk.form->OpenWebPage(QStringLiteral("http://www.fifa.com/"));
-  QVERIFY(desk.fake.browser->started.isEmpty());
-  QVERIFY(desk.fake.dialogs->asked.isEmpty());
-  QVERIFY(desk.form->cursor().shape() != Qt::WaitCursor);
+  desk.form().OpenWebPage(QStringLiteral("http://www.fifa.com/"));
+  QVERIFY(desk.browser().started.isEmpty());
+  QVERIFY(desk.dialogs().asked.isEmpty());
+  QVERIFY(desk.form().cursor().shape() != Qt::WaitCursor);
 }
 
 void TestVenues::tagsWithoutAddressOpenNothing_data()
@@ -634,11 +619,11 @@ void TestVenues::tagsWithoutAddressOpenNothing()
   TVenueDesk desk;
   QAction item;
   item.setData(tag);
-  desk.form->CountryWebLink(&item);
-  desk.form->CountryWebLink(nullptr);
+  desk.form().CountryWebLink(&item);
+  desk.form().CountryWebLink(nullptr);
   QVERIFY(WebLinkAddress(tag).isEmpty());
-  QVERIFY(desk.fake.browser->started.isEmpty());
-  QVERIFY(desk.fake.dialogs->asked.isEmpty());
+  QVERIFY(desk.browser().started.isEmpty());
+  QVERIFY(desk.dialogs().asked.isEmpty());
 }
 
 // ---------------------------------------------------------------------------
@@ -769,6 +754,15 @@ QByteArray DesktopEntry(const QByteArray &exec, const QByteArray &extra = QByteA
          "[Desktop Action new]\nExec=wrong %u\n";
 }
 
+// The user's choice for web pages: web.desktop, an entry that runs `exec`.
+const char HtmlIsWeb[] = "[Default Applications]\ntext/html=web.desktop\n";
+
+void AssociateWebPages(const QString &root, const QByteArray &exec)
+{
+  WriteFile(root + QStringLiteral("/config/mimeapps.list"), HtmlIsWeb);
+  WriteFile(root + QStringLiteral("/data/applications/web.desktop"), DesktopEntry(exec));
+}
+
 }  // namespace
 
 void TestVenues::desktopAssociation_data()
@@ -778,68 +772,65 @@ void TestVenues::desktopAssociation_data()
   QTest::addColumn<QString>("openCommand");
 
   const QByteArray entry = DesktopEntry("/opt/web/browse --new-window %u");
+  const QString browse = QStringLiteral("/opt/web/browse --new-window %1");   // the open command of `entry`
+  const QByteArray other = DesktopEntry("other %u");
+  const char htmlIsOther[] = "[Default Applications]\ntext/html=other.desktop\n";
   QTest::newRow("no association") << QByteArray() << QStringList{"data/applications/web.desktop", entry}
                                   << QString();
   QTest::newRow("text/html in the user's list")
       << QByteArray()
       << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html = web.desktop;\n",
                      "data/applications/web.desktop", entry}
-      << "/opt/web/browse --new-window %1";
+      << browse;
   QTest::newRow("uninstalled entries are skipped")
       << QByteArray()
       << QStringList{"config/mimeapps.list", "[Added Associations]\ntext/html=other.desktop\n"
                                              "[Default Applications]\ntext/html=gone.desktop;../x.desktop;web.desktop;\n",
                      "share/applications/web.desktop", entry}
-      << "/opt/web/browse --new-window %1";
+      << browse;
   QTest::newRow("http scheme when no text/html")
       << QByteArray()
       << QStringList{"etc/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=web.desktop\n",
                      "share/applications/web.desktop", entry}
-      << "/opt/web/browse --new-window %1";
+      << browse;
   QTest::newRow("text/html before the http scheme")
       << QByteArray()
       << QStringList{"config/mimeapps.list",
                      "[Default Applications]\nx-scheme-handler/http=other.desktop\ntext/html=web.desktop\n",
-                     "data/applications/web.desktop", entry, "data/applications/other.desktop",
-                     DesktopEntry("other %u")}
-      << "/opt/web/browse --new-window %1";
+                     "data/applications/web.desktop", entry, "data/applications/other.desktop", other}
+      << browse;
   QTest::newRow("user's list before the system's")
       << QByteArray()
-      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
-                     "share/applications/mimeapps.list", "[Default Applications]\ntext/html=other.desktop\n",
-                     "data/applications/web.desktop", entry, "share/applications/other.desktop",
-                     DesktopEntry("other %u")}
-      << "/opt/web/browse --new-window %1";
+      << QStringList{"config/mimeapps.list", HtmlIsWeb, "share/applications/mimeapps.list", htmlIsOther,
+                     "data/applications/web.desktop", entry, "share/applications/other.desktop", other}
+      << browse;
   QTest::newRow("the desktop's own list first")
       << QByteArray("Test:GNOME")
-      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=other.desktop\n",
-                     "config/gnome-mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
-                     "data/applications/web.desktop", entry, "data/applications/other.desktop",
-                     DesktopEntry("other %u")}
-      << "/opt/web/browse --new-window %1";
+      << QStringList{"config/mimeapps.list", htmlIsOther, "config/gnome-mimeapps.list", HtmlIsWeb,
+                     "data/applications/web.desktop", entry, "data/applications/other.desktop", other}
+      << browse;
   QTest::newRow("older defaults.list")
       << QByteArray()
-      << QStringList{"share/applications/defaults.list", "[Default Applications]\ntext/html=web.desktop\n",
-                     "share/applications/web.desktop", entry}
-      << "/opt/web/browse --new-window %1";
+      << QStringList{"share/applications/defaults.list", HtmlIsWeb, "share/applications/web.desktop", entry}
+      << browse;
   QTest::newRow("entry in a vendor folder")
       << QByteArray()
       << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=vendor-web.desktop\n",
                      "share/applications/vendor/web.desktop", entry}
-      << "/opt/web/browse --new-window %1";
+      << browse;
   QTest::newRow("key-file escapes and quoted program")
       << QByteArray()
-      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+      << QStringList{"config/mimeapps.list", HtmlIsWeb,
                      "data/applications/web.desktop", DesktopEntry("\"/opt/my\\sweb/browse\" \\\\x %U")}
       << "\"/opt/my web/browse\" \\x %1";
   QTest::newRow("hidden entry is none")
       << QByteArray()
-      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+      << QStringList{"config/mimeapps.list", HtmlIsWeb,
                      "data/applications/web.desktop", DesktopEntry("/opt/web/browse %u", "Hidden=true\n")}
       << QString();
   QTest::newRow("entry without Exec is none")
       << QByteArray()
-      << QStringList{"config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n",
+      << QStringList{"config/mimeapps.list", HtmlIsWeb,
                      "data/applications/web.desktop", "[Desktop Entry]\nName=Broken\n"}
       << QString();
   QTest::newRow("unreadable rubbish is none")
@@ -877,9 +868,7 @@ void TestVenues::desktopLauncherStartsWithoutShell()
   WriteFile(script, "#!/bin/sh\nfor w in \"$@\"; do printf '%s\\n' \"$w\"; done > '" + words.toLocal8Bit() +
                         ".part'\n/bin/mv '" + words.toLocal8Bit() + ".part' '" + words.toLocal8Bit() + "'\n");
   QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  WriteFile(root.path() + QStringLiteral("/config/mimeapps.list"), "[Default Applications]\ntext/html=web.desktop\n");
-  WriteFile(root.path() + QStringLiteral("/data/applications/web.desktop"),
-            DesktopEntry("\"" + script.toLocal8Bit() + "\" --new-window %u --private"));
+  AssociateWebPages(root.path(), "\"" + script.toLocal8Bit() + "\" --new-window %u --private");
 
   UseXdgFolders(root.path());
   const std::shared_ptr<TBrowserLauncher> launcher = DesktopBrowserLauncher();
@@ -911,9 +900,7 @@ void TestVenues::desktopLauncherStartsWithoutShell()
 void TestVenues::desktopLauncherReportsFailedStart()
 {
   QTemporaryDir root;
-  WriteFile(root.path() + QStringLiteral("/config/mimeapps.list"), "[Default Applications]\ntext/html=web.desktop\n");
-  WriteFile(root.path() + QStringLiteral("/data/applications/web.desktop"),
-            DesktopEntry(root.path().toLocal8Bit() + "/no-such-browser %u"));
+  AssociateWebPages(root.path(), root.path().toLocal8Bit() + "/no-such-browser %u");
   UseXdgFolders(root.path());
   const std::shared_ptr<TBrowserLauncher> launcher = DesktopBrowserLauncher();
   QCOMPARE(StartBrowser(launcher.get(), QStringLiteral("http://a.org/")), TBrowserStart::Failed);
