@@ -22,7 +22,10 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
   name->setAlignment(Qt::AlignCenter);
   layout->addWidget(name);
 
-  auto *about = new QLabel(QStringLiteral("Korea/Japan"), this);
+  auto *about = new QLabel(QStringLiteral("Korea/Japan\n\n"
+                                         "Every group table, tie-break and knockout slot,\n"
+                                         "from the first group match to the champion."),
+                           this);
   about->setAlignment(Qt::AlignCenter);
   layout->addWidget(about);
 
@@ -37,5 +40,7 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 0, Qt::AlignCenter);
+  layout->setContentsMargins(24, 16, 24, 16);
+  layout->setSpacing(10);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
