@@ -12,7 +12,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,12 +95,25 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     if (auto *f = qobject_cast<QLineEdit *>(watched))
       return myKeyPress(f, static_cast<QKeyEvent *>(event));
     break;
+  case QEvent::InputMethod:
+    // Text composed by an input method bypasses the key filter: none is taken.
+    return qobject_cast<QLineEdit *>(watched) != nullptr;
+  case QEvent::ContextMenu:
+    if (auto *f = qobject_cast<QLineEdit *>(watched)) {
+      showScoreFieldMenu(f, static_cast<QContextMenuEvent *>(event)->globalPos());
+      return true;
+    }
+    break;
   case QEvent::MouseButtonPress:
   case QEvent::MouseButtonDblClick:
     if (auto *l = qobject_cast<QLabel *>(watched))
       GAName1MouseDown(l);
     break;
   case QEvent::MouseButtonRelease:
+    // No pasting of the mouse selection into a score field.
+    if (qobject_cast<QLineEdit *>(watched) &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton)
+      return true;
     if (auto *l = qobject_cast<QLabel *>(watched)) {
       auto *release = static_cast<QMouseEvent *>(event);
       // A click on the champion comes before the release's colouring.
@@ -122,6 +139,34 @@ bool TMainForm::myKeyPress(QLineEdit *field, QKeyEvent *event)
                                     int(field->text().size()), int(field->selectedText().size()),
                                     TwoCharLimit.value(field, true));
   return !pass;   // a dropped key is consumed here
+}
+
+void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
+{
+  QMenu *menu = field->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // Pasting keeps to the field's typing limit; the text itself is not
+  // filtered (anything but digits counts as no score).
+  // The menu's Paste is the action connected to the field's paste().
+  for (QAction *action : menu->actions()) {
+    if (disconnect(action, &QAction::triggered, field, &QLineEdit::paste) ||
+        disconnect(action, SIGNAL(triggered()), field, SLOT(paste()))) {
+      action->setObjectName(QStringLiteral("edit-paste"));
+      connect(action, &QAction::triggered, this, [this, field] { pasteWithinLimit(field); });
+    }
+  }
+  menu->popup(globalPos);
+}
+
+void TMainForm::pasteWithinLimit(QLineEdit *field)
+{
+  QString text = QGuiApplication::clipboard()->text();
+  if (TwoCharLimit.value(field, true)) {
+    const qsizetype room = 2 - (field->text().size() - field->selectedText().size());
+    text.truncate(qMax<qsizetype>(0, room));
+  }
+  if (!text.isEmpty() || field->hasSelectedText())
+    field->insert(text);
 }
 
 void TMainForm::GAName1MouseDown(QLabel *label)

@@ -105,6 +105,9 @@ private:
 
   // Key filter and team-name press of the grid.
   bool myKeyPress(QLineEdit *field, QKeyEvent *event);
+  // The score fields' context menu, whose Paste keeps to the typing limit.
+  void showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos);
+  void pasteWithinLimit(QLineEdit *field);
   void GAName1MouseDown(QLabel *label);
   void GAName1MouseUp(QLabel *label);
 
@@ -170,7 +173,8 @@ private:
   };
   std::vector<TColoured> ColourWalk;
 
-  // Whether a click on the champion label opens the celebration.
-  bool ChampionClickArmed = false;
+  // Whether a click on the champion label opens the celebration: from the
+  // start, then as the mouse moves over it.
+  bool ChampionClickArmed = true;
   void setTeamColour(TColoured &c, TTeamColour colour);
 };

@@ -93,6 +93,7 @@ QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x,
   f->setAlignment(Qt::AlignCenter);
   f->setTextMargins(0, 0, 0, 0);
   f->setAcceptDrops(false);
+  f->setAttribute(Qt::WA_InputMethodEnabled, false);
   f->installEventFilter(this);
   Fields.insert(name, f);
   TwoCharLimit.insert(f, twoCharLimit);

@@ -112,6 +112,8 @@ QByteArray ReportFileBytes(const QStringList &lines)
 bool WriteReportFile(const QString &path, const QStringList &lines, QString *error)
 {
   QSaveFile file(path);
+  // A file that may be written in a folder that may not is written in place.
+  file.setDirectWriteFallback(true);
   const QByteArray bytes = ReportFileBytes(lines);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
     if (error)

