@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QCheckBox>
 #include <QSaveFile>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -50,10 +52,20 @@ public:
   {
     QPrintDialog dialog(&Printer, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    // The report's own "print to file" box: the text file is chosen next.
+    auto *reportTab = new QWidget;
+    reportTab->setWindowTitle(QStringLiteral("Brakka"));
+    auto *toFileBox = new QCheckBox(QStringLiteral("Print to file"), reportTab);
+    toFileBox->setObjectName(QStringLiteral("PrintToFileBox"));
+    auto *layout = new QVBoxLayout(reportTab);
+    layout->addWidget(toFileBox);
+    layout->addStretch();
+    dialog.setOptionTabs({reportTab});
     if (dialog.exec() != QDialog::Accepted)
       return TPrintChoice::Cancelled;
-    // Qt's dialog offers printing to a file as a printer of its own.
-    const bool toFile = Printer.outputFormat() == QPrinter::PdfFormat || !Printer.outputFileName().isEmpty();
+    // Qt's dialog also offers printing to a file as a printer of its own.
+    const bool toFile = toFileBox->isChecked() || Printer.outputFormat() == QPrinter::PdfFormat ||
+                        !Printer.outputFileName().isEmpty();
     return toFile ? TPrintChoice::File : TPrintChoice::Printer;
   }
 
