@@ -127,6 +127,8 @@ private:
   void ClearThirdPenaltyFields();
   void ShowFinalPenaltyFields(bool on);
   void ClearFinalPenaltyFields();
+  void ShowPenaltyFieldsOf(const char *stage, bool on);
+  void ClearPenaltyFieldsOf(const char *stage);
 
   QString SettingsDir;
   TPlatform Platform;

@@ -77,31 +77,25 @@ void TMainForm::DisableThirdPlace(QLineEdit *field, QLabel *label)
   label->setText(Placeholder);
 }
 
-void TMainForm::ShowThirdPenaltyFields(bool on)
+// The third-place match and the final ("Third", "Final"): one match each,
+// whose "Pen." heading is enabled exactly while its penalty fields show.
+void TMainForm::ShowPenaltyFieldsOf(const char *stage, bool on)
 {
-  label(QStringLiteral("ThirdPKLbl"))->setEnabled(on);
-  field(QStringLiteral("Third11pk"))->setVisible(on);
-  field(QStringLiteral("Third12pk"))->setVisible(on);
+  label(QStringLiteral("%1PKLbl").arg(QLatin1String(stage)))->setEnabled(on);
+  field(KnockoutName(stage, 1, 1, "pk"))->setVisible(on);
+  field(KnockoutName(stage, 1, 2, "pk"))->setVisible(on);
 }
 
-void TMainForm::ClearThirdPenaltyFields()
+void TMainForm::ClearPenaltyFieldsOf(const char *stage)
 {
-  field(QStringLiteral("Third11pk"))->setText(QString());
-  field(QStringLiteral("Third12pk"))->setText(QString());
+  field(KnockoutName(stage, 1, 1, "pk"))->setText(QString());
+  field(KnockoutName(stage, 1, 2, "pk"))->setText(QString());
 }
 
-void TMainForm::ShowFinalPenaltyFields(bool on)
-{
-  label(QStringLiteral("FinalPKLbl"))->setEnabled(on);
-  field(QStringLiteral("Final11pk"))->setVisible(on);
-  field(QStringLiteral("Final12pk"))->setVisible(on);
-}
-
-void TMainForm::ClearFinalPenaltyFields()
-{
-  field(QStringLiteral("Final11pk"))->setText(QString());
-  field(QStringLiteral("Final12pk"))->setText(QString());
-}
+void TMainForm::ShowThirdPenaltyFields(bool on) { ShowPenaltyFieldsOf("Third", on); }
+void TMainForm::ClearThirdPenaltyFields() { ClearPenaltyFieldsOf("Third"); }
+void TMainForm::ShowFinalPenaltyFields(bool on) { ShowPenaltyFieldsOf("Final", on); }
+void TMainForm::ClearFinalPenaltyFields() { ClearPenaltyFieldsOf("Final"); }
 
 void TMainForm::ThirdChange()
 {
