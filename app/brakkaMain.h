@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -132,6 +133,11 @@ private:
 
   QString SettingsDir;
   TPlatform Platform;
+
+  // The grid holds every panel and command button at its designed place; it
+  // keeps its design size and scrolls when the window is smaller.
+  QScrollArea *GridScroll = nullptr;
+  QWidget *Grid = nullptr;
 
   QHash<QString, QLineEdit *> Fields;
   QHash<QString, QLabel *> Labels;

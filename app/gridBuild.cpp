@@ -8,9 +8,11 @@
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -269,7 +271,7 @@ void TMainForm::buildGrid()
 {
   auto *central = new QWidget(this);
   central->setObjectName(QStringLiteral("MainClient"));
-  setCentralWidget(central);
+  Grid = central;
 
   for (int g = 0; g < 4; ++g)
     buildGroupPanel(g, central);
@@ -319,6 +321,30 @@ void TMainForm::buildGrid()
   fixed.setPixelSize(12);
   printFont->setFont(fixed);
   printFont->hide();
+
+  // The grid keeps the size its panels and buttons span; a window smaller
+  // than that scrolls, with no border taking pixels from a full screen.
+  QRect span;
+  for (QWidget *w : central->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    if (!w->isHidden())
+      span |= w->geometry();
+  }
+  central->setFixedSize(span.right() + 1, span.bottom() + 1);
+  GridScroll = new QScrollArea(this);
+  GridScroll->setObjectName(QStringLiteral("GridScroll"));
+  GridScroll->setFrameShape(QFrame::NoFrame);
+  GridScroll->setFocusPolicy(Qt::NoFocus);   // no tab stop of its own
+  GridScroll->setWidget(central);
+  setCentralWidget(GridScroll);
+  // Whatever takes the focus, by keyboard or by the program, is scrolled
+  // wholly into view (a field, not only its text cursor).
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    if (!now || !Grid->isAncestorOf(now))
+      return;
+    const QRect at(now->mapTo(Grid, QPoint()), now->size());
+    GridScroll->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + 8,
+                              at.height() / 2 + 8);
+  });
 }
 
 void TMainForm::resolveControls()
@@ -384,7 +410,7 @@ void TMainForm::resolveControls()
   }
 
   // The favourite walk: text fields and labels inside the panels.
-  for (QObject *child : centralWidget()->children()) {
+  for (QObject *child : Grid->children()) {
     auto *panel = qobject_cast<QFrame *>(child);
     if (!panel || qobject_cast<QLabel *>(child))
       continue;

@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +32,9 @@ private slots:
   void everyControlIsNamedAndPlaced();
   void initialStates();
   void keyboardOrder();
+  void everyControlScrollsIntoView_data();
+  void everyControlScrollsIntoView();
+  void tabbingScrollsToTheFocus();
   void menuTree_data();
   void menuTree();
   void federationItems();
@@ -78,6 +83,23 @@ void levelScores(TGridDriver &g, const QString &fieldName)
   g.field(stem + '1')->setText("1");
   g.field(stem + '2')->setText("1");
   QVERIFY(!g.hidden(fieldName));
+}
+
+// Whether every pixel of a control can be seen in the window.
+bool wholeInView(QWidget *w)
+{
+  return w->visibleRegion() == QRegion(w->rect());
+}
+
+// The main window shown at a size, ready for keyboard input.
+QScrollArea *showAt(TMainForm &form, const QSize &size)
+{
+  form.resize(size);
+  form.show();
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form))
+    return nullptr;
+  return form.findChild<QScrollArea *>(QStringLiteral("GridScroll"));
 }
 
 const QColor Blue(0, 0, 255);
@@ -215,6 +237,60 @@ void TestGrid::keyboardOrder()
   QVERIFY(at("Third12") < at("Final11"));
   QCOMPARE(order.mid(order.size() - 3), (QStringList{"SaveButton", "OKButton", "ClearAllButton"}));
   QCOMPARE(at("GroupADelButton"), -1);
+}
+
+void TestGrid::everyControlScrollsIntoView_data()
+{
+  QTest::addColumn<QSize>("window");
+  QTest::addColumn<bool>("scrollBars");
+  QTest::newRow("restored") << QSize(805, 604) << true;
+  // Maximised on a 1024 x 768 screen: the width, the height less a title bar.
+  QTest::newRow("maximised, 1024 x 768") << QSize(1024, 768 - 30) << false;
+}
+
+void TestGrid::everyControlScrollsIntoView()
+{
+  QFETCH(QSize, window);
+  QFETCH(bool, scrollBars);
+  TGridDriver g;
+  QScrollArea *area = showAt(g.form(), window);
+  QVERIFY(area);
+  QCOMPARE(area->horizontalScrollBar()->isVisible(), scrollBars);
+  QCOMPARE(area->verticalScrollBar()->isVisible(), scrollBars);
+  QCOMPARE(area->frameWidth(), 0);
+
+  int controls = 0;
+  for (QWidget *w : area->widget()->findChildren<QWidget *>()) {
+    if (!w->isVisible() || !(qobject_cast<QLineEdit *>(w) || qobject_cast<QLabel *>(w) ||
+                             qobject_cast<QPushButton *>(w)))
+      continue;
+    ++controls;
+    const QRect at(w->mapTo(area->widget(), QPoint()), w->size());
+    area->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + 1, at.height() / 2 + 1);
+    QVERIFY2(wholeInView(w), qPrintable(w->objectName()));
+  }
+  QVERIFY(controls > 400);
+  // Scrolled away from the panels' corner, nothing moved inside the grid.
+  QCOMPARE(g.form().findChild<QWidget *>("GPFinal")->geometry(), QRect(712, 496, 289, 105));
+}
+
+void TestGrid::tabbingScrollsToTheFocus()
+{
+  TGridDriver g;
+  QVERIFY(showAt(g.form(), QSize(805, 604)));
+  QWidget *first = g.field("GA11");
+  first->setFocus(Qt::TabFocusReason);
+  QStringList reached;
+  for (QWidget *w = first; reached.size() < 1000;) {
+    QVERIFY2(wholeInView(w), qPrintable(w->objectName()));
+    reached << w->objectName();
+    QTest::keyClick(w, Qt::Key_Tab);
+    w = QApplication::focusWidget();
+    QVERIFY(w);
+    if (w == first)
+      break;
+  }
+  QCOMPARE(reached.mid(reached.size() - 3), (QStringList{"SaveButton", "OKButton", "ClearAllButton"}));
 }
 
 void TestGrid::menuTree_data()
