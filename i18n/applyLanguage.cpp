@@ -8,8 +8,12 @@
 #include "settings/preferences.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QPointer>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace {
 
@@ -41,6 +45,29 @@ constexpr TText Headings[8] = {TText::PtsHeading, TText::PHeading, TText::WHeadi
                                TText::THeading,   TText::LHeading, TText::GFHeading,
                                TText::GAHeading,  TText::PMHeading};
 
+// Qt's own texts (standard buttons of message boxes, the print, file and
+// message dialogs) in the interface language: one translator for the whole
+// program, reloaded when the language changes and removed for English.
+void LoadQtTranslations(int language)
+{
+  static QPointer<QTranslator> translator;
+  static int loaded = LangEnglish;
+  QCoreApplication *app = QCoreApplication::instance();
+  if (!app || (translator && loaded == language))
+    return;
+  if (!translator)
+    translator = new QTranslator(app);
+  QCoreApplication::removeTranslator(translator);
+  loaded = language;
+  const QString suffix = language == LangSpanish ? QStringLiteral("es")
+                         : language == LangFrench ? QStringLiteral("fr")
+                                                  : QString();
+  if (!suffix.isEmpty() &&
+      translator->load(QStringLiteral("qtbase_") + suffix,
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+}
+
 }  // namespace
 
 void TMainForm::ApplyLanguage()
@@ -49,6 +76,7 @@ void TMainForm::ApplyLanguage()
   if (LanguageIndex != LangSpanish && LanguageIndex != LangFrench)
     LanguageIndex = LangEnglish;
   FillTexts(LanguageIndex);
+  LoadQtTranslations(LanguageIndex);
 
   // Captions and names.
   FillHostAndVenueNames(LanguageIndex);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev
-  qt6-image-formats-plugins qt6-qpa-plugins
+  qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n
   libgl-dev libsimpleini-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -28,6 +29,8 @@ private slots:
   void cancelKeepsFavouriteIndexOnly();
   void switchingLanguageCarriesNames();
   void sameLanguageChangesNothing();
+  void qtDialogsSpeakTheLanguage_data();
+  void qtDialogsSpeakTheLanguage();
 };
 
 namespace {
@@ -223,6 +226,41 @@ void TestOptions::sameLanguageChangesNothing()
   for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
     after << g.text(name);
   QCOMPARE(after, before);
+}
+
+void TestOptions::qtDialogsSpeakTheLanguage_data()
+{
+  // Languages chosen one after the other, and the standard buttons after the last.
+  QTest::addColumn<QList<int>>("chosen");
+  QTest::addColumn<QStringList>("buttons");   // Yes, No, Cancel
+  QTest::newRow("French") << QList<int>{LangFrench} << QStringList{"&Oui", "&Non", "Annuler"};
+  QTest::newRow("Spanish") << QList<int>{LangSpanish} << QStringList{"&Sí", "&No", "Cancelar"};
+  QTest::newRow("French, then Spanish") << QList<int>{LangFrench, LangSpanish}
+                                        << QStringList{"&Sí", "&No", "Cancelar"};
+  QTest::newRow("French, then English again") << QList<int>{LangFrench, LangEnglish}
+                                              << QStringList{"&Yes", "&No", "Cancel"};
+}
+
+void TestOptions::qtDialogsSpeakTheLanguage()
+{
+  QFETCH(QList<int>, chosen);
+  QFETCH(QStringList, buttons);
+  TGridDriver g;
+  FirstRun = false;
+  for (int language : chosen) {
+    openOptions(g, [language](TOptionsForm *o) {
+      choose(o->LangCB, language);
+      QTest::mouseClick(o->OKButton, Qt::LeftButton);
+    });
+  }
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), buttons[0]);
+  // A message box as the close question builds it takes its buttons' texts
+  // from the translation in force.
+  QMessageBox box(QMessageBox::Question, QString(), QString(),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  const QStringList shown = {box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                             box.button(QMessageBox::Cancel)->text()};
+  QCOMPARE(shown, buttons);
 }
 
 QTEST_MAIN(TestOptions)
