@@ -9,8 +9,12 @@
 TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
 {
   setObjectName(QStringLiteral("AboutForm"));
-  const QString caption = Text(TText::AboutCaption);
-  setWindowTitle(caption.isEmpty() ? TextIn(0, TText::AboutCaption) : caption);
+  // The current language's texts; English before any language is applied.
+  auto text = [](TText id) {
+    const QString current = Text(id);
+    return current.isEmpty() ? TextIn(0, id) : current;
+  };
+  setWindowTitle(text(TText::AboutCaption));
 
   auto *layout = new QVBoxLayout(this);
   auto *name = new QLabel(QStringLiteral("Brakka"), this);
@@ -22,15 +26,12 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
   name->setAlignment(Qt::AlignCenter);
   layout->addWidget(name);
 
-  auto *about = new QLabel(QStringLiteral("Korea/Japan\n\n"
-                                         "Every group table, tie-break and knockout slot,\n"
-                                         "from the first group match to the champion."),
-                           this);
+  auto *about = new QLabel(text(TText::AboutDescription), this);
+  about->setObjectName(QStringLiteral("DescriptionLbl"));
   about->setAlignment(Qt::AlignCenter);
   layout->addWidget(about);
 
-  const QString thanksText = Text(TText::ThanksLbl);
-  auto *thanks = new QLabel(thanksText.isEmpty() ? TextIn(0, TText::ThanksLbl) : thanksText, this);
+  auto *thanks = new QLabel(text(TText::ThanksLbl), this);
   thanks->setObjectName(QStringLiteral("ThanksLbl"));
   thanks->setAlignment(Qt::AlignCenter);
   layout->addWidget(thanks);

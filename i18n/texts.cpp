@@ -212,6 +212,19 @@ constexpr TTextRow TextTable[] = {
      u"Thanks to all who helped in testing this program!",
      u"Gracias a todos que ayudaron en la prueba de este programa!",
      u"Merci à tous ceux qui ont aidé à tester ce programme!"},
+    {TText::AboutDescription,
+     u"Korea/Japan\n"
+     u"\n"
+     u"Every group table, tie-break and knockout slot,\n"
+     u"from the first group match to the champion.",
+     u"Corea/Japón\n"
+     u"\n"
+     u"Cada tabla de grupo, desempate y cruce eliminatorio,\n"
+     u"desde el primer partido de grupo hasta el campeón.",
+     u"Corée/Japon\n"
+     u"\n"
+     u"Chaque classement de groupe, départage et place du tableau final,\n"
+     u"du premier match de groupe jusqu'au champion."},
     {TText::CaptionPrefix,
      u"BRAKKA - ",
      u"BRAKKA - ",

@@ -21,6 +21,7 @@ enum class TText : int {
   StadiumsCaption,
   CongratulationsLbl,
   AboutCaption, QuestionsLbl, ThanksLbl,
+  AboutDescription,
   // Captions and headings of the main window
   CaptionPrefix, GroupWord,
   PtsHeading, PHeading, WHeading, THeading, LHeading, GFHeading, GAHeading, PMHeading,

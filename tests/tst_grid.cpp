@@ -63,7 +63,8 @@ private slots:
   void closing_data();
   void closing();
   void exitButtonAndMenuAskTheSameQuestion();
-  void aboutBoxIsModal();
+  void aboutBox_data();
+  void aboutBox();
 };
 
 namespace {
@@ -673,13 +674,45 @@ void TestGrid::exitButtonAndMenuAskTheSameQuestion()
   QVERIFY(g.form().isVisible());   // both answered Cancel
 }
 
-void TestGrid::aboutBoxIsModal()
+void TestGrid::aboutBox_data()
 {
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("firstLine");
+  QTest::newRow("English") << int(LangEnglish) << "About BRAKKA..." << "Korea/Japan";
+  QTest::newRow("Spanish") << int(LangSpanish) << "Acerca BRAKKA..." << "Corea/Japón";
+  QTest::newRow("French") << int(LangFrench) << "Sur BRAKKA..." << "Corée/Japon";
+}
+
+void TestGrid::aboutBox()
+{
+  QFETCH(int, language);
+  QFETCH(QString, caption);
+  QFETCH(QString, firstLine);
   TGridDriver g;
+  LanguageIndex = language;
+  g.form().ApplyLanguage();
+  QStringList shown;
+  g.dialogs().onModal = [&shown](QDialog *d) {
+    shown << d->windowTitle() << d->findChild<QLabel *>("DescriptionLbl")->text()
+          << d->findChild<QLabel *>("ThanksLbl")->text();
+    return 0;
+  };
   const QList<QDialog *> before = g.form().findChildren<QDialog *>();
   g.form().menuItem("About1")->trigger();
   QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("AboutForm"));
   QCOMPARE(g.form().findChildren<QDialog *>().size(), before.size() + 1);
+
+  QCOMPARE(shown.size(), 3);
+  QCOMPARE(shown[0], caption);
+  QCOMPARE(shown[1].section('\n', 0, 0), firstLine);
+  QCOMPARE(shown[2], TextIn(language, TText::ThanksLbl));
+  // Every line of the description is in the chosen language.
+  if (language != LangEnglish) {
+    const QStringList english = TextIn(LangEnglish, TText::AboutDescription).split('\n');
+    for (const QString &line : shown[1].split('\n'))
+      QVERIFY2(line.isEmpty() || !english.contains(line), qPrintable(line));
+  }
 }
 
 QTEST_MAIN(TestGrid)
