@@ -7,6 +7,7 @@
 #include <memory>
 
 class QDateTime;
+class QLocale;
 
 class TRegionalFormats {
 public:
@@ -20,7 +21,12 @@ public:
 
 // The formats of the system locale (its date and time category).
 std::shared_ptr<TRegionalFormats> DesktopRegionalFormats();
+// The formats of any locale.
+std::shared_ptr<TRegionalFormats> RegionalFormatsOf(const QLocale &locale);
 
-// A time format with its time-zone field and the blanks around it removed:
-// "HH:mm:ss t" -> "HH:mm:ss". Quoted text is kept as it stands.
-QString WithoutTimeZoneField(const QString &timeFormat);
+// A locale's time format as the program shows it: the time-zone field goes,
+// with the brackets around it and the blanks or comma that lead to it
+// ("H:mm:ss (t)" -> "H:mm:ss", "HH:mm:ss, t" -> "HH:mm:ss"); a day period
+// the formatter cannot print ("B") becomes its AM/PM marker. Quoted text is
+// kept as it stands.
+QString ShownTimeFormat(const QString &timeFormat);

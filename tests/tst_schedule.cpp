@@ -44,6 +44,7 @@ private slots:
   void kickoffText();
   void timeZoneFieldLeftOut_data();
   void timeZoneFieldLeftOut();
+  void everyLocaleShowsTimeWithoutZone();
   void systemFormatsShowNoTimeZone();
 
   void calendarFitsTheGrid();
@@ -319,13 +320,48 @@ void TestSchedule::timeZoneFieldLeftOut_data()
   QTest::newRow("quoted t kept") << "H 'time' mm" << "H 'time' mm";
   QTest::newRow("no zone") << "HH:mm" << "HH:mm";
   QTest::newRow("empty") << "" << "";
+  QTest::newRow("zone in brackets") << "H:mm:ss (t)" << "H:mm:ss";
+  QTest::newRow("zone in square brackets") << "APh:mm:ss [t]" << "APh:mm:ss";
+  QTest::newRow("zone in brackets, first") << "[t] HH:mm:ss" << "HH:mm:ss";
+  QTest::newRow("comma before the zone") << "HH:mm:ss, t" << "HH:mm:ss";
+  QTest::newRow("quoted text before the zone") << "'Klock' H.mm:ss (t)" << "'Klock' H.mm:ss";
+  QTest::newRow("doubled quote in quoted text") << "H 'o''clock' (t) mm" << "H 'o''clock' mm";
+  QTest::newRow("quoted brackets kept") << "HH:mm '(t)'" << "HH:mm '(t)'";
+  QTest::newRow("unknown day period") << "Bh:mm:ss [t]" << "APh:mm:ss";
 }
 
 void TestSchedule::timeZoneFieldLeftOut()
 {
   QFETCH(QString, format);
   QFETCH(QString, expected);
-  QCOMPARE(WithoutTimeZoneField(format), expected);
+  QCOMPARE(ShownTimeFormat(format), expected);
+}
+
+void TestSchedule::everyLocaleShowsTimeWithoutZone()
+{
+  const QDateTime kickoff = at2002(31, 5, 20, 30);
+  const QString zone = QLocale::c().toString(kickoff.toLocalTime(), QStringLiteral("t"));
+  const QString utcZone = QLocale::c().toString(kickoff, QStringLiteral("t"));
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  QVERIFY(locales.size() > 300);
+  for (const QLocale &locale : locales) {
+    const auto formats = RegionalFormatsOf(locale);
+    const QString longTime = formats->longTime(kickoff);
+    const QString shown = longTime + QLatin1Char('|') + KickoffText(*formats, kickoff) +
+                          QLatin1Char('|') + formats->shortTime(kickoff);
+    const QByteArray what = (locale.name() + QStringLiteral(": ") + shown).toUtf8();
+    for (const QString &left : {QStringLiteral("()"), QStringLiteral("[]"), QStringLiteral("( )"),
+                                QStringLiteral("[ ]"), zone, utcZone})
+      QVERIFY2(!shown.contains(left), what.constData());
+    // A day period the formatter does not know would show as a letter.
+    if (!locale.pmText().contains(QLatin1Char('B'), Qt::CaseInsensitive))
+      QVERIFY2(!longTime.contains(QLatin1Char('B')), what.constData());
+    QVERIFY2(!longTime.endsWith(QLatin1Char(',')) && !longTime.endsWith(QLatin1Char(' ')), what.constData());
+    QVERIFY2(longTime.contains(locale.toString(30)), what.constData());
+    QVERIFY2(longTime.contains(locale.toString(20)) || longTime.contains(locale.toString(8)),
+             what.constData());
+  }
 }
 
 void TestSchedule::systemFormatsShowNoTimeZone()
