@@ -1,8 +1,9 @@
 #include "settings/profileFile.h"
 
+#include "settings/wholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -292,12 +293,5 @@ bool TProfileFile::save(const QString &path) const
   const QByteArray bytes = content();
   if (bytes.size() > MaxFileSize)
     return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteWholeFile(path, bytes);
 }

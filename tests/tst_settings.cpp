@@ -6,6 +6,7 @@
 #include "settings/preferences.h"
 #include "settings/profileFile.h"
 #include "settings/timeZoneValue.h"
+#include "support/fileSystem.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 
@@ -16,7 +17,6 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
 
 namespace {
 
@@ -112,6 +112,12 @@ const double GmtPlus13 = 4.0 / 24;
 // The locale every test starts in, and one that writes decimal commas.
 QLocale English() { return QLocale(QLocale::English, QLocale::UnitedStates); }
 QLocale German() { return QLocale(QLocale::German, QLocale::Germany); }
+
+// Everyone may go into the folder, so that a test may act as another user in it.
+void OpenToEveryone(const QString &folder)
+{
+  QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+}
 
 // Group A's first match 2-1 and every preference chosen, as the saved files
 // of the data folder hold them.
@@ -410,16 +416,24 @@ void TestSettings::failedSaveReportsAndKeepsTheWindow_data()
   QTest::newRow("file that would grow too large")
       << "growing file" << Saved(QByteArray(TProfileFile::MaxFileSize * 3 / 4, '\n'));
   QTest::newRow("a folder named Brakka.ini") << "folder in the way" << QByteArray();
+  QTest::newRow("a link to nothing") << "dangling link" << QByteArray();
+  QTest::newRow("full disk, no file yet") << "full disk" << QByteArray();
+  QTest::newRow("full disk, file saved before") << "full disk" << DataFile("settings_groupA.ini");
 }
 
 void TestSettings::failedSaveReportsAndKeepsTheWindow()
 {
   QFETCH(QString, place);
   QFETCH(QByteArray, before);
-  if (place.startsWith("read-only") && geteuid() == 0)
-    QSKIP("permissions do not stop root");
   QTemporaryDir root;
-  QString folder = root.path();
+  OpenToEveryone(root.path());
+  // Permissions stop only a user who is not root.
+  TConditions conditions;
+  const QString cannot = conditions.make(place == "full disk", place.startsWith("read-only"));
+  if (!cannot.isEmpty())
+    QSKIP(qPrintable(cannot));
+  QString folder = conditions.folder(root.filePath("settings"));
+  QVERIFY(QDir().mkpath(folder));
   if (!before.isNull())
     WriteBytes(IniPath(folder), before);
   if (place == "under a file") {
@@ -431,11 +445,16 @@ void TestSettings::failedSaveReportsAndKeepsTheWindow()
     QFile::setPermissions(IniPath(folder), QFile::ReadOwner);
   } else if (place == "folder in the way") {
     QVERIFY(QDir(folder).mkdir("Brakka.ini"));
+  } else if (place == "dangling link") {
+    QVERIFY(QFile::link("gone/Brakka.ini", IniPath(folder)));
+  } else if (place == "full disk") {
+    conditions.fillDisk();
   }
 
   TFakePlatform fake;
   {
     TMainForm form(folder, fake.platform());
+    fake.dialogs->asked.clear();   // what the start says is checked elsewhere
     form.field("GA11")->setText("3");
     form.show();
     fake.dialogs->answers = {QMessageBox::Yes};
@@ -458,13 +477,20 @@ void TestSettings::failedSaveReportsAndKeepsTheWindow()
     fake.dialogs->answers = {QMessageBox::No};
     QVERIFY(form.close());
   }
-  QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   if (!before.isNull())
     QCOMPARE(ReadBytes(IniPath(folder)), before);
   else if (place == "folder in the way")
     QVERIFY(QFileInfo(IniPath(folder)).isDir());
-  QCOMPARE(QDir(QFileInfo(IniPath(folder)).path()).entryList(QDir::Files | QDir::Hidden).size(),
-           before.isNull() ? 0 : 1);   // no half-written file beside it
+  else if (place == "dangling link")
+    QCOMPARE(QFileInfo(IniPath(folder)).symLinkTarget(), QDir(folder).filePath("gone/Brakka.ini"));
+  // No half-written file beside it.
+  QStringList files;
+  if (!before.isNull() || place == "dangling link")
+    files << "Brakka.ini";
+  if (conditions.hasDisk())
+    files << "filler";
+  QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), files);
 }
 
 void TestSettings::closingWithYesSaves()
