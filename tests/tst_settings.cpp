@@ -514,22 +514,24 @@ void TestSettings::matchValueSplitting_data()
   QTest::addColumn<QByteArray>("value");
   QTest::addColumn<QString>("side1");
   QTest::addColumn<QString>("side2");
-  QTest::newRow("2-1") << QByteArray("2-1") << "2" << "1";
-  QTest::newRow("unplayed") << QByteArray("-") << "" << "";
-  QTest::newRow("empty") << QByteArray("") << "" << "";
-  QTest::newRow("side 1 only") << QByteArray("3-") << "3" << "";
-  QTest::newRow("side 2 only") << QByteArray("-0") << "" << "0";
-  QTest::newRow("no hyphen is side 2") << QByteArray("21") << "" << "21";
-  QTest::newRow("no hyphen, two characters") << QByteArray("123") << "" << "12";
-  QTest::newRow("side 2 cut to two") << QByteArray("10-123") << "10" << "12";
-  QTest::newRow("side 1 not cut") << QByteArray("12345-1") << "12345" << "1";
-  QTest::newRow("blanks around the value") << QByteArray("  4-4  ") << "4" << "4";
-  QTest::newRow("letters load as empty") << QByteArray("a-1") << "" << "1";
-  QTest::newRow("second hyphen") << QByteArray("1--2") << "1" << "";
-  QTest::newRow("blank inside") << QByteArray("1 -2") << "" << "2";
-  QTest::newRow("sign") << QByteArray("+1-1") << "" << "1";
-  QTest::newRow("other digits") << QByteArray("\xd9\xa1-1") << "" << "1";
-  QTest::newRow("missing key") << QByteArray() << "" << "";
+  QTest::addColumn<QString>("finalSide2");   // the final's fields take any length
+  QTest::newRow("2-1") << QByteArray("2-1") << "2" << "1" << "1";
+  QTest::newRow("unplayed") << QByteArray("-") << "" << "" << "";
+  QTest::newRow("empty") << QByteArray("") << "" << "" << "";
+  QTest::newRow("side 1 only") << QByteArray("3-") << "3" << "" << "";
+  QTest::newRow("side 2 only") << QByteArray("-0") << "" << "0" << "0";
+  QTest::newRow("no hyphen is side 2") << QByteArray("21") << "" << "21" << "21";
+  QTest::newRow("no hyphen, two characters") << QByteArray("123") << "" << "12" << "123";
+  QTest::newRow("side 2 cut to two") << QByteArray("10-123") << "10" << "12" << "123";
+  QTest::newRow("side 1 not cut") << QByteArray("12345-1") << "12345" << "1" << "1";
+  QTest::newRow("the final's 13-123 whole") << QByteArray("13-123") << "13" << "12" << "123";
+  QTest::newRow("blanks around the value") << QByteArray("  4-4  ") << "4" << "4" << "4";
+  QTest::newRow("letters load as empty") << QByteArray("a-1") << "" << "1" << "1";
+  QTest::newRow("second hyphen") << QByteArray("1--2") << "1" << "" << "";
+  QTest::newRow("blank inside") << QByteArray("1 -2") << "" << "2" << "2";
+  QTest::newRow("sign") << QByteArray("+1-1") << "" << "1" << "1";
+  QTest::newRow("other digits") << QByteArray("\xd9\xa1-1") << "" << "1" << "1";
+  QTest::newRow("missing key") << QByteArray() << "" << "" << "";
 }
 
 void TestSettings::matchValueSplitting()
@@ -537,9 +539,13 @@ void TestSettings::matchValueSplitting()
   QFETCH(QByteArray, value);
   QFETCH(QString, side1);
   QFETCH(QString, side2);
-  // The whole tournament, with the value in group F's fourth match and in
-  // both penalty keys of the level 1/8 final Spain - Ireland.
+  QFETCH(QString, finalSide2);
+  // The whole tournament, with the value in group F's fourth match, in the
+  // final and in both penalty keys of the level 1/8 final Spain - Ireland.
   QByteArray ini = DataFile("settings_tournament.ini");
+  const QByteArray final = "[FINAL]\r\nGame1=0-2\r\n";
+  QVERIFY(ini.contains(final));
+  ini.replace(final, "[FINAL]\r\n" + (value.isNull() ? QByteArray() : "Game1=" + value + "\r\n"));
   const QByteArray groupF = "[GROUP F]\r\nGame1=1-0\r\nGame2=1-1\r\nGame3=2-1\r\n";
   const QByteArray shootOut = "Game4=1-1\r\nGame4Apk=3\r\nGame4Bpk=2\r\n";
   QVERIFY(ini.contains(groupF + "Game4=0-1\r\n") && ini.contains(shootOut));
@@ -551,6 +557,8 @@ void TestSettings::matchValueSplitting()
   TStarted s(ini);
   QCOMPARE(s.text("GF41"), side1);
   QCOMPARE(s.text("GF42"), side2);
+  QCOMPARE(s.text("Final11"), side1);
+  QCOMPARE(s.text("Final12"), finalSide2);
   // A penalty key's whole value goes into its field when it is a number.
   const QString trimmed = QString::fromLatin1(value).trimmed();
   const QString pen = IsScore(trimmed) ? trimmed : QString();
