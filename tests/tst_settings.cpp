@@ -112,6 +112,9 @@ const double GmtPlus13 = 4.0 / 24;
 // The locale every test starts in, and one that writes decimal commas.
 QLocale English() { return QLocale(QLocale::English, QLocale::UnitedStates); }
 QLocale German() { return QLocale(QLocale::German, QLocale::Germany); }
+// Locales whose decimal separator is U+066B, which a one-byte file cannot hold.
+const char *const ArabicSeparatorLocales[] = {"ar_EG", "fa_IR", "ps_AF", "ckb_IQ",
+                                              "ur_IN", "sd_PK", "pa_Arab_PK"};
 
 // Everyone may go into the folder, so that a test may act as another user in it.
 void OpenToEveryone(const QString &folder)
@@ -287,6 +290,8 @@ void TestSettings::timeZoneText_data()
   QTest::newRow("GMT+13") << English() << GmtPlus13 << "0.166666666666667";
   QTest::newRow("GMT-12 German") << German() << GmtMinus12 << "-0,875";
   QTest::newRow("GMT+13 German") << German() << GmtPlus13 << "0,166666666666667";
+  for (const char *name : ArabicSeparatorLocales)
+    QTest::newRow(name) << QLocale(QLatin1String(name)) << GmtMinus12 << "-0.875";
 }
 
 void TestSettings::timeZoneText()
@@ -296,6 +301,7 @@ void TestSettings::timeZoneText()
   QFETCH(QString, expected);
   QLocale::setDefault(locale);
   QCOMPARE(TimeZoneText(offset), expected);
+  QVERIFY(qAbs(ReadTimeZone(TimeZoneText(offset)).value_or(99.0) - offset) < 1e-14);
 }
 
 void TestSettings::timeZoneReading_data()
@@ -680,22 +686,30 @@ void TestSettings::badPreferences()
 
 void TestSettings::timeZoneRoundTrip_data()
 {
+  QTest::addColumn<QLocale>("locale");
   QTest::addColumn<double>("offset");
   QTest::addColumn<QString>("code");
   QTest::addColumn<QByteArray>("line");
-  QTest::newRow("GMT-12") << GmtMinus12 << "x35" << QByteArray("TimeZone=-0.875\r\nGMT=x35\r\n");
-  QTest::newRow("GMT+1 Paris") << GmtPlus1 << "GMTP1C"
+  QTest::newRow("GMT-12") << English() << GmtMinus12 << "x35"
+                          << QByteArray("TimeZone=-0.875\r\nGMT=x35\r\n");
+  QTest::newRow("GMT+1 Paris") << English() << GmtPlus1 << "GMTP1C"
                                << QByteArray("TimeZone=-0.333333333333333\r\nGMT=GMTP1C\r\n");
-  QTest::newRow("GMT+9") << 0.0 << "x35" << QByteArray("TimeZone=0\r\nGMT=x35\r\n");
-  QTest::newRow("GMT+13") << GmtPlus13 << "x35"
+  QTest::newRow("GMT+9") << English() << 0.0 << "x35" << QByteArray("TimeZone=0\r\nGMT=x35\r\n");
+  QTest::newRow("GMT+13") << English() << GmtPlus13 << "x35"
                           << QByteArray("TimeZone=0.166666666666667\r\nGMT=x35\r\n");
+  for (const char *name : ArabicSeparatorLocales)
+    QTest::newRow(qPrintable(QStringLiteral("GMT+1 Paris, ") + QLatin1String(name)))
+        << QLocale(QLatin1String(name)) << GmtPlus1 << "GMTP1C"
+        << QByteArray("TimeZone=-0.333333333333333\r\nGMT=GMTP1C\r\n");
 }
 
 void TestSettings::timeZoneRoundTrip()
 {
+  QFETCH(QLocale, locale);
   QFETCH(double, offset);
   QFETCH(QString, code);
   QFETCH(QByteArray, line);
+  QLocale::setDefault(locale);
   TGridDriver g;
   TimeZoneOffset = offset;
   TimeZoneCode = code;
