@@ -5,6 +5,7 @@
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
 #include "i18n/names.h"
+#include "i18n/texts.h"
 #include "settings/optionsForm.h"
 #include "settings/preferences.h"
 #include "settings/profileFile.h"
@@ -70,6 +71,23 @@ TMatchValue SplitMatchValue(const QString &value, int side2Length)
           ScoreOrEmpty(value.mid(hyphen + 1, side2Length))};
 }
 
+// Why a settings file that is there cannot be read, in the user's words.
+TText UnreadableReason(TProfileFile::TLoadResult result)
+{
+  switch (result) {
+  case TProfileFile::TLoadResult::TooLarge:
+    return TText::SettingsTooLargeText;
+  case TProfileFile::TLoadResult::NoPermission:
+    return TText::SettingsNoPermissionText;
+  case TProfileFile::TLoadResult::Folder:
+    return TText::SettingsFolderText;
+  case TProfileFile::TLoadResult::BrokenLink:
+    return TText::SettingsBrokenLinkText;
+  default:
+    return TText::SettingsOtherText;
+  }
+}
+
 }  // namespace
 
 bool TMainForm::SaveAll()
@@ -79,7 +97,7 @@ bool TMainForm::SaveAll()
   // again at its end; it replaces the old file in one step. A file that
   // cannot be read is not replaced, so that nothing in it is lost.
   TProfileFile ini;
-  bool saved = ini.load(path) != TProfileFile::TLoadResult::Unreadable;
+  bool saved = TProfileFile::readable(ini.load(path));
   if (saved) {
     ini.eraseSection(Preferences);
     for (const TResultSection &s : ResultSections)
@@ -114,9 +132,21 @@ bool TMainForm::SaveAll()
 
 void TMainForm::ReadAll()
 {
-  // A file that cannot be read counts as missing: a first run.
+  const QString path = SettingsFilePath(SettingsDir);
   TProfileFile ini;
-  ini.load(SettingsFilePath(SettingsDir));
+  const TProfileFile::TLoadResult loaded = ini.load(path);
+  if (!TProfileFile::readable(loaded)) {
+    // The user's scores and preferences may still be in it: SaveAll will not
+    // replace it, and the user hears why once, now. No first-run dialog
+    // either: what it asks could not be saved, and this is no first start.
+    // Brakka runs with the preferences' initial values.
+    const QString text = TextIn(LanguageIndex, TText::SettingsUnreadableText)
+                             .arg(path, TextIn(LanguageIndex, UnreadableReason(loaded)));
+    Platform.dialogs->message(this, TMsgIcon::Warning, text, QMessageBox::Ok);
+    FirstRun = false;
+    RelabelRequest = false;
+    return;
+  }
 
   FirstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
   RelabelRequest = FirstRun;
