@@ -2,8 +2,8 @@
 // File-system conditions a user's machine can be in, made real for tests:
 // a disk that is full, and a user who is not root.
 
-#include <QString>
 #include <QFile>
+#include <QString>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -29,10 +29,10 @@ private:
   QString Why;
 };
 
-// While it lives, the process acts as the unprivileged user "nobody"
-// (user and group 65534), so that permissions stop it, when it
-// runs as root; otherwise it changes nothing: permissions already stop the
-// user. Files made meanwhile belong to that user.
+// While it lives, a process running as root acts as the unprivileged user
+// "nobody" (user and group 65534), so that permissions stop it; any other
+// process is left as it is, since permissions already stop it. Files made
+// meanwhile belong to that user.
 class TAsUser {
 public:
   TAsUser();
