@@ -52,6 +52,39 @@ constexpr TTextRow TextTable[] = {
      u"Please select a default Time Zone first",
      u"Por favor seleccione una zona horaria",
      u"SVP, sélectionnez votre fuseau horaire"},
+    {TText::SettingsUnreadableText,
+     u"The settings file\n%1\ncannot be read: %2.\n"
+     u"\n"
+     u"Brakka starts without the scores and options saved in it, and will not\n"
+     u"overwrite it: 'Save' will not be possible until the file can be read again.",
+     u"El archivo de configuración\n%1\nno se puede leer: %2.\n"
+     u"\n"
+     u"Brakka empieza sin los resultados ni las opciones guardados en él, y no lo\n"
+     u"sobrescribirá: no se podrá 'Guardar' hasta que el archivo se pueda leer de nuevo.",
+     u"Le fichier de configuration\n%1\nne peut pas être lu: %2.\n"
+     u"\n"
+     u"Brakka démarre sans les résultats ni les options qui y sont sauvegardés, et ne\n"
+     u"l'écrasera pas: 'Sauver' sera impossible tant que le fichier ne pourra pas être lu."},
+    {TText::SettingsTooLargeText,
+     u"it is larger than 4 MiB",
+     u"es mayor de 4 MiB",
+     u"il dépasse 4 Mio"},
+    {TText::SettingsNoPermissionText,
+     u"you have no permission to read it",
+     u"no tienes permiso para leerlo",
+     u"vous n'avez pas le droit de le lire"},
+    {TText::SettingsFolderText,
+     u"it is a folder",
+     u"es una carpeta",
+     u"c'est un dossier"},
+    {TText::SettingsBrokenLinkText,
+     u"it is a link to a file that does not exist",
+     u"es un enlace a un archivo que no existe",
+     u"c'est un lien vers un fichier qui n'existe pas"},
+    {TText::SettingsOtherText,
+     u"it is not a file that can be opened",
+     u"no es un archivo que se pueda abrir",
+     u"ce n'est pas un fichier qui peut être ouvert"},
     {TText::File1,
      u"&File",
      u"&Archivo",

@@ -8,6 +8,9 @@
 enum class TText : int {
   // Messages
   SaveBeforeExitText, ClearAllConfirmText, SelectLanguageText, SelectTimeZoneText,
+  // A settings file that is there but cannot be read: %1 the file, %2 why
+  SettingsUnreadableText, SettingsTooLargeText, SettingsNoPermissionText, SettingsFolderText,
+  SettingsBrokenLinkText, SettingsOtherText,
   // Main window menu items and buttons
   File1, Clear1, Save1, Report1, Exit1, Options1, About1, View1, Schedule1, Stadiums1,
   Internet1, FIFA1, BrakkaKoreaJapan1, OfficialFootballSites1, OfficialSite1, Rules1,

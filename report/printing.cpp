@@ -3,6 +3,8 @@
 
 #include "report/printing.h"
 
+#include "settings/wholeFile.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -10,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QCheckBox>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -123,17 +124,7 @@ QByteArray ReportFileBytes(const QStringList &lines)
 
 bool WriteReportFile(const QString &path, const QStringList &lines, QString *error)
 {
-  QSaveFile file(path);
-  // A file that may be written in a folder that may not is written in place.
-  file.setDirectWriteFallback(true);
-  const QByteArray bytes = ReportFileBytes(lines);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error)
-      *error = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  return true;
+  return WriteWholeFile(path, ReportFileBytes(lines), error);
 }
 
 QFont PrinterFont(const QFont &screenFont, int screenDpi)

@@ -1,8 +1,9 @@
 #include "settings/profileFile.h"
 
+#include "settings/wholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -56,16 +57,24 @@ std::optional<int> ReadInteger(QStringView text)
 TProfileFile::TLoadResult TProfileFile::load(const QString &path)
 {
   setContent(QByteArray());
-  QFile file(path);
-  if (!file.exists())
-    return TLoadResult::Missing;
-  if (!file.open(QIODevice::ReadOnly))
+  const QFileInfo info(path);   // follows symbolic links
+  if (!info.exists())
+    return info.isSymLink() ? TLoadResult::BrokenLink : TLoadResult::Missing;
+  if (info.isDir())
+    return TLoadResult::Folder;
+  // A pipe or a device could block the start or never end.
+  if (!info.isFile())
     return TLoadResult::Unreadable;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return info.isReadable() ? TLoadResult::Unreadable : TLoadResult::NoPermission;
   // Reading one byte more than the limit tells a file at the limit from a
   // larger one without relying on its reported size.
   const QByteArray bytes = file.read(MaxFileSize + 1);
-  if (file.error() != QFileDevice::NoError || !setContent(bytes))
+  if (file.error() != QFileDevice::NoError)
     return TLoadResult::Unreadable;
+  if (!setContent(bytes))
+    return TLoadResult::TooLarge;
   return TLoadResult::Loaded;
 }
 
@@ -292,12 +301,5 @@ bool TProfileFile::save(const QString &path) const
   const QByteArray bytes = content();
   if (bytes.size() > MaxFileSize)
     return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteWholeFile(path, bytes);
 }

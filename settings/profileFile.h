@@ -32,14 +32,23 @@ public:
   // (and not replaced), so that a damaged file cannot exhaust the memory.
   static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
-  enum class TLoadResult { Loaded, Missing, Unreadable };
+  // Why a file that is there could not be read: larger than MaxFileSize,
+  // no read permission, a folder, a symbolic link to nothing, or anything
+  // else (not a regular file, a read error).
+  enum class TLoadResult { Loaded, Missing, TooLarge, NoPermission, Folder, BrokenLink, Unreadable };
+  // Loaded and Missing: the file holds (or would hold) what the object holds,
+  // so it may be replaced by a save.
+  static bool readable(TLoadResult result)
+  {
+    return result == TLoadResult::Loaded || result == TLoadResult::Missing;
+  }
 
   TProfileFile() = default;
   explicit TProfileFile(const QByteArray &content) { setContent(content); }
 
   // Reads the file at path. A missing file is an empty file (Missing); a
-  // file that cannot be opened or is larger than MaxFileSize leaves the
-  // object empty and gives Unreadable.
+  // file that is there but cannot be read leaves the object empty and gives
+  // the reason.
   TLoadResult load(const QString &path);
   // Takes the bytes of a file; false, leaving the object empty, when there
   // are more than MaxFileSize.

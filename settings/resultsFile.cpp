@@ -5,6 +5,7 @@
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
 #include "i18n/names.h"
+#include "i18n/texts.h"
 #include "settings/optionsForm.h"
 #include "settings/preferences.h"
 #include "settings/profileFile.h"
@@ -24,15 +25,17 @@ struct TResultSection {
   const char *fieldPrefix;
   int matches;
   bool penalties;
+  int side2Length;   // characters of side 2 read back; -1 for all (the final)
 };
 const TResultSection ResultSections[] = {
-  {"GROUP A", "GA", MatchesPerGroup, false}, {"GROUP B", "GB", MatchesPerGroup, false},
-  {"GROUP C", "GC", MatchesPerGroup, false}, {"GROUP D", "GD", MatchesPerGroup, false},
-  {"GROUP E", "GE", MatchesPerGroup, false}, {"GROUP F", "GF", MatchesPerGroup, false},
-  {"GROUP G", "GG", MatchesPerGroup, false}, {"GROUP H", "GH", MatchesPerGroup, false},
-  {"FINAL 8", "Final8", 8, true},            {"FINAL 4", "Final4", 4, true},
-  {"FINAL 2", "Final2", 2, true},            {"THIRD", "Third", 1, true},
-  {"FINAL", "Final", 1, true},
+  {"GROUP A", "GA", MatchesPerGroup, false, 2}, {"GROUP B", "GB", MatchesPerGroup, false, 2},
+  {"GROUP C", "GC", MatchesPerGroup, false, 2}, {"GROUP D", "GD", MatchesPerGroup, false, 2},
+  {"GROUP E", "GE", MatchesPerGroup, false, 2}, {"GROUP F", "GF", MatchesPerGroup, false, 2},
+  {"GROUP G", "GG", MatchesPerGroup, false, 2}, {"GROUP H", "GH", MatchesPerGroup, false, 2},
+  {"FINAL 8", "Final8", 8, true, 2},            {"FINAL 4", "Final4", 4, true, 2},
+  {"FINAL 2", "Final2", 2, true, 2},            {"THIRD", "Third", 1, true, 2},
+  // The final's score fields take any number of digits.
+  {"FINAL", "Final", 1, true, -1},
 };
 
 QString MatchKey(int match) { return QStringLiteral("Game%1").arg(match); }
@@ -54,18 +57,35 @@ QString ScoreOrEmpty(const QString &text) { return IsScore(text) ? text : QStrin
 
 // A match is stored as side 1, a hyphen, side 2 ("2-1", "-", "3-"). Reading
 // it back: side 1 is everything before the first hyphen; side 2 is at most
-// two characters after it, or the first two characters when there is no
-// hyphen ("21" is side 2 alone; "10-123" gives 10 and 12).
+// side2Length characters after it, or the first ones when there is no hyphen
+// (with two: "21" is side 2 alone; "10-123" gives 10 and 12). A length of -1
+// takes side 2 whole.
 struct TMatchValue {
   QString side1;
   QString side2;
 };
-TMatchValue SplitMatchValue(const QString &value)
+TMatchValue SplitMatchValue(const QString &value, int side2Length)
 {
   const qsizetype hyphen = value.indexOf(QLatin1Char('-'));
-  if (hyphen < 0)
-    return {QString(), ScoreOrEmpty(value.left(2))};
-  return {ScoreOrEmpty(value.left(hyphen)), ScoreOrEmpty(value.mid(hyphen + 1, 2))};
+  return {hyphen < 0 ? QString() : ScoreOrEmpty(value.left(hyphen)),
+          ScoreOrEmpty(value.mid(hyphen + 1, side2Length))};
+}
+
+// Why a settings file that is there cannot be read, in the user's words.
+TText UnreadableReason(TProfileFile::TLoadResult result)
+{
+  switch (result) {
+  case TProfileFile::TLoadResult::TooLarge:
+    return TText::SettingsTooLargeText;
+  case TProfileFile::TLoadResult::NoPermission:
+    return TText::SettingsNoPermissionText;
+  case TProfileFile::TLoadResult::Folder:
+    return TText::SettingsFolderText;
+  case TProfileFile::TLoadResult::BrokenLink:
+    return TText::SettingsBrokenLinkText;
+  default:
+    return TText::SettingsOtherText;
+  }
 }
 
 }  // namespace
@@ -77,7 +97,7 @@ bool TMainForm::SaveAll()
   // again at its end; it replaces the old file in one step. A file that
   // cannot be read is not replaced, so that nothing in it is lost.
   TProfileFile ini;
-  bool saved = ini.load(path) != TProfileFile::TLoadResult::Unreadable;
+  bool saved = TProfileFile::readable(ini.load(path));
   if (saved) {
     ini.eraseSection(Preferences);
     for (const TResultSection &s : ResultSections)
@@ -112,9 +132,21 @@ bool TMainForm::SaveAll()
 
 void TMainForm::ReadAll()
 {
-  // A file that cannot be read counts as missing: a first run.
+  const QString path = SettingsFilePath(SettingsDir);
   TProfileFile ini;
-  ini.load(SettingsFilePath(SettingsDir));
+  const TProfileFile::TLoadResult loaded = ini.load(path);
+  if (!TProfileFile::readable(loaded)) {
+    // The user's scores and preferences may still be in it: SaveAll will not
+    // replace it, and the user hears why once, now. No first-run dialog
+    // either: what it asks could not be saved, and this is no first start.
+    // Brakka runs with the preferences' initial values.
+    const QString text = TextIn(LanguageIndex, TText::SettingsUnreadableText)
+                             .arg(path, TextIn(LanguageIndex, UnreadableReason(loaded)));
+    Platform.dialogs->message(this, TMsgIcon::Warning, text, QMessageBox::Ok);
+    FirstRun = false;
+    RelabelRequest = false;
+    return;
+  }
 
   FirstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
   RelabelRequest = FirstRun;
@@ -147,7 +179,8 @@ void TMainForm::ReadAll()
   for (const TResultSection &s : ResultSections) {
     const QString section = QLatin1String(s.section);
     for (int m = 1; m <= s.matches; ++m) {
-      const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()));
+      const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()),
+                                                s.side2Length);
       fill(s.fieldPrefix, m, 1, "", value.side1);
       fill(s.fieldPrefix, m, 2, "", value.side2);
     }

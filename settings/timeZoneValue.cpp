@@ -8,9 +8,12 @@ QString TimeZoneText(double offset)
   if (offset == 0.0 || !std::isfinite(offset))   // also no "-0"
     return QStringLiteral("0");
   QString text = QString::number(offset, 'g', 15);
+  // The file holds one byte a character: a separator that is not a single
+  // Latin-1 character (U+066B of Arabic-script locales) would be lost, so
+  // those locales write '.', which every locale reads back.
   const QString separator = QLocale().decimalPoint();
-  if (separator != QLatin1String("."))
-    text.replace(QLatin1Char('.'), separator);
+  if (separator.size() == 1 && separator[0].unicode() <= 0xFF)
+    text.replace(QLatin1Char('.'), separator[0]);
   return text;
 }
 

@@ -8,7 +8,8 @@
 
 // Up to 15 significant digits, no trailing zeros, a decimal separator only
 // when needed, the separator of the current locale (QLocale()):
-// -0.875, -0.333333333333333, 0, 0.166666666666667.
+// -0.875, -0.333333333333333, 0, 0.166666666666667. A locale whose separator
+// is not a single Latin-1 character writes '.'.
 QString TimeZoneText(double offset);
 
 // The offset a text holds. Both the current locale's decimal separator and

@@ -5,6 +5,7 @@
 #include "report/printing.h"
 #include "report/reportLines.h"
 #include "settings/preferences.h"
+#include "support/fileSystem.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 
@@ -44,6 +45,7 @@ private slots:
   void existingFileIsReplacedWhole();
   void unwritableDestination_data();
   void unwritableDestination();
+  void linkToAFileNotThereYetIsWrittenThrough();
   void printerGetsTheLinesInTheLabelsFont();
   void printerErrorIsReported();
 
@@ -300,28 +302,85 @@ void TestReport::existingFileIsReplacedWhole()
 
 void TestReport::unwritableDestination_data()
 {
-  QTest::addColumn<QString>("relative");
-  QTest::newRow("folder does not exist") << "missing/Brakka Report.txt";
-  QTest::newRow("name of a folder") << "folder";
+  QTest::addColumn<QString>("place");
+  QTest::addColumn<bool>("old");   // a report written before is there
+  QTest::newRow("folder does not exist") << "missing folder" << false;
+  QTest::newRow("name of a folder") << "folder" << false;
+  QTest::newRow("link into a missing folder") << "dangling link" << false;
+  QTest::newRow("folder without write permission") << "read-only folder" << true;
+  QTest::newRow("full disk, new file") << "full disk" << false;
+  QTest::newRow("full disk, file written before") << "full disk" << true;
 }
 
 void TestReport::unwritableDestination()
 {
-  QFETCH(QString, relative);
+  QFETCH(QString, place);
+  QFETCH(bool, old);
+  QTemporaryDir root;
+  QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7777));
+  // Permissions stop only a user who is not root.
+  TConditions conditions;
+  const QString cannot = conditions.make(place == "full disk", place == "read-only folder");
+  if (!cannot.isEmpty())
+    QSKIP(qPrintable(cannot));
+  const QString folder = conditions.folder(root.filePath(QStringLiteral("out")));
+  QVERIFY(QDir().mkpath(folder));
+  QString path = folder + QStringLiteral("/Brakka Report.txt");
+  const QByteArray before(5000, 'z');
+  if (old) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+  }
+  if (place == "missing folder")
+    path = folder + QStringLiteral("/missing/Brakka Report.txt");
+  else if (place == "folder")
+    QVERIFY(QDir().mkdir(path));
+  else if (place == "dangling link")
+    QVERIFY(QFile::link(QStringLiteral("missing/Brakka Report.txt"), path));
+  else if (place == "read-only folder")
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+  else if (place == "full disk")
+    conditions.fillDisk();
+
   TGridDriver g;
-  QTemporaryDir out;
-  QVERIFY(QDir(out.path()).mkdir(QStringLiteral("folder")));
-  const QString path = out.filePath(relative);
   RunReport(g, TPrintChoice::File, path);
 
   QCOMPARE(g.dialogs().asked.size(), 1);
   const TScriptedDialogs::TAsked &box = g.dialogs().asked.constFirst();
   QCOMPARE(box.icon, TMsgIcon::Error);
   QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+  QVERIFY2(!box.text.section(QStringLiteral("\n\n"), 1).isEmpty(), qPrintable(box.text));   // why
   QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-  // Nothing left behind: no partial report, no temporary file.
-  QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"folder"});
-  QVERIFY(QDir(out.filePath(QStringLiteral("folder"))).isEmpty());
+
+  // The old report as it was; no partial report, no temporary file.
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (old)
+    QCOMPARE(ReadAllBytes(path), before);
+  QStringList entries;
+  if (old || place == "folder" || place == "dangling link")
+    entries << QStringLiteral("Brakka Report.txt");
+  if (conditions.hasDisk())
+    entries << QStringLiteral("filler");
+  QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                  QDir::Name),
+           entries);
+  if (place == "folder")
+    QVERIFY(QDir(path).isEmpty());
+}
+
+void TestReport::linkToAFileNotThereYetIsWrittenThrough()
+{
+  TGridDriver g;
+  QTemporaryDir out;
+  QVERIFY(QDir(out.path()).mkdir(QStringLiteral("kept")));
+  const QString link = out.filePath(QStringLiteral("Brakka Report.txt"));
+  QVERIFY(QFile::link(QStringLiteral("kept/report.txt"), link));
+
+  TFakePrinting &printing = RunReport(g, TPrintChoice::File, link);
+  QVERIFY(g.dialogs().asked.isEmpty());
+  QVERIFY(QFileInfo(link).isSymLink());
+  QCOMPARE(ReadAllBytes(out.filePath(QStringLiteral("kept/report.txt"))), ReportFileBytes(printing.written));
+  QCOMPARE(QDir(out.filePath(QStringLiteral("kept"))).entryList(QDir::Files), QStringList{"report.txt"});
 }
 
 void TestReport::printerGetsTheLinesInTheLabelsFont()
