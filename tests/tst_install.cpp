@@ -138,6 +138,8 @@ void TestInstall::settingsFolder()
   QCOMPARE(folder, inConfig ? config + QStringLiteral("/Brakka") : program);
   QVERIFY(QFileInfo(folder).isDir());
   QCOMPARE(QFileInfo::exists(config), inConfig);   // made only when chosen
+  // Reports are offered beside the program only where they can be written.
+  QCOMPARE(ReportFolder(program) == program, writable);
   QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
