@@ -8,6 +8,7 @@
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/preferences.h"
+#include "settings/settingsPlace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,7 +24,7 @@
 #include <QPushButton>
 
 TMainForm::TMainForm(QWidget *parent)
-    : TMainForm(QCoreApplication::applicationDirPath(), TPlatform::desktop(), parent)
+    : TMainForm(SettingsFolder(QCoreApplication::applicationDirPath()), TPlatform::desktop(), parent)
 {
 }
 

@@ -8,7 +8,6 @@
 #include "knockout/sound.h"
 #include "knockout/winnerForm.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <memory>
 
@@ -20,7 +19,7 @@ struct TCelebration {
   int width, height;
   QPoint congratulations, winner;
   bool favourite;          // the shout and the large trophy, else the boo and the small one
-  const char *soundFile;   // beside the executable
+  const char *soundFile;   // beside the program, or where it is installed
 };
 
 constexpr TCelebration Celebrations[2] = {
@@ -65,8 +64,7 @@ void TMainForm::ChampionClick()
   const bool withSound = sound && sound->deviceCount() != 0;
   if (withSound) {
     QString error;
-    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                         QLatin1String(c.soundFile);
+    const QString path = FindSoundFile(QLatin1String(c.soundFile));
     if (!sound->open(path, &error)) {
       Platform.dialogs->message(this, TMsgIcon::Error, error, QMessageBox::Ok);
       return;

@@ -1,11 +1,13 @@
 #include "knockout/sound.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QtEndian>
 #include <cstring>
@@ -111,6 +113,30 @@ QString CheckWaveFile(const QString &path)
       return notWave(path, haveFormat ? "it holds no sound" : "it has no format");
     file.seek(next);
   }
+}
+
+QStringList SoundFolders()
+{
+  QStringList folders{QCoreApplication::applicationDirPath()};
+#ifdef BRAKKA_DATA_DIR
+  folders.append(QStringLiteral(BRAKKA_DATA_DIR));
+#endif
+  for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    const QString folder = data + QStringLiteral("/brakka");
+    if (!folders.contains(folder))
+      folders.append(folder);
+  }
+  return folders;
+}
+
+QString FindSoundFile(const QString &name, const QStringList &folders)
+{
+  for (const QString &folder : folders) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo(path).isFile())
+      return path;
+  }
+  return folders.isEmpty() ? name : QDir(folders.first()).filePath(name);
 }
 
 std::shared_ptr<TSoundOutput> DesktopSoundOutput() { return std::make_shared<TQtSoundOutput>(); }

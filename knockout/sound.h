@@ -4,6 +4,7 @@
 // stopped and closed.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class TSoundOutput {
@@ -25,6 +26,14 @@ public:
 // Checks that a file can be read and holds PCM wave audio. Returns an empty
 // text when it does, otherwise the error text to show.
 QString CheckWaveFile(const QString &path);
+
+// The folders the sound files are looked for in, in this order: beside the
+// program (a build or an unpacked folder), then the installed data folder
+// and brakka/ in the desktop's data folders.
+QStringList SoundFolders();
+// The path of a sound file in the first of folders that holds it; when none
+// does, its path in the first folder (for the error to name).
+QString FindSoundFile(const QString &name, const QStringList &folders = SoundFolders());
 
 // The desktop's sound output (Qt Multimedia).
 std::shared_ptr<TSoundOutput> DesktopSoundOutput();

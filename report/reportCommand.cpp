@@ -6,6 +6,7 @@
 #include "report/printing.h"
 #include "report/reportLines.h"
 #include "settings/preferences.h"
+#include "settings/settingsPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,7 @@ void TMainForm::Report1Click()
 
   QString path;
   if (choice == TPrintChoice::File) {
-    path = printing.saveDialog(this, QCoreApplication::applicationDirPath());
+    path = printing.saveDialog(this, ReportFolder(QCoreApplication::applicationDirPath()));
     if (path.isEmpty())
       return;
   }

@@ -43,6 +43,8 @@ private slots:
   void waveFiles_data();
   void waveFiles();
   void desktopSound();
+  void soundFileFolders_data();
+  void soundFileFolders();
 };
 
 namespace {
@@ -470,6 +472,36 @@ void TestCelebration::desktopSound()
   output->stop();    // after closing: nothing to stop
   output->play();
   QVERIFY(clock.elapsed() < 2000);
+}
+
+// A build or an unpacked folder plays the sounds beside the program; an
+// installed program finds them in its data folder.
+void TestCelebration::soundFileFolders_data()
+{
+  QTest::addColumn<QStringList>("holding");   // of "beside" and "installed"
+  QTest::addColumn<QString>("found");
+  QTest::newRow("beside the program") << QStringList{"beside"} << "beside";
+  QTest::newRow("installed") << QStringList{"installed"} << "installed";
+  QTest::newRow("beside wins") << QStringList{"installed", "beside"} << "beside";
+  QTest::newRow("nowhere: named beside") << QStringList{} << "beside";
+}
+
+void TestCelebration::soundFileFolders()
+{
+  QFETCH(QStringList, holding);
+  QFETCH(QString, found);
+  QTemporaryDir dir;
+  const QStringList folders{dir.filePath(QStringLiteral("beside")), dir.filePath(QStringLiteral("missing")),
+                            dir.filePath(QStringLiteral("installed"))};
+  for (const QString &folder : folders)
+    QVERIFY(QDir().mkpath(folder));
+  for (const QString &folder : holding) {
+    QFile file(dir.filePath(folder + QStringLiteral("/Boo.wav")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  }
+  // A folder instead of a file is no sound file.
+  QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("missing/Boo.wav"))));
+  QCOMPARE(FindSoundFile(QStringLiteral("Boo.wav"), folders), dir.filePath(found + QStringLiteral("/Boo.wav")));
 }
 
 QTEST_MAIN(TestCelebration)

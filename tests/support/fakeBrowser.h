@@ -1,6 +1,7 @@
 #pragma once
-// A recording browser launcher for tests: reports a chosen open command and
-// records the command lines it is asked to start, without starting anything.
+// A recording browser launcher for tests: a desktop with or without a
+// browser for web pages, which records the addresses it is asked to open
+// without starting anything.
 
 #include "venues/browser.h"
 
@@ -9,21 +10,22 @@
 
 class TFakeBrowser : public TBrowserLauncher {
 public:
-  // The open command the desktop reports; empty: no association.
-  QString defaultCommand = QStringLiteral("webbrowser \"%1\"");
+  // False: the desktop has no browser for web pages.
+  bool hasBrowser = true;
   // When set, every start fails (is still recorded).
   bool failStart = false;
-  // The command lines asked to start, in order.
-  QStringList started;
+  // The addresses asked to open, in order.
+  QStringList opened;
   // Runs inside each start, e.g. to look at the main window meanwhile.
-  std::function<void(const QString &)> onStart;
+  std::function<void(const QString &)> onOpen;
 
-  QString openCommand() override { return defaultCommand; }
-  bool start(const QString &commandLine) override
+  TBrowserStart open(const QString &address) override
   {
-    started.append(commandLine);
-    if (onStart)
-      onStart(commandLine);
-    return !failStart;
+    if (!hasBrowser)
+      return TBrowserStart::NoBrowser;
+    opened.append(address);
+    if (onOpen)
+      onOpen(address);
+    return failStart ? TBrowserStart::Failed : TBrowserStart::Started;
   }
 };
