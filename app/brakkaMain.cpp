@@ -1,6 +1,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/aboutForm.h"
+#include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
 #include "app/hints.h"
@@ -41,6 +42,7 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   buildGrid();
   resolveControls();
   FormCreate();
+  InstallAccessibleNames(this);
 }
 
 TMainForm::~TMainForm() = default;
