@@ -102,7 +102,16 @@ const char *const HueProperty = "brakkaTeamHue";
 void applyHue(QWidget *control, TTeamHue hue)
 {
   const QColor background = control->palette().color(QPalette::Active, control->backgroundRole());
-  const QColor shade = TeamHueColour(hue, background);
+  // A cascade recolours many names on one background: search once.
+  struct TLastShade {
+    QRgb background;
+    QColor shade;
+  };
+  static TLastShade last[3];
+  TLastShade &memo = last[int(hue)];
+  if (!memo.shade.isValid() || memo.background != background.rgba())
+    memo = {background.rgba(), TeamHueColour(hue, background)};
+  const QColor shade = memo.shade;
   const QPalette::ColorRole role = control->foregroundRole();
   if (control->testAttribute(Qt::WA_SetPalette) &&
       control->palette().color(QPalette::Active, role) == shade &&
