@@ -6,10 +6,10 @@
 #include "i18n/names.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
+#include "support/tournament.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QSet>
 #include <QTest>
 #include <functional>
 
@@ -26,6 +26,7 @@ private slots:
   }
   void cleanup() { QApplication::setPalette(Light); }
 
+  void everyGridControlHasANameOfItsOwn_data();
   void everyGridControlHasANameOfItsOwn();
   void namesFollowTeamsAndLanguage_data();
   void namesFollowTeamsAndLanguage();
@@ -112,11 +113,23 @@ QColor backgroundOf(QWidget *w)
 
 }  // namespace
 
+void TestAccess::everyGridControlHasANameOfItsOwn_data()
+{
+  QTest::addColumn<bool>("played");
+  QTest::newRow("open bracket") << false;
+  QTest::newRow("whole tournament played") << true;
+}
+
 void TestAccess::everyGridControlHasANameOfItsOwn()
 {
+  QFETCH(bool, played);
   TGridDriver g;
-  g.field("Final811")->setText("1");
-  g.field("Final812")->setText("1");   // shows the first penalty fields
+  if (played) {
+    PlayAll(g);
+  } else {
+    g.field("Final811")->setText("1");
+    g.field("Final812")->setText("1");   // shows the first penalty fields
+  }
   const QHash<QString, QAccessibleInterface *> tree = accessibleControls(&g.form());
   const QStringList controls = spokenControls();
   QCOMPARE(controls.size(), 160 + 161 + 8 * 4 * 8);
