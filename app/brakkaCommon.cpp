@@ -2,8 +2,15 @@
 
 #include "app/fixtures.h"
 
+#include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
 
 bool IsScore(const QString &text)
 {
@@ -72,6 +79,116 @@ void SetBold(QLabel *label, bool bold)
 }
 
 bool IsBold(const QLabel *label) { return label->font().bold(); }
+
+namespace {
+
+double RelativeLuminance(const QColor &c)
+{
+  auto linear = [](float v) {
+    return v <= 0.04045f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = c.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+         0.0722 * linear(rgb.blueF());
+}
+
+constexpr double ReadableContrast = 4.5;
+// The palest shade of a hue (HSL lightness out of 255) that still reads as
+// that hue rather than as white.
+constexpr int PalestLightness = 230;
+
+const char *const HueProperty = "brakkaTeamHue";
+
+void applyHue(QWidget *control, TTeamHue hue)
+{
+  const QColor background = control->palette().color(QPalette::Active, control->backgroundRole());
+  // A cascade recolours many names on one background: search once.
+  struct TLastShade {
+    QRgb background;
+    QColor shade;
+  };
+  static TLastShade last[3];
+  TLastShade &memo = last[int(hue)];
+  if (!memo.shade.isValid() || memo.background != background.rgba())
+    memo = {background.rgba(), TeamHueColour(hue, background)};
+  const QColor shade = memo.shade;
+  const QPalette::ColorRole role = control->foregroundRole();
+  if (control->testAttribute(Qt::WA_SetPalette) &&
+      control->palette().color(QPalette::Active, role) == shade &&
+      control->palette().color(QPalette::Inactive, role) == shade)
+    return;
+  QPalette p;
+  p.setColor(QPalette::Active, role, shade);
+  p.setColor(QPalette::Inactive, role, shade);
+  control->setPalette(p);
+}
+
+// Re-picks the shade of a coloured team name when its background changes
+// (a new application palette, or one set on the window).
+class THueKeeper : public QObject {
+public:
+  using QObject::QObject;
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override
+  {
+    if (event->type() == QEvent::PaletteChange) {
+      auto *control = static_cast<QWidget *>(watched);
+      const auto hue = static_cast<TTeamHue>(control->property(HueProperty).toInt());
+      if (hue != TTeamHue::Default)
+        applyHue(control, hue);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+  const double la = RelativeLuminance(a);
+  const double lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TeamHueColour(TTeamHue hue, const QColor &background)
+{
+  const QColor pure = hue == TTeamHue::Pressed ? QColor(255, 0, 0) : QColor(0, 0, 255);
+  if (background.lightnessF() >= 0.5 || ContrastRatio(pure, background) >= ReadableContrast)
+    return pure;
+  // Lightening keeps hue and saturation and raises the luminance steadily:
+  // search for the least lightness that reads.
+  const int h = pure.hslHue();
+  const int s = pure.hslSaturation();
+  auto shade = [h, s](int lightness) { return QColor::fromHsl(h, s, lightness).toRgb(); };
+  int dark = pure.lightness();
+  int light = PalestLightness;
+  if (ContrastRatio(shade(light), background) < ReadableContrast)
+    return shade(light);
+  while (light - dark > 1) {
+    const int mid = (dark + light) / 2;
+    if (ContrastRatio(shade(mid), background) >= ReadableContrast)
+      light = mid;
+    else
+      dark = mid;
+  }
+  return shade(light);
+}
+
+void ShowTeamHue(QWidget *control, TTeamHue hue)
+{
+  static THueKeeper *keeper = nullptr;
+  if (!control->property(HueProperty).isValid()) {
+    if (!keeper)
+      keeper = new THueKeeper(qApp);
+    control->installEventFilter(keeper);
+  }
+  control->setProperty(HueProperty, int(hue));
+  if (hue == TTeamHue::Default)
+    control->setPalette(QPalette());
+  else
+    applyHue(control, hue);
+}
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <Qt>
 
+class QColor;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -26,6 +27,24 @@ bool KeyPassesFilter(int key, Qt::KeyboardModifiers modifiers, const QString &te
 bool OwnEnabled(const QWidget *w);
 void SetBold(QLabel *label, bool bold);
 bool IsBold(const QLabel *label);
+
+// How a team's name is coloured on the grid: the window-text colour, the
+// favourite's blue or the pressed team's red.
+enum class TTeamHue : unsigned char { Default, Favourite, Pressed };
+
+// Contrast of two colours as screen-reading guidelines measure it (relative
+// luminance, sRGB): from 1 (alike) to 21 (black on white).
+double ContrastRatio(const QColor &a, const QColor &b);
+
+// The colour of a favourite or pressed team's name on a background: pure blue
+// or red on a light background; on a dark one (lightness below one half) the
+// least lightened shade of that hue that reads at 4.5:1 at least, or the
+// palest shade still recognisably of the hue where none does.
+QColor TeamHueColour(TTeamHue hue, const QColor &background);
+
+// Shows a team-name label or field in a hue, against the background it has;
+// it keeps a readable shade when the palette changes later.
+void ShowTeamHue(QWidget *control, TTeamHue hue);
 
 // Decides one knockout match from its goals (then penalties) and fills or
 // resets the following stage's slot. Emptying fields runs their change

@@ -1,6 +1,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/aboutForm.h"
+#include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
 #include "app/hints.h"
@@ -42,6 +43,7 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   buildGrid();
   resolveControls();
   FormCreate();
+  InstallAccessibleNames(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -187,16 +189,9 @@ void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
   if (c.colour == colour)
     return;
   c.colour = colour;
-  if (colour == TTeamColour::Default) {
-    c.control->setPalette(QPalette());
-    return;
-  }
-  const QColor rgb = colour == TTeamColour::Favourite ? QColor(0, 0, 255) : QColor(255, 0, 0);
-  const QPalette::ColorRole role = c.asLabel ? QPalette::WindowText : QPalette::Text;
-  QPalette p;
-  p.setColor(QPalette::Active, role, rgb);
-  p.setColor(QPalette::Inactive, role, rgb);
-  c.control->setPalette(p);
+  ShowTeamHue(c.control, colour == TTeamColour::Favourite ? TTeamHue::Favourite
+                         : colour == TTeamColour::Pressed ? TTeamHue::Pressed
+                                                          : TTeamHue::Default);
 }
 
 void TMainForm::HighlightFavourite()

@@ -29,6 +29,12 @@ enum class TText : int {
   CaptionPrefix, GroupWord,
   PtsHeading, PHeading, WHeading, THeading, LHeading, GFHeading, GAHeading, PMHeading,
   FinalWord, ThirdPlaceText, ChampionText,
+  // Accessible names
+  AccessVersus, AccessGoalsOf, AccessPenaltiesOf, AccessTeam, AccessPlace,
+  AccessPoints, AccessPlayed, AccessWon, AccessTied, AccessLost, AccessGoalsFor,
+  AccessGoalsAgainst, AccessGoalDifference,
+  AccessFinal8Match, AccessFinal4Match, AccessFinal2Match, AccessThirdMatch,
+  AccessWinnerOf, AccessLoserOf,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count

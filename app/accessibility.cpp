@@ -1,0 +1,371 @@
+// The grid's accessible names, built on demand from the captions shown.
+
+#include "app/accessibility.h"
+
+#include "app/brakkaMain.h"
+#include "app/fixtures.h"
+#include "i18n/texts.h"
+#include "knockout/bracket.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+// The knockout stages with the words that name one of their matches.
+struct TStageWords {
+  const char *prefix;
+  int matches;
+  TText match;
+};
+constexpr TStageWords Stages[5] = {
+  {"Final8", 8, TText::AccessFinal8Match}, {"Final4", 4, TText::AccessFinal4Match},
+  {"Final2", 2, TText::AccessFinal2Match}, {"Third", 1, TText::AccessThirdMatch},
+  {"Final", 1, TText::FinalWord},
+};
+constexpr int ThirdStage = 3;
+constexpr int FinalStage = 4;
+
+// Table columns in the order of their control names.
+struct TColumnWords {
+  const char *column;
+  TText words;
+};
+constexpr TColumnWords Columns[8] = {
+  {"Pts", TText::AccessPoints},      {"P", TText::AccessPlayed},
+  {"W", TText::AccessWon},           {"T", TText::AccessTied},
+  {"L", TText::AccessLost},          {"GF", TText::AccessGoalsFor},
+  {"GA", TText::AccessGoalsAgainst}, {"PM", TText::AccessGoalDifference},
+};
+
+enum class TRole { Score, Penalty, Team, TableTeam, TableFigure, Champion };
+
+// Where a control sits on the grid, read once from its name.
+struct TGridPlace {
+  TRole role;
+  int group = -1;    // 0..7 for group and table controls
+  int stage = -1;    // index into Stages for knockout controls
+  int match = 0;     // group match 1..6, or match within the stage
+  int side = 0;      // 1 or 2
+  int place = 0;     // table place 1..4
+  int column = -1;   // index into Columns
+};
+
+std::optional<TGridPlace> PlaceOf(const QString &name)
+{
+  static const QRegularExpression groupMatch(QStringLiteral("^G([A-H])([1-6])([12])(Lbl)?$"));
+  static const QRegularExpression table(
+      QStringLiteral("^G([A-H])(Name|Pts|P|W|T|L|GF|GA|PM)([1-4])$"));
+  static const QRegularExpression knockout(
+      QStringLiteral("^(Final8|Final4|Final2|Third|Final)([1-8])([12])(pk|Lbl)?$"));
+
+  TGridPlace p{TRole::Score};
+  if (name == QLatin1String("Champion")) {
+    p.role = TRole::Champion;
+    return p;
+  }
+  QRegularExpressionMatch m = groupMatch.match(name);
+  if (m.hasMatch()) {
+    p.group = m.captured(1)[0].unicode() - 'A';
+    p.match = m.captured(2).toInt();
+    p.side = m.captured(3).toInt();
+    p.role = m.captured(4).isEmpty() ? TRole::Score : TRole::Team;
+    return p;
+  }
+  m = table.match(name);
+  if (m.hasMatch()) {
+    p.group = m.captured(1)[0].unicode() - 'A';
+    p.place = m.captured(3).toInt();
+    const QString column = m.captured(2);
+    if (column == QLatin1String("Name")) {
+      p.role = TRole::TableTeam;
+      return p;
+    }
+    p.role = TRole::TableFigure;
+    for (int c = 0; c < 8; ++c)
+      if (column == QLatin1String(Columns[c].column))
+        p.column = c;
+    return p;
+  }
+  m = knockout.match(name);
+  if (m.hasMatch()) {
+    for (int s = 0; s < 5; ++s)
+      if (m.captured(1) == QLatin1String(Stages[s].prefix))
+        p.stage = s;
+    p.match = m.captured(2).toInt();
+    p.side = m.captured(3).toInt();
+    if (p.match > Stages[p.stage].matches)
+      return std::nullopt;
+    const QString suffix = m.captured(4);
+    p.role = suffix.isEmpty() ? TRole::Score
+             : suffix == QLatin1String("pk") ? TRole::Penalty : TRole::Team;
+    return p;
+  }
+  return std::nullopt;
+}
+
+QString GroupTitle(int group) { return Text(TText::GroupWord) + GroupLetter(group); }
+
+QString MatchTitle(int stage, int match)
+{
+  const QString words = Text(Stages[stage].match);
+  return stage < 3 ? words.arg(match) : words;
+}
+
+int StageOf(const char *prefix)
+{
+  for (int s = 0; s < 5; ++s)
+    if (std::strcmp(Stages[s].prefix, prefix) == 0)
+      return s;
+  return -1;
+}
+
+// Who plays in an undecided knockout slot: the winner or loser of the match
+// that feeds it.
+QString SlotWords(int stage, int match, int side)
+{
+  for (const TBracketMatch &b : Bracket()) {
+    const QString feeder = MatchTitle(StageOf(b.prefix), b.match);
+    if (StageOf(b.nextPrefix) == stage && b.nextMatch == match && b.nextSide == side)
+      return Text(TText::AccessWinnerOf).arg(feeder);
+    if (stage == ThirdStage && b.thirdSide == side)
+      return Text(TText::AccessLoserOf).arg(feeder);
+  }
+  return QString();
+}
+
+// Builds a control's name from what the window shows now.
+class TNamer {
+public:
+  TNamer(const TMainForm *form, const TGridPlace &place) : Form(form), P(place) {}
+
+  QString name() const
+  {
+    switch (P.role) {
+    case TRole::Score:
+      return matchWords() + QStringLiteral(", ") + Text(TText::AccessGoalsOf).arg(team(P.side));
+    case TRole::Penalty:
+      return matchWords() + QStringLiteral(", ") + Text(TText::AccessPenaltiesOf).arg(team(P.side));
+    case TRole::Team:
+      return matchWords() + QStringLiteral(", ") + Text(TText::AccessTeam).arg(team(P.side));
+    case TRole::TableTeam:
+      return placeWords() + QStringLiteral(", ") + Text(TText::AccessTeam).arg(tableTeam());
+    case TRole::TableFigure:
+      return placeWords() + QStringLiteral(", ") + tableTeam() + QStringLiteral(", ") +
+             Text(Columns[P.column].words);
+    case TRole::Champion:
+      return Text(TText::ChampionText) + QStringLiteral(", ") +
+             shown(QStringLiteral("Champion"),
+                   Text(TText::AccessWinnerOf).arg(MatchTitle(FinalStage, 1)));
+    }
+    return QString();
+  }
+
+private:
+  QString caption(const QString &labelName) const
+  {
+    const QLabel *l = Form->label(labelName);
+    return l ? l->text() : QString();
+  }
+  // A slot's caption, or the words for it while it is undecided.
+  QString shown(const QString &labelName, const QString &undecided) const
+  {
+    const QString text = caption(labelName);
+    return text == Placeholder || text.isEmpty() ? undecided : text;
+  }
+  QString team(int side) const
+  {
+    if (P.group >= 0)
+      return caption(GroupMatchLabelName(P.group, P.match, side));
+    return shown(KnockoutName(Stages[P.stage].prefix, P.match, side, "Lbl"),
+                 SlotWords(P.stage, P.match, side));
+  }
+  QString matchWords() const
+  {
+    const QString title = P.group >= 0 ? GroupTitle(P.group) : MatchTitle(P.stage, P.match);
+    return title + QStringLiteral(", ") + Text(TText::AccessVersus).arg(team(1), team(2));
+  }
+  QString placeWords() const
+  {
+    return GroupTitle(P.group) + QStringLiteral(", ") + Text(TText::AccessPlace).arg(P.place);
+  }
+  QString tableTeam() const { return caption(GroupTableName(P.group, "Name", P.place)); }
+
+  const TMainForm *Form;
+  TGridPlace P;
+};
+
+// A grid label: static text named for its place, its caption as value.
+class TGridLabelAccessible : public QAccessibleWidget {
+public:
+  TGridLabelAccessible(QLabel *label, const TNamer &namer)
+      : QAccessibleWidget(label, QAccessible::StaticText), Namer(namer)
+  {
+  }
+
+  QString text(QAccessible::Text t) const override
+  {
+    switch (t) {
+    case QAccessible::Name:
+      return Namer.name();
+    case QAccessible::Value:
+      return static_cast<QLabel *>(widget())->text();
+    default:
+      return QAccessibleWidget::text(t);
+    }
+  }
+
+private:
+  TNamer Namer;
+};
+
+// A score, penalty or table field: editable (or read-only) text named for its
+// place, whose text, caret and selection a screen reader can follow.
+class TGridFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+  TGridFieldAccessible(QLineEdit *field, const TNamer &namer)
+      : QAccessibleWidget(field, QAccessible::EditableText), Namer(namer)
+  {
+  }
+
+  QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
+
+  QString text(QAccessible::Text t) const override
+  {
+    switch (t) {
+    case QAccessible::Name:
+      return Namer.name();
+    case QAccessible::Value:
+      return field()->text();
+    default:
+      return QAccessibleWidget::text(t);
+    }
+  }
+
+  QAccessible::State state() const override
+  {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.editable = !field()->isReadOnly();
+    s.readOnly = field()->isReadOnly();
+    s.selectableText = true;
+    return s;
+  }
+
+  void *interface_cast(QAccessible::InterfaceType type) override
+  {
+    if (type == QAccessible::TextInterface)
+      return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  // QAccessibleTextInterface
+  void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+  {
+    *startOffset = *endOffset = 0;
+    if (selectionIndex == 0 && field()->hasSelectedText()) {
+      *startOffset = field()->selectionStart();
+      *endOffset = field()->selectionEnd();
+    }
+  }
+  int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int startOffset, int endOffset) override
+  {
+    setSelection(0, startOffset, endOffset);
+  }
+  void removeSelection(int selectionIndex) override
+  {
+    if (selectionIndex == 0)
+      field()->deselect();
+  }
+  void setSelection(int selectionIndex, int startOffset, int endOffset) override
+  {
+    if (selectionIndex == 0)
+      field()->setSelection(startOffset, endOffset - startOffset);
+  }
+  int cursorPosition() const override { return field()->cursorPosition(); }
+  void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+  QString text(int startOffset, int endOffset) const override
+  {
+    if (startOffset > endOffset)
+      return QString();
+    return field()->text().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return int(field()->text().size()); }
+  QRect characterRect(int offset) const override
+  {
+    // The text is drawn centred in the field.
+    const QString text = field()->text();
+    if (offset < 0 || offset >= text.size())
+      return QRect();
+    const QFontMetrics metrics = field()->fontMetrics();
+    const QRect box = field()->rect();
+    const int left = box.center().x() - metrics.horizontalAdvance(text) / 2 +
+                     metrics.horizontalAdvance(text.left(offset));
+    const QRect glyph(left, box.center().y() - metrics.height() / 2,
+                      metrics.horizontalAdvance(text.at(offset)), metrics.height());
+    return QRect(field()->mapToGlobal(glyph.topLeft()), glyph.size());
+  }
+  int offsetAtPoint(const QPoint &point) const override
+  {
+    return field()->cursorPositionAt(field()->mapFromGlobal(point));
+  }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int *startOffset, int *endOffset) const override
+  {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return QString();
+  }
+
+private:
+  TNamer Namer;
+};
+
+QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *object)
+{
+  const bool isField = className == QLatin1String("QLineEdit");
+  if (!isField && className != QLatin1String("QLabel"))
+    return nullptr;
+  auto *control = static_cast<QWidget *>(object);
+  const auto *form = qobject_cast<const TMainForm *>(control->window());
+  if (!form)
+    return nullptr;
+  const std::optional<TGridPlace> place = PlaceOf(object->objectName());
+  if (!place)
+    return nullptr;
+  const bool wantsField = place->role == TRole::Score || place->role == TRole::Penalty ||
+                          place->role == TRole::TableFigure;
+  if (wantsField != isField)
+    return nullptr;
+  const TNamer namer(form, *place);
+  if (isField)
+    return new TGridFieldAccessible(static_cast<QLineEdit *>(control), namer);
+  return new TGridLabelAccessible(static_cast<QLabel *>(control), namer);
+}
+
+}  // namespace
+
+void InstallAccessibleNames(QWidget *window)
+{
+  static bool installed = false;
+  if (!installed) {
+    installed = true;
+    QAccessible::installFactory(GridAccessibleFactory);
+  }
+  // A control that was described while the window was being built, before
+  // it had its name, keeps Qt's plain description: describe it anew.
+  for (QWidget *control : window->findChildren<QWidget *>()) {
+    if ((!qobject_cast<QLabel *>(control) && !qobject_cast<QLineEdit *>(control)) ||
+        !PlaceOf(control->objectName()))
+      continue;
+    QAccessibleInterface *described = QAccessible::queryAccessibleInterface(control);
+    if (described && !dynamic_cast<TGridLabelAccessible *>(described) &&
+        !dynamic_cast<TGridFieldAccessible *>(described))
+      QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
+  }
+}
