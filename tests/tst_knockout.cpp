@@ -5,6 +5,7 @@
 #include "app/fixtures.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
+#include "support/randomPlay.h"
 #include "support/tournament.h"
 
 #include <QMap>
@@ -164,10 +165,16 @@ void TestKnockout::finalComparesLongScoresByValue_data()
   QTest::addColumn<QString>("goals1");
   QTest::addColumn<QString>("goals2");
   QTest::addColumn<QString>("champion");
-  QTest::newRow("twenty digits") << "99999999999999999999" << "99999999999999999998" << "Cameroon";
-  QTest::newRow("longer wins") << "9" << "10" << "France";
-  QTest::newRow("leading zeros level") << "0000000000000000000012" << "12" << QString(Placeholder);
-  QTest::newRow("beyond 64 bits") << "18446744073709551617" << "18446744073709551616" << "Cameroon";
+  QTest::addColumn<bool>("pasted");   // side 1 pasted through the context menu, not typed
+  QTest::newRow("twenty digits") << "99999999999999999999" << "99999999999999999998" << "Cameroon"
+                                 << false;
+  QTest::newRow("longer wins") << "9" << "10" << "France" << false;
+  QTest::newRow("leading zeros level") << "0000000000000000000012" << "12" << QString(Placeholder)
+                                       << false;
+  QTest::newRow("beyond 64 bits") << "18446744073709551617" << "18446744073709551616" << "Cameroon"
+                                  << false;
+  QTest::newRow("thirty digits pasted") << "100000000000000000000000000000"
+                                        << "99999999999999999999999999999" << "Cameroon" << true;
 }
 
 void TestKnockout::finalComparesLongScoresByValue()
@@ -175,9 +182,15 @@ void TestKnockout::finalComparesLongScoresByValue()
   QFETCH(QString, goals1);
   QFETCH(QString, goals2);
   QFETCH(QString, champion);
+  QFETCH(bool, pasted);
   TGridDriver g;
   reachBothFinals(g);
-  g.type("Final11", goals1);
+  if (pasted) {
+    g.field("Final11")->selectAll();
+    QVERIFY(pasteThroughMenu(g.field("Final11"), goals1));
+  } else {
+    g.type("Final11", goals1);
+  }
   g.type("Final12", goals2);
   QCOMPARE(g.text("Final11"), goals1);
   QCOMPARE(g.text("Champion"), champion);
