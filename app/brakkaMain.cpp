@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 
 TMainForm::TMainForm(QWidget *parent)
     : TMainForm(QCoreApplication::applicationDirPath(), TPlatform::desktop(), parent)
@@ -84,8 +85,9 @@ void TMainForm::SaveButtonClick() { SaveAll(); }
 
 void TMainForm::About1Click()
 {
-  auto *about = new TAboutForm(this);
-  Platform.dialogs->showModal(about);
+  // Each opening builds a new about box, released once it is closed.
+  const auto about = std::make_unique<TAboutForm>(this);
+  Platform.dialogs->showModal(about.get());
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)

@@ -59,7 +59,8 @@ private slots:
   void closing_data();
   void closing();
   void exitButtonAndMenuAskTheSameQuestion();
-  void aboutBoxIsModal();
+  void secondaryWindowIsModalAndReleased_data();
+  void secondaryWindowIsModalAndReleased();
 };
 
 namespace {
@@ -617,13 +618,30 @@ void TestGrid::exitButtonAndMenuAskTheSameQuestion()
   QVERIFY(g.form().isVisible());   // both answered Cancel
 }
 
-void TestGrid::aboutBoxIsModal()
+void TestGrid::secondaryWindowIsModalAndReleased_data()
 {
-  TGridDriver g;
-  const QList<QDialog *> before = g.form().findChildren<QDialog *>();
-  g.form().menuItem("About1")->trigger();
-  QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("AboutForm"));
-  QCOMPARE(g.form().findChildren<QDialog *>().size(), before.size() + 1);
+  QTest::addColumn<QString>("menuItem");
+  QTest::addColumn<QString>("window");
+  QTest::newRow("about") << "About1" << "AboutForm";
+  QTest::newRow("options") << "Options1" << "OptionsForm";
+  QTest::newRow("schedule") << "Schedule1" << "ScheduleForm";
+  QTest::newRow("venue") << "Seoul1" << "StadiumForm";
+}
+
+void TestGrid::secondaryWindowIsModalAndReleased()
+{
+  QFETCH(QString, menuItem);
+  QFETCH(QString, window);
+  TGridDriver g;   // a first start, whose options dialog is gone too
+  QVERIFY(!g.form().findChild<QDialog *>("OptionsForm"));
+  const qsizetype objects = g.form().findChildren<QObject *>().size();
+  for (int opening = 0; opening < 3; ++opening) {
+    g.form().menuItem(menuItem)->trigger();
+    QCOMPARE(g.dialogs().modalWindows.last(), window);
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!g.form().findChild<QDialog *>(window));
+  QCOMPARE(g.form().findChildren<QObject *>().size(), objects);
 }
 
 QTEST_MAIN(TestGrid)
