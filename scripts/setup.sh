@@ -10,6 +10,7 @@ packages=(
   libgl-dev libsimpleini-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
+  hyperfine jq
 )
 
 missing=()
