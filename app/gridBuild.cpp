@@ -154,7 +154,10 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
         const TTeam team = side == 1 ? match.side1 : match.side2;
         QLineEdit *f = addScoreField(panel, GroupFieldName(group, m + 1, side), 80,
                                      top + 18 * entry, 20, 18, true);
-        connect(f, &QLineEdit::textChanged, this, [this, group] { GroupChange(group); });
+        connect(f, &QLineEdit::textChanged, this, [this, group] {
+          if (group != HeldGroup)
+            GroupChange(group);
+        });
         addTeamLabel(panel, GroupMatchLabelName(group, m + 1, side), TeamNameIn(LangEnglish, team), 8,
                      top + 4 + 16 * entry, 70, 13);
       }
