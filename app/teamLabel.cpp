@@ -1,5 +1,6 @@
 #include "app/teamLabel.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QStyle>
@@ -23,13 +24,33 @@ int NameWidth(const QLabel &label)
   return width;
 }
 
+// Whether the label's name surely fits its width: its characters' advances
+// added up, with room to spare for kerning and rounding, stay within it.
+// Adding advances costs little next to laying the name out, and most names
+// fit by far.
+bool SurelyFits(const QLabel &label, int width)
+{
+  const QFontMetricsF metrics(label.font(), &label);
+  qreal advances = 2;
+  for (const QChar c : label.text()) {
+    if (c.isSurrogate())
+      return false;
+    advances += metrics.horizontalAdvance(c);
+  }
+  return advances <= width;
+}
+
 }  // namespace
 
 void TTeamLabel::paintEvent(QPaintEvent *event)
 {
   const QRect area = contentsRect();
+  if (area.width() <= 0 || SurelyFits(*this, area.width())) {
+    QLabel::paintEvent(event);
+    return;
+  }
   const int width = NameWidth(*this);
-  if (width <= area.width() || area.width() <= 0) {
+  if (width <= area.width()) {
     QLabel::paintEvent(event);
     return;
   }

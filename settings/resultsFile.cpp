@@ -193,7 +193,11 @@ void TMainForm::readResults(bool fieldByField)
     }
   }
 
-  ApplyLanguage();
+  // Filling the fields changed nothing that applying the language writes
+  // (texts, captions, hints, menus, the group matches' fixed team names);
+  // the colours it ends with are set again by the relabelling below.
+  if (fieldByField)
+    ApplyLanguage();
   RelabelRequest = true;
   SetFirstTimeGroups();
   CalculateAll();
