@@ -75,6 +75,9 @@ public:
 
   bool SaveAll();
   void ReadAll();
+  // ReadAll with every field's change handlers run as the field is filled,
+  // in file order: what the quicker ReadAll must always equal.
+  void ReadAllFieldByField();
   void CalculateAll();
 
 protected:
@@ -83,6 +86,7 @@ protected:
 
 private:
   void FormCreate();
+  void readResults(bool fieldByField);
   void FormClose(QCloseEvent *event);
 
   // Building the window.
@@ -112,7 +116,10 @@ private:
   void GAName1MouseDown(QLabel *label);
   void GAName1MouseUp(QLabel *label);
 
-  // Group stage.
+  // Group stage. While HeldGroup names a group, its fields' changes leave
+  // its table alone: the group is being filled or emptied as a whole and is
+  // rebuilt once at the end.
+  int HeldGroup = -1;
   void GroupChange(int group);
   void CalculateGroup(int group, bool final);
 

@@ -37,6 +37,14 @@ constexpr TKnockoutPanel KnockoutPanels[4] = {
   {"GPThird", 864, 408, 137, 81, "Third", 1, 110, "3rd Place"},
 };
 
+// A label in bold from the start, so that it is sized once, for its bold text.
+QLabel *BoldLabel(const QString &caption, QWidget *parent)
+{
+  auto *l = new QLabel(caption, parent);
+  SetBold(l, true);
+  return l;
+}
+
 void setPixelFont(QWidget *w, int pixels, bool bold)
 {
   QFont f = w->font();
@@ -93,7 +101,6 @@ QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x,
   f->setObjectName(name);
   f->setGeometry(x, y, w, h);
   f->setAlignment(Qt::AlignCenter);
-  f->setTextMargins(0, 0, 0, 0);
   f->setAcceptDrops(false);
   f->setAttribute(Qt::WA_InputMethodEnabled, false);
   f->installEventFilter(this);
@@ -109,7 +116,6 @@ QLineEdit *TMainForm::addTableField(QWidget *parent, const QString &name, int x,
   f->setGeometry(x, y, 20, 17);
   f->setReadOnly(true);
   f->setAlignment(Qt::AlignCenter);
-  f->setTextMargins(0, 0, 0, 0);
   Fields.insert(name, f);
   return f;
 }
@@ -135,10 +141,8 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
   const int x = group < 4 ? 16 + 120 * group : 528 + 120 * (group - 4);
   QFrame *panel = addPanel(parent, panelName.constData(), x, 0, 113, 273);
 
-  QLabel *title = addLabel(panel, QStringLiteral("Group%1Lbl").arg(letter),
-                           QStringLiteral("Group %1").arg(letter), 6, 3);
-  SetBold(title, true);
-  title->adjustSize();
+  placeLabel(BoldLabel(QStringLiteral("Group %1").arg(letter), panel),
+             QStringLiteral("Group%1Lbl").arg(letter), 6, 3, -1, -1);
   const QByteArray delName = QStringLiteral("Group%1DelButton").arg(letter).toLatin1();
   addDelButton(panel, delName.constData(), group, 113);
 
@@ -156,7 +160,10 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
         const TTeam team = side == 1 ? match.side1 : match.side2;
         QLineEdit *f = addScoreField(panel, GroupFieldName(group, m + 1, side), 80,
                                      top + 18 * entry, 20, 18, true);
-        connect(f, &QLineEdit::textChanged, this, [this, group] { GroupChange(group); });
+        connect(f, &QLineEdit::textChanged, this, [this, group] {
+          if (group != HeldGroup)
+            GroupChange(group);
+        });
         addTeamLabel(panel, GroupMatchLabelName(group, m + 1, side), TeamNameIn(LangEnglish, team), 8,
                      top + 4 + 16 * entry, 70, 13);
       }
@@ -171,10 +178,8 @@ void TMainForm::buildTablePanel(int group, QWidget *parent)
   QFrame *panel = addPanel(parent, panelName.constData(), group < 4 ? 16 : 288,
                            280 + 104 * (group % 4), 265, 97);
 
-  QLabel *title = addLabel(panel, QStringLiteral("Group%1StandLbl").arg(letter),
-                           QStringLiteral("Group %1").arg(letter), 6, 3);
-  SetBold(title, true);
-  title->adjustSize();
+  placeLabel(BoldLabel(QStringLiteral("Group %1").arg(letter), panel),
+             QStringLiteral("Group%1StandLbl").arg(letter), 6, 3, -1, -1);
   for (int c = 0; c < 8; ++c) {
     addLabel(panel, QStringLiteral("G%1%2Lbl").arg(letter).arg(QLatin1String(TableColumns[c])),
              QLatin1String(TableHeadings[c]), TableHeadingX[c], 8);
@@ -209,10 +214,8 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
   for (int p = 0; p < 4; ++p) {
     const TKnockoutPanel &kp = KnockoutPanels[p];
     QFrame *panel = addPanel(parent, kp.panel, kp.x, kp.y, kp.w, kp.h);
-    QLabel *title = addLabel(panel, QStringLiteral("%1Lbl").arg(QLatin1String(kp.prefix)),
-                             QLatin1String(kp.caption), 6, 3);
-    SetBold(title, true);
-    title->adjustSize();
+    placeLabel(BoldLabel(QLatin1String(kp.caption), panel),
+               QStringLiteral("%1Lbl").arg(QLatin1String(kp.prefix)), 6, 3, -1, -1);
     QLabel *pen = addLabel(panel, QStringLiteral("%1PKLbl").arg(QLatin1String(kp.prefix)),
                            QStringLiteral("Pen."), kp.penaltyX - 1, 20);
     const bool isThird = p == 3;
@@ -240,13 +243,10 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
 
   // The final.
   QFrame *panel = addPanel(parent, "GPFinal", 712, 496, 289, 105);
-  QLabel *title = addLabel(panel, QStringLiteral("FinalLbl"), QStringLiteral("Final"), 6, 3);
-  SetBold(title, true);
-  title->adjustSize();
+  placeLabel(BoldLabel(QStringLiteral("Final"), panel), QStringLiteral("FinalLbl"), 6, 3, -1, -1);
   addDelButton(panel, "FinalDelButton", GroupCount + 4, 289);
-  QLabel *pen = addLabel(panel, QStringLiteral("FinalPKLbl"), QStringLiteral("Pen."), 112, 56);
-  SetBold(pen, true);
-  pen->adjustSize();
+  QLabel *pen = placeLabel(BoldLabel(QStringLiteral("Pen."), panel), QStringLiteral("FinalPKLbl"),
+                          112, 56, -1, -1);
   pen->setEnabled(false);
   for (int s = 1; s <= 2; ++s) {
     QLabel *team = addTeamLabel(panel, KnockoutName("Final", 1, s, "Lbl"), Placeholder,
@@ -409,7 +409,9 @@ void TMainForm::resolveControls()
       connect(f, &QLineEdit::textChanged, this, [this, f] { GroupStageChange(f); });
   }
 
-  // The favourite walk: text fields and labels inside the panels.
+  // The favourite walk: text fields and labels inside the panels. The
+  // tables' read-only fields always hold a number, never a team's name nor
+  // an empty text, so the walk would never colour them: it passes them by.
   for (QObject *child : Grid->children()) {
     auto *panel = qobject_cast<QFrame *>(child);
     if (!panel || qobject_cast<QLabel *>(child))
@@ -417,7 +419,7 @@ void TMainForm::resolveControls()
     for (QObject *control : panel->children()) {
       auto *l = qobject_cast<QLabel *>(control);
       auto *f = qobject_cast<QLineEdit *>(control);
-      if (l || f)
+      if (l || (f && !f->isReadOnly()))
         ColourWalk.push_back({static_cast<QWidget *>(control), l, f, TTeamColour::Default});
     }
   }

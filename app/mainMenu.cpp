@@ -118,6 +118,7 @@ void TMainForm::buildMenu()
     if (e.submenu) {
       QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
       menu->setObjectName(name);
+      SetPicturesOnFirstOpen(menu);
       menus.insert(name, menu);
       action = menu->menuAction();
     } else if (caption == QLatin1String("-")) {
@@ -126,7 +127,6 @@ void TMainForm::buildMenu()
       action = parentMenu ? parentMenu->addAction(caption) : bar->addAction(caption);
     }
     action->setObjectName(name);
-    action->setIcon(MenuPicture(name));
     action->setData(e.tag);
     action->setEnabled(e.enabled);
     MenuItems.insert(name, action);

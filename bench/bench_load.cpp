@@ -2,33 +2,15 @@
 // tournament (against a start without a file), reloading the results into a
 // cleared grid, and saving the whole tournament.
 
+#include "savedTournament.h"
+
 #include "settings/preferences.h"
-#include "support/grid.h"
-#include "support/tournament.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A folder whose Brakka.ini holds the whole tournament, written by SaveAll.
-class TSavedTournament {
-public:
-  TSavedTournament()
-  {
-    TGridDriver g;
-    PlayAll(g);
-    g.form().SaveAll();
-    QFile::copy(g.form().settingsDir() + QStringLiteral("/Brakka.ini"),
-                folder() + QStringLiteral("/Brakka.ini"));
-  }
-  QString folder() const { return Dir.path(); }
-
-private:
-  QTemporaryDir Dir;
-};
 
 // The main window's start with the whole tournament in its file: building the
 // grid, reading the file and every cascade the filled fields set off.

@@ -87,9 +87,11 @@ void TMainForm::ApplyLanguage()
   SetMatchHints();
 
   // Group and stage titles, and the table headings: each label takes the
-  // width of its new text.
+  // width of its new text. A label already showing the text has its width.
   auto caption = [this](const QString &name, const QString &text) {
     QLabel *l = label(name);
+    if (l->text() == text)
+      return;
     l->setText(text);
     l->adjustSize();
   };

@@ -11,6 +11,7 @@ packages=(
   librsvg2-bin desktop-file-utils appstream
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
+  hyperfine jq
 )
 
 missing=()

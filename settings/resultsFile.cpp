@@ -130,7 +130,11 @@ bool TMainForm::SaveAll()
   return saved;
 }
 
-void TMainForm::ReadAll()
+void TMainForm::ReadAll() { readResults(false); }
+
+void TMainForm::ReadAllFieldByField() { readResults(true); }
+
+void TMainForm::readResults(bool fieldByField)
 {
   const QString path = SettingsFilePath(SettingsDir);
   TProfileFile ini;
@@ -169,23 +173,52 @@ void TMainForm::ReadAll()
   ResetPreviousTeamNames();
   ApplyLanguage();
 
-  // Every filled field recomputes what follows from it: the groups come
-  // first, then each knockout stage, its scores before its penalties, so
-  // that each match finds its teams and, when level, its penalty fields.
+  // A group's table is rebuilt from its twelve fields as a whole. Filled one
+  // by one, each field would rebuild it and write a passing winner and
+  // runner-up into the 1/8 finals, whose fields the change of a name
+  // empties; while those fields are still empty (always so at start-up) all
+  // that is overwritten by the group's last rebuild before anyone can see
+  // it, so the group is filled first and rebuilt once. The trace log records
+  // every rebuild, so with the trace on every field is filled on its own.
+  bool groupsAtOnce = !fieldByField && !BRAKKA_TRACE_ENABLED;
+  for (const QLineEdit *f : ClearLists[GroupCount])   // the 1/8 finals' scores
+    groupsAtOnce = groupsAtOnce && f->text().isEmpty();
+
+  auto groupTexts = [this](int group) {
+    QStringList texts;
+    for (const auto &match : Group[group].scores)
+      for (const QLineEdit *f : match)
+        texts.append(f->text());
+    return texts;
+  };
+
+  // Every other filled field recomputes what follows from it: each knockout
+  // stage after the groups, its scores before its penalties, so that each
+  // match finds its teams and, when level, its penalty fields.
   auto fill = [this](const char *prefix, int match, int side, const char *suffix,
                      const QString &text) {
     field(KnockoutName(prefix, match, side, suffix))->setText(text);
   };
+  int group = 0;
   for (const TResultSection &s : ResultSections) {
     const QString section = QLatin1String(s.section);
+    const bool atOnce = groupsAtOnce && !s.penalties;
+    const QStringList before = atOnce ? groupTexts(group) : QStringList();
+    if (atOnce)
+      HeldGroup = group;
     for (int m = 1; m <= s.matches; ++m) {
       const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()),
                                                 s.side2Length);
       fill(s.fieldPrefix, m, 1, "", value.side1);
       fill(s.fieldPrefix, m, 2, "", value.side2);
     }
-    if (!s.penalties)
+    HeldGroup = -1;
+    if (!s.penalties) {
+      if (atOnce && groupTexts(group) != before)
+        GroupChange(group);
+      ++group;
       continue;
+    }
     for (int m = 1; m <= s.matches; ++m) {
       for (int side = 1; side <= 2; ++side)
         fill(s.fieldPrefix, m, side, "pk",
@@ -193,7 +226,11 @@ void TMainForm::ReadAll()
     }
   }
 
-  ApplyLanguage();
+  // Filling the fields changed nothing that applying the language writes
+  // (texts, captions, hints, menus, the group matches' fixed team names);
+  // the colours it ends with are set again by the relabelling below.
+  if (fieldByField)
+    ApplyLanguage();
   RelabelRequest = true;
   SetFirstTimeGroups();
   CalculateAll();

@@ -3,7 +3,9 @@
 #include "i18n/names.h"
 #include "venues/stadiums.h"
 
+#include <QAction>
 #include <QImageReader>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 
@@ -105,4 +107,18 @@ QIcon MenuPicture(const QString &menuItem)
     if (menuItem == TeamNameIn(LangEnglish, team).remove(QLatin1Char(' ')) + QLatin1Char('1'))
       return Football();   // painted once, shared by the 32 items
   return QIcon();
+}
+
+void SetPicturesOnFirstOpen(QMenu *menu)
+{
+  QObject::connect(
+      menu, &QMenu::aboutToShow, menu,
+      [menu] {
+        for (QAction *item : menu->actions()) {
+          const QIcon picture = MenuPicture(item->objectName());
+          if (!picture.isNull())
+            item->setIcon(picture);
+        }
+      },
+      Qt::SingleShotConnection);
 }
