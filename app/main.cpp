@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
   QApplication app(argc, argv);
   // The application's title; message boxes carry it.
   QApplication::setApplicationName(QStringLiteral("Brakka - Korea/Japan"));
+  // The desktop entry, so that the desktop shows the window with its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.brakka.Brakka"));
   // Every window in the program's small sans font.
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(12);

@@ -117,9 +117,13 @@ QString CheckWaveFile(const QString &path)
 
 QStringList SoundFolders()
 {
-  QStringList folders{QCoreApplication::applicationDirPath()};
+  // Beside the program, then in the data folder of the tree it is installed
+  // in (wherever that tree was unpacked), then where it was built to go.
+  const QString programDir = QCoreApplication::applicationDirPath();
+  QStringList folders{programDir, QDir::cleanPath(programDir + QStringLiteral("/../share/brakka"))};
 #ifdef BRAKKA_DATA_DIR
-  folders.append(QStringLiteral(BRAKKA_DATA_DIR));
+  if (!folders.contains(QStringLiteral(BRAKKA_DATA_DIR)))
+    folders.append(QStringLiteral(BRAKKA_DATA_DIR));
 #endif
   for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
     const QString folder = data + QStringLiteral("/brakka");
