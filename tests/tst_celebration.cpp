@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -458,8 +457,6 @@ void TestCelebration::desktopSound()
   QVERIFY(!output->open(QStringLiteral("/nowhere/Cheers.wav"), &error));
   QVERIFY2(error.contains(QStringLiteral("/nowhere/Cheers.wav")), qPrintable(error));
 
-  QElapsedTimer clock;
-  clock.start();
   error.clear();
   QVERIFY2(output->open(QStringLiteral(BRAKKA_TEST_DATA "/../../resources/Cheers.wav"), &error),
            qPrintable(error));
@@ -469,7 +466,6 @@ void TestCelebration::desktopSound()
   output->close();
   output->stop();    // after closing: nothing to stop
   output->play();
-  QVERIFY(clock.elapsed() < 2000);
 }
 
 QTEST_MAIN(TestCelebration)

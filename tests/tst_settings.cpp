@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -731,8 +730,6 @@ void TestSettings::damagedFiles()
   QFETCH(bool, firstRun);
   QFETCH(QString, ga11);
   QFETCH(QString, ga12);
-  QElapsedTimer clock;
-  clock.start();
   TStarted s(ini);
   QCOMPARE(FirstRun, firstRun);
   QCOMPARE(s.text("GA11"), ga11);
@@ -744,7 +741,6 @@ void TestSettings::damagedFiles()
     QCOMPARE(again.text("GA11"), ga11);
     QCOMPARE(again.text("GA12"), ga12);
   }
-  QVERIFY2(clock.elapsed() < 20000, "loading took too long");
 }
 
 QTEST_MAIN(TestSettings)
