@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 bool IsScore(const QString &text)
 {
@@ -30,6 +31,13 @@ int CompareScores(const QString &a, const QString &b)
     return x.size() < y.size() ? -1 : 1;
   const int c = x.compare(y);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+QString PastedScore(const QString &pasted)
+{
+  const qsizetype lineEnd = pasted.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+  const QString line = pasted.left(lineEnd).trimmed();
+  return IsScore(line) ? line : QString();
 }
 
 bool KeyPassesFilter(int key, Qt::KeyboardModifiers modifiers, const QString &text,

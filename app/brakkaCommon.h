@@ -15,6 +15,11 @@ bool IsScore(const QString &text);
 // Compares two scores by value, whatever their length: -1, 0 or 1.
 int CompareScores(const QString &a, const QString &b);
 
+// What a paste puts into a score field: the first line of the pasted text
+// without the blanks around it, when that is all ASCII digits; otherwise
+// nothing (a score field never holds text that does not count).
+QString PastedScore(const QString &pasted);
+
 // The score fields' key filter: digits and backspace pass, as do keys that
 // only move the cursor or the focus; every other key (letters, minus, space,
 // Enter, the clipboard and undo shortcuts) is dropped. With twoCharLimit a

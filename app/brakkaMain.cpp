@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 
 TMainForm::TMainForm(QWidget *parent)
     : TMainForm(QCoreApplication::applicationDirPath(), TPlatform::desktop(), parent)
@@ -84,8 +85,9 @@ void TMainForm::SaveButtonClick() { SaveAll(); }
 
 void TMainForm::About1Click()
 {
-  auto *about = new TAboutForm(this);
-  Platform.dialogs->showModal(about);
+  // Each opening builds a new about box, released once it is closed.
+  const auto about = std::make_unique<TAboutForm>(this);
+  Platform.dialogs->showModal(about.get());
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -99,8 +101,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     // Text composed by an input method bypasses the key filter: none is taken.
     return qobject_cast<QLineEdit *>(watched) != nullptr;
   case QEvent::ContextMenu:
+    // A disabled field has no menu (and so no Paste), as with other input.
     if (auto *f = qobject_cast<QLineEdit *>(watched)) {
-      showScoreFieldMenu(f, static_cast<QContextMenuEvent *>(event)->globalPos());
+      if (f->isEnabled())
+        showScoreFieldMenu(f, static_cast<QContextMenuEvent *>(event)->globalPos());
       return true;
     }
     break;
@@ -145,9 +149,8 @@ void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
 {
   QMenu *menu = field->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  // Pasting keeps to the field's typing limit; the text itself is not
-  // filtered (anything but digits counts as no score).
-  // The menu's Paste is the action connected to the field's paste().
+  // The menu's Paste is the action connected to the field's paste(); ours
+  // takes only a score, within the typing limit.
   for (QAction *action : menu->actions()) {
     if (disconnect(action, &QAction::triggered, field, &QLineEdit::paste) ||
         disconnect(action, SIGNAL(triggered()), field, SLOT(paste()))) {
@@ -160,12 +163,12 @@ void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
 
 void TMainForm::pasteWithinLimit(QLineEdit *field)
 {
-  QString text = QGuiApplication::clipboard()->text();
+  QString text = PastedScore(QGuiApplication::clipboard()->text());
   if (TwoCharLimit.value(field, true)) {
     const qsizetype room = 2 - (field->text().size() - field->selectedText().size());
     text.truncate(qMax<qsizetype>(0, room));
   }
-  if (!text.isEmpty() || field->hasSelectedText())
+  if (!text.isEmpty())
     field->insert(text);
 }
 

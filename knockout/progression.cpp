@@ -16,7 +16,17 @@ void TMainForm::GroupStageChange(QLineEdit *sender)
     const TBracketControls &m = BracketMatches[i];
     if (sender != m.score1 && sender != m.score2 && sender != m.pen1 && sender != m.pen2)
       continue;
+    const QString nextTeam = m.nextLbl->text();
     AdvanceWinner(m.score1, m.score2, m.pen1, m.pen2, m.next, m.team1, m.team2, m.penLbl, m.nextLbl);
+    // A filled slot that takes another team keeps its scores, and the match
+    // it stands in is decided again with them at once (and so on to the
+    // champion): no winner is shown that the scores no longer give.
+    if (m.nextLbl->text() != nextTeam) {
+      if (m.next == field(QStringLiteral("Final11")) || m.next == field(QStringLiteral("Final12")))
+        FinalChange();
+      else
+        GroupStageChange(m.next);
+    }
     if (const int side = Bracket()[i].thirdSide)
       SetThirdPlace(side);
     break;
@@ -38,7 +48,10 @@ void TMainForm::SetThirdPlace(int side)
 
   auto loserGoesOn = [&](QLabel *loser) {
     EnableThirdPlace(thirdField, thirdLabel);
+    if (thirdLabel->text() == loser->text())
+      return;
     thirdLabel->setText(loser->text());
+    ThirdChange();   // the third-place match with its new team, as above
   };
 
   if (!IsScore(g1->text()) || !IsScore(g2->text())) {

@@ -9,11 +9,13 @@
 #include "settings/preferences.h"
 
 #include <QLabel>
+#include <memory>
 
 void TMainForm::Options1Click()
 {
-  auto *options = new TOptionsForm(this);
-  Platform.dialogs->showModal(options);
+  // Each opening builds a new dialog, released once it is closed.
+  const auto options = std::make_unique<TOptionsForm>(this);
+  Platform.dialogs->showModal(options.get());
   SetFirstTimeGroups();
 }
 

@@ -119,7 +119,7 @@ void TMainForm::ReadAll()
   FirstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
   RelabelRequest = FirstRun;
   if (FirstRun) {
-    Platform.dialogs->showModal(new TOptionsForm(this));
+    Platform.dialogs->showModal(std::make_unique<TOptionsForm>(this).get());
     RelabelRequest = true;
     SetFirstTimeGroups();
     return;

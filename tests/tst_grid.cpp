@@ -8,6 +8,7 @@
 #include "i18n/texts.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
+#include "support/randomPlay.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,7 @@
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QMenu>
-#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -58,7 +59,8 @@ private slots:
   void closing_data();
   void closing();
   void exitButtonAndMenuAskTheSameQuestion();
-  void aboutBoxIsModal();
+  void secondaryWindowIsModalAndReleased_data();
+  void secondaryWindowIsModalAndReleased();
 };
 
 namespace {
@@ -368,7 +370,22 @@ void TestGrid::contextMenuPasteKeepsToTheLimit_data()
   QTest::newRow("one more digit") << "GA11" << "1" << "45" << "14";
   QTest::newRow("full field") << "Final811" << "12" << "3" << "12";
   QTest::newRow("final takes any length") << "Final11" << "" << "123456" << "123456";
-  QTest::newRow("text is pasted, and is no score") << "GB21" << "" << "ab" << "ab";
+  QTest::newRow("thirty digits into the final")
+      << "Final12" << "" << "123456789012345678901234567890" << "123456789012345678901234567890";
+  // Only the first line counts, without the blanks around it, and only
+  // when it is all digits 0-9; anything else pastes nothing.
+  QTest::newRow("line feed") << "GA11" << "" << "2\n" << "2";
+  QTest::newRow("carriage return and line feed") << "GA11" << "" << "3\r\n" << "3";
+  QTest::newRow("blank before") << "GA11" << "" << " 1" << "1";
+  QTest::newRow("blank after") << "GA11" << "" << "1 " << "1";
+  QTest::newRow("digit and blank") << "GB21" << "" << "2 " << "2";
+  QTest::newRow("second line left out") << "GA11" << "" << "12\n34" << "12";
+  QTest::newRow("empty clipboard") << "GA11" << "3" << "" << "3";
+  QTest::newRow("letter") << "GB21" << "" << "x" << "";
+  QTest::newRow("digit and letter") << "GB21" << "" << "1a" << "";
+  QTest::newRow("digit and minus") << "GB21" << "" << "2-" << "";
+  QTest::newRow("full-width digits") << "GB21" << "" << QStringLiteral("\uff11\uff12") << "";
+  QTest::newRow("Arabic-Indic digit") << "GB21" << "" << QStringLiteral("\u0663") << "";
 }
 
 void TestGrid::contextMenuPasteKeepsToTheLimit()
@@ -383,15 +400,7 @@ void TestGrid::contextMenuPasteKeepsToTheLimit()
   f->setEnabled(true);
   f->setText(before);
   f->end(false);
-  QApplication::clipboard()->setText(clipboard);
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), f->mapToGlobal(QPoint(2, 2)));
-  QApplication::sendEvent(f, &menuEvent);
-  auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-  QVERIFY(menu);
-  auto *paste = menu->findChild<QAction *>("edit-paste");
-  QVERIFY(paste);
-  paste->trigger();
-  menu->close();
+  QVERIFY(pasteThroughMenu(f, clipboard));
   QCOMPARE(f->text(), after);
 }
 
@@ -406,6 +415,18 @@ void TestGrid::inputMethodTextIsDropped()
   digits.setCommitString(QStringLiteral("123"));
   QApplication::sendEvent(f, &digits);
   QCOMPARE(f->text(), QString());
+  // Nor does text dropped on the field.
+  QMimeData dragged;
+  dragged.setText(QStringLiteral("x1"));
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f, &enter);
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f, &drop);
+  QCOMPARE(f->text(), QString());
+  // A disabled field offers no Paste.
+  QLineEdit *closed = g.field("Final411");
+  QVERIFY(!pasteThroughMenu(closed, "1"));
+  QCOMPARE(closed->text(), QString());
   QVERIFY(!f->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
@@ -597,13 +618,30 @@ void TestGrid::exitButtonAndMenuAskTheSameQuestion()
   QVERIFY(g.form().isVisible());   // both answered Cancel
 }
 
-void TestGrid::aboutBoxIsModal()
+void TestGrid::secondaryWindowIsModalAndReleased_data()
 {
-  TGridDriver g;
-  const QList<QDialog *> before = g.form().findChildren<QDialog *>();
-  g.form().menuItem("About1")->trigger();
-  QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("AboutForm"));
-  QCOMPARE(g.form().findChildren<QDialog *>().size(), before.size() + 1);
+  QTest::addColumn<QString>("menuItem");
+  QTest::addColumn<QString>("window");
+  QTest::newRow("about") << "About1" << "AboutForm";
+  QTest::newRow("options") << "Options1" << "OptionsForm";
+  QTest::newRow("schedule") << "Schedule1" << "ScheduleForm";
+  QTest::newRow("venue") << "Seoul1" << "StadiumForm";
+}
+
+void TestGrid::secondaryWindowIsModalAndReleased()
+{
+  QFETCH(QString, menuItem);
+  QFETCH(QString, window);
+  TGridDriver g;   // a first start, whose options dialog is gone too
+  QVERIFY(!g.form().findChild<QDialog *>("OptionsForm"));
+  const qsizetype objects = g.form().findChildren<QObject *>().size();
+  for (int opening = 0; opening < 3; ++opening) {
+    g.form().menuItem(menuItem)->trigger();
+    QCOMPARE(g.dialogs().modalWindows.last(), window);
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!g.form().findChild<QDialog *>(window));
+  QCOMPARE(g.form().findChildren<QObject *>().size(), objects);
 }
 
 QTEST_MAIN(TestGrid)

@@ -5,6 +5,7 @@
 #include "app/fixtures.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
+#include "support/randomPlay.h"
 #include "support/tournament.h"
 
 #include <QMap>
@@ -24,6 +25,7 @@ private slots:
   void finalComparesLongScoresByValue();
   void thirdPlace();
   void thirdPlacePenalties();
+  void newWinnerKeepsNextScore_data();
   void newWinnerKeepsNextScore();
   void emptyingEarlyScoreResetsWholePath();
   void wholeTournament();
@@ -164,10 +166,16 @@ void TestKnockout::finalComparesLongScoresByValue_data()
   QTest::addColumn<QString>("goals1");
   QTest::addColumn<QString>("goals2");
   QTest::addColumn<QString>("champion");
-  QTest::newRow("twenty digits") << "99999999999999999999" << "99999999999999999998" << "Cameroon";
-  QTest::newRow("longer wins") << "9" << "10" << "France";
-  QTest::newRow("leading zeros level") << "0000000000000000000012" << "12" << QString(Placeholder);
-  QTest::newRow("beyond 64 bits") << "18446744073709551617" << "18446744073709551616" << "Cameroon";
+  QTest::addColumn<bool>("pasted");   // side 1 pasted through the context menu, not typed
+  QTest::newRow("twenty digits") << "99999999999999999999" << "99999999999999999998" << "Cameroon"
+                                 << false;
+  QTest::newRow("longer wins") << "9" << "10" << "France" << false;
+  QTest::newRow("leading zeros level") << "0000000000000000000012" << "12" << QString(Placeholder)
+                                       << false;
+  QTest::newRow("beyond 64 bits") << "18446744073709551617" << "18446744073709551616" << "Cameroon"
+                                  << false;
+  QTest::newRow("thirty digits pasted") << "100000000000000000000000000000"
+                                        << "99999999999999999999999999999" << "Cameroon" << true;
 }
 
 void TestKnockout::finalComparesLongScoresByValue()
@@ -175,9 +183,15 @@ void TestKnockout::finalComparesLongScoresByValue()
   QFETCH(QString, goals1);
   QFETCH(QString, goals2);
   QFETCH(QString, champion);
+  QFETCH(bool, pasted);
   TGridDriver g;
   reachBothFinals(g);
-  g.type("Final11", goals1);
+  if (pasted) {
+    g.field("Final11")->selectAll();
+    QVERIFY(pasteThroughMenu(g.field("Final11"), goals1));
+  } else {
+    g.type("Final11", goals1);
+  }
   g.type("Final12", goals2);
   QCOMPARE(g.text("Final11"), goals1);
   QCOMPARE(g.text("Champion"), champion);
@@ -228,16 +242,49 @@ void TestKnockout::thirdPlacePenalties()
   QVERIFY(!g.enabled("ThirdPKLbl"));
 }
 
+void TestKnockout::newWinnerKeepsNextScore_data()
+{
+  QTest::addColumn<bool>("bothFinals");     // start from reachBothFinals, final 3-1, third place 1-0
+  QTest::addColumn<QStringList>("played");  // then these matches, "Final81 2-0"
+  QTest::addColumn<QString>("fieldName");   // typed over last
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QStringList>("shown");   // "Final421Lbl=Slovenia", "Final421=3"
+  QTest::newRow("1/8 final to semi-final")
+      << false << QStringList{"Final81 2-0", "Final85 1-0", "Final42 3-1"} << "Final812" << "3"
+      << QStringList{"Final421Lbl=Slovenia", "Final421=3", "Final211Lbl=Slovenia"};
+  QTest::newRow("1/8 final to semi-final, other half")
+      << false << QStringList{"Final82 2-1", "Final86 1-0", "Final41 1-0"} << "Final821" << "0"
+      << QStringList{"Final411Lbl=England", "Final411=1", "Final221Lbl=England"};
+  QTest::newRow("1/8 final to the champion")
+      << true << QStringList() << "Final812" << "3"
+      << QStringList{"Final421Lbl=Slovenia", "Final211Lbl=Slovenia", "Final11Lbl=Slovenia",
+                     "Champion=Slovenia", "Third11Lbl=Paraguay", "Final11=3"};
+  QTest::newRow("semi-final to the final and third place")
+      << true << QStringList() << "Final212" << "2"
+      << QStringList{"Final11Lbl=Paraguay", "Champion=Paraguay", "Third11Lbl=Cameroon",
+                     "Third11=1", "Final12Lbl=France"};
+}
+
 void TestKnockout::newWinnerKeepsNextScore()
 {
+  QFETCH(bool, bothFinals);
+  QFETCH(QStringList, played);
+  QFETCH(QString, fieldName);
+  QFETCH(QString, typed);
+  QFETCH(QStringList, shown);
   TGridDriver g;
-  g.score("Final81", "2-0");
-  g.score("Final85", "1-0");
-  g.score("Final42", "3-1");
-  QCOMPARE(g.text("Final211Lbl"), QStringLiteral("Cameroon"));
-  g.type("Final812", "3");   // typed over the 0: straight from 2-0 to 2-3
-  QCOMPARE(g.text("Final421Lbl"), QStringLiteral("Slovenia"));
-  QCOMPARE(g.text("Final421"), QStringLiteral("3"));
+  if (bothFinals) {
+    reachBothFinals(g);
+    g.score("Final1", "3-1");
+    g.score("Third1", "1-0");
+  }
+  for (const QString &match : played)
+    g.score(match.section(' ', 0, 0), match.section(' ', 1, 1));
+  g.type(fieldName, typed);
+  for (const QString &expected : shown) {
+    const QString name = expected.section('=', 0, 0);
+    QCOMPARE(name + '=' + g.text(name), expected);
+  }
 }
 
 void TestKnockout::emptyingEarlyScoreResetsWholePath()

@@ -90,8 +90,7 @@ private:
     return s;
   }
 
-  // Mostly a field a user can reach; now and then any field (the key filter
-  // and the disabled state must cope).
+  // A field a user can reach: shown and enabled; nullptr when there is none.
   QLineEdit *pickField()
   {
     QList<QLineEdit *> open;
@@ -99,9 +98,7 @@ private:
       if (usable(f))
         open.append(f);
     }
-    if (open.isEmpty() || below(20) == 0)
-      return Fields[below(int(Fields.size()))];
-    return open[below(int(open.size()))];
+    return open.isEmpty() ? nullptr : open[below(int(open.size()))];
   }
 
   // Types over the field's whole text, as a user who selects it first.
@@ -190,6 +187,8 @@ private:
   void typeDigits(bool overSelection)
   {
     QLineEdit *f = pickField();
+    if (!f)
+      return;
     if (overSelection)
       f->selectAll();
     else
@@ -200,6 +199,8 @@ private:
   void backspace()
   {
     QLineEdit *f = pickField();
+    if (!f)
+      return;
     f->end(false);
     const int presses = 1 + below(2);
     for (int i = 0; i < presses; ++i)
@@ -210,22 +211,14 @@ private:
   void paste()
   {
     QLineEdit *f = pickField();
+    if (!f)
+      return;
     const int texts = int(sizeof ClipboardTexts / sizeof *ClipboardTexts);
-    QApplication::clipboard()->setText(QString::fromUtf8(ClipboardTexts[below(texts)]));
     if (below(2) == 0)
       f->selectAll();
     else
       f->end(false);
-    const QPoint at(2, 2);
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, f->mapToGlobal(at));
-    QApplication::sendEvent(f, &menuEvent);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    if (!menu)
-      return;
-    if (auto *action = menu->findChild<QAction *>(QStringLiteral("edit-paste")))
-      action->trigger();
-    menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pasteThroughMenu(f, QString::fromUtf8(ClipboardTexts[below(texts)]));
   }
 
   void clearButton()
@@ -259,6 +252,23 @@ QString colourOf(const QWidget *w, QPalette::ColorRole role)
 }
 
 }  // namespace
+
+bool pasteThroughMenu(QLineEdit *field, const QString &clipboard)
+{
+  QApplication::clipboard()->setText(clipboard);
+  const QPoint at(2, 2);
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+  QApplication::sendEvent(field, &menuEvent);
+  auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+  if (!menu)
+    return false;
+  QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+  if (paste)
+    paste->trigger();
+  menu->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return paste != nullptr;
+}
 
 void playRandomActions(TMainForm &form, quint32 seed, int count)
 {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+class QLineEdit;
 class TMainForm;
 
 // `count` random user actions from `seed` (the same seed plays the same
@@ -17,3 +18,8 @@ void playRandomActions(TMainForm &form, quint32 seed, int count);
 // text, hidden, enabled, colour) and every label (name, caption, hidden,
 // enabled, bold, colour).
 QStringList controlSnapshot(const TMainForm &form);
+
+// Puts `clipboard` on the clipboard and pastes it into the field with the
+// Paste of the field's context menu, as a user does; false when there is no
+// such menu or item.
+bool pasteThroughMenu(QLineEdit *field, const QString &clipboard);
