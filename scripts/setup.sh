@@ -10,6 +10,7 @@ packages=(
   libgl-dev libsimpleini-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
+  clang clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()
