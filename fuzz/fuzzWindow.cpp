@@ -22,6 +22,12 @@ void StartFuzzApplication()
   static char name[] = "brakka-fuzz";
   static char *argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform warns at every popup menu; only fatal messages
+  // matter here, and those abort as always.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+      std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
   // Never destroyed: the windows outlive every input, and the process ends
   // without tearing the application down under them.
   static QApplication *app = new QApplication(argc, argv);
