@@ -50,13 +50,18 @@ for t in "${targets[@]}"; do
   options=(-max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -print_final_stats=1
            -artifact_prefix="$work/$t/artifacts/")
   [ -f "$here/fuzz/$t.dict" ] && options+=(-dict="$here/fuzz/$t.dict")
-  [ -f "$here/fuzz/$t.options" ] && read -r -a extra <"$here/fuzz/$t.options" && options+=("${extra[@]}")
   echo "== $t: ${seconds}s"
   status=0
   (cd "$work/$t" && "$build/fuzz/$t" "${options[@]}" corpus) >"$work/$t/log" 2>&1 || status=$?
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$t/log" | tail -1)
-  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/$t/log" | tail -1)
-  summary+=("$t: ${runs:-?} inputs, ${rate:-?} exec/s")
+  # "Done N runs in S second(s)"; libFuzzer's own exec/s is rounded down to
+  # a whole number, which says 0 for the slower targets.
+  done_line=$(grep -E '^Done [0-9]+ runs in [0-9]+ second' "$work/$t/log" | tail -1 || true)
+  if [ -n "$done_line" ]; then
+    summary+=("$t: $(echo "$done_line" | awk '{ s = $5 > 0 ? $5 : 1; printf "%d inputs in %d s, %.2f exec/s", $2, $5, $2 / s }')")
+  else
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$t/log" | tail -1)
+    summary+=("$t: ${runs:-?} inputs (stopped early)")
+  fi
   if [ $status -ne 0 ] || ls "$work/$t/artifacts/"* >/dev/null 2>&1; then
     failed+=("$t")
     tail -n 80 "$work/$t/log"
