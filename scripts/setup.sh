@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
   hyperfine jq
+  clang clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

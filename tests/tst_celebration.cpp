@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -460,8 +459,6 @@ void TestCelebration::desktopSound()
   QVERIFY(!output->open(QStringLiteral("/nowhere/Cheers.wav"), &error));
   QVERIFY2(error.contains(QStringLiteral("/nowhere/Cheers.wav")), qPrintable(error));
 
-  QElapsedTimer clock;
-  clock.start();
   error.clear();
   QVERIFY2(output->open(QStringLiteral(BRAKKA_TEST_DATA "/../../resources/Cheers.wav"), &error),
            qPrintable(error));
@@ -471,7 +468,6 @@ void TestCelebration::desktopSound()
   output->close();
   output->stop();    // after closing: nothing to stop
   output->play();
-  QVERIFY(clock.elapsed() < 2000);
 }
 
 // A build or an unpacked folder plays the sounds beside the program; an

@@ -1,0 +1,181 @@
+#include "fuzzWindow.h"
+
+#include "app/fixtures.h"
+#include "i18n/names.h"
+#include "schedule/calendar.h"
+#include "settings/optionsForm.h"
+#include "settings/preferences.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+
+void StartFuzzApplication()
+{
+  static int argc = 1;
+  static char name[] = "brakka-fuzz";
+  static char *argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform warns at every popup menu; only fatal messages
+  // matter here, and those abort as always.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+      std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  // Never destroyed: the windows outlive every input, and the process ends
+  // without tearing the application down under them.
+  static QApplication *app = new QApplication(argc, argv);
+  Q_UNUSED(app);
+  KeepStartingValues();
+}
+
+namespace {
+
+// Every process-wide value of the program, as one tuple of references.
+auto ProcessValues()
+{
+  return std::tie(LanguageIndex, FavoriteIndex, TimeZoneOffset, TimeZoneCode, FirstRun,
+                  RelabelRequest, TeamNames, PreviousTeamNames, FavoriteName, HostCountryNames,
+                  VenueNames, KickoffTexts);
+}
+// The same values held by copy.
+template <typename... T> std::tuple<std::decay_t<T>...> Copied(const std::tuple<T...> &);
+decltype(Copied(ProcessValues())) Starting;
+
+}  // namespace
+
+void KeepStartingValues() { Starting = ProcessValues(); }
+
+void RestoreStartingValues() { ProcessValues() = Starting; }
+
+void FuzzFailure(const char *what, const QString &detail)
+{
+  std::fprintf(stderr, "\n*** %s: %s\n", what, qPrintable(detail));
+  std::fflush(stderr);
+  std::abort();
+}
+
+std::vector<QLineEdit *> ScoreFields(const TMainForm &form)
+{
+  std::vector<QLineEdit *> fields;
+  for (QLineEdit *f : form.findChildren<QLineEdit *>()) {
+    if (!f->isReadOnly() && form.field(f->objectName()) == f)
+      fields.push_back(f);
+  }
+  std::sort(fields.begin(), fields.end(),
+            [](const QLineEdit *a, const QLineEdit *b) { return a->objectName() < b->objectName(); });
+  return fields;
+}
+
+namespace {
+
+bool AllDigits(const QString &text)
+{
+  for (QChar c : text) {
+    if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+      return false;
+  }
+  return true;
+}
+
+int Figure(const TMainForm &form, int group, const char *column, int place)
+{
+  const QString name = GroupTableName(group, column, place);
+  const QLineEdit *f = form.field(name);
+  bool ok = false;
+  const int value = f ? f->text().toInt(&ok) : 0;
+  if (!ok)
+    FuzzFailure("group table field is not a number", name + QStringLiteral(" = ") + (f ? f->text() : QString()));
+  return value;
+}
+
+}  // namespace
+
+void CheckGrid(const TMainForm &form, bool limitGroups, const char *when)
+{
+  for (const QLineEdit *f : ScoreFields(form)) {
+    if (!AllDigits(f->text()))
+      FuzzFailure(when, QStringLiteral("score field %1 holds \"%2\"").arg(f->objectName(), f->text()));
+  }
+  for (int g = 0; g < GroupCount; ++g) {
+    if (limitGroups) {
+      for (int m = 1; m <= MatchesPerGroup; ++m) {
+        for (int s = 1; s <= 2; ++s) {
+          const QString name = GroupFieldName(g, m, s);
+          if (form.field(name)->text().size() > 2)
+            FuzzFailure(when, QStringLiteral("group field %1 holds \"%2\"").arg(name, form.field(name)->text()));
+        }
+      }
+    }
+    for (int r = 1; r <= 4; ++r) {
+      const int pts = Figure(form, g, "Pts", r), p = Figure(form, g, "P", r);
+      const int w = Figure(form, g, "W", r), t = Figure(form, g, "T", r), l = Figure(form, g, "L", r);
+      if (pts != 3 * w + t || p != w + t + l)
+        FuzzFailure(when, QStringLiteral("group %1 place %2: Pts %3 P %4 W %5 T %6 L %7")
+                              .arg(GroupLetter(g)).arg(r).arg(pts).arg(p).arg(w).arg(t).arg(l));
+    }
+  }
+}
+
+void CompareSnapshots(const QStringList &expected, const QStringList &actual, const char *what)
+{
+  const qsizetype n = qMin(expected.size(), actual.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    if (expected[i] != actual[i])
+      FuzzFailure(what, QStringLiteral("expected %1, got %2").arg(expected[i], actual[i]));
+  }
+  if (expected.size() != actual.size())
+    FuzzFailure(what, QStringLiteral("%1 controls instead of %2").arg(actual.size()).arg(expected.size()));
+}
+
+void TFuzzWindow::writeIni(const QByteArray &bytes) const
+{
+  QFile file(iniPath());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    FuzzFailure("cannot write the settings file", iniPath());
+}
+
+std::unique_ptr<TMainForm> TFuzzWindow::openAnother() const
+{
+  RestoreStartingValues();
+  return std::make_unique<TMainForm>(dir.path(), fake.platform());
+}
+
+void TFuzzWindow::clearScores()
+{
+  for (int stage = 0; stage < 13; ++stage)
+    form->DelButtonClick(stage);
+}
+
+void TFuzzWindow::backToEnglish()
+{
+  fake.dialogs->onModal = [](QDialog *d) {
+    auto *options = qobject_cast<TOptionsForm *>(d);
+    if (!options)
+      return int(QDialog::Rejected);
+    auto choose = [](QComboBox *list, int entry) {
+      list->setCurrentIndex(entry);
+      emit list->activated(entry);
+    };
+    choose(options->LangCB, 0);
+    choose(options->FavCB, 0);
+    if (options->TimeZoneCB->currentIndex() < 0)
+      choose(options->TimeZoneCB, 0);
+    options->OKButton->click();
+    return d->result();
+  };
+  form->Options1Click();
+  fake.dialogs->onModal = nullptr;
+}
+
+void TFuzzWindow::forgetDialogs()
+{
+  fake.dialogs->asked.clear();
+  fake.dialogs->modalWindows.clear();
+}

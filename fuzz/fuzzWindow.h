@@ -1,0 +1,59 @@
+#pragma once
+// What both fuzz targets share: one offscreen application per process, the
+// main window's score fields, and the checks every state of the grid passes.
+
+#include "app/brakkaMain.h"
+#include "support/fakePlatform.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+class QLineEdit;
+
+// Creates the QApplication (offscreen, no modal loops) once per process.
+void StartFuzzApplication();
+
+// Stops the run with a message; libFuzzer keeps the input that led here.
+[[noreturn]] void FuzzFailure(const char *what, const QString &detail);
+
+// Every field a user can type a score into, in a fixed order.
+std::vector<QLineEdit *> ScoreFields(const TMainForm &form);
+
+// The grid's invariants: score fields hold digits only; with limitGroups the
+// group fields hold at most two characters; every group table keeps
+// Pts = 3W + T and P = W + T + L.
+void CheckGrid(const TMainForm &form, bool limitGroups, const char *when);
+
+// Fails when two snapshots of the window's controls differ, naming the
+// first control that differs.
+void CompareSnapshots(const QStringList &expected, const QStringList &actual, const char *what);
+
+// The process-wide values of the program (preferences, names in the current
+// language, kick-off texts) as they were when the process started. Restoring
+// them before a window is opened makes it the window of a new process.
+void KeepStartingValues();
+void RestoreStartingValues();
+
+// The main window on a settings folder of its own, with the scripted desktop.
+struct TFuzzWindow {
+  QTemporaryDir dir;
+  TFakePlatform fake;
+  std::unique_ptr<TMainForm> form;
+
+  QString iniPath() const { return dir.filePath(QStringLiteral("Brakka.ini")); }
+  void writeIni(const QByteArray &bytes) const;
+  // A new window read from the folder, as a restart of the program would
+  // (the process-wide values restored first).
+  std::unique_ptr<TMainForm> openAnother() const;
+  // Empties every score field: what the grid holds before anything is read.
+  void clearScores();
+  // Switches the window to English with no favourite through the options
+  // dialog, as a user would: the state a new window's labels start from.
+  void backToEnglish();
+  // Forgets what the scripted desktop recorded (it would grow over a long run).
+  void forgetDialogs();
+};
