@@ -175,16 +175,29 @@ void TMainForm::pasteWithinLimit(QLineEdit *field)
     field->insert(text);
 }
 
+// Pressing a name shows it in red wherever it appears; the favourite's name,
+// and an empty label, which names no team, colour nothing.
 void TMainForm::GAName1MouseDown(QLabel *label)
 {
-  if (label->text() != FavoriteName)
+  if (!label->text().isEmpty() && !IsFavouriteText(label->text()))
     HighlightTeam(label->text());
 }
 
 void TMainForm::GAName1MouseUp(QLabel *label)
 {
-  if (label->text() != FavoriteName)
+  if (!label->text().isEmpty() && !IsFavouriteText(label->text()))
     HighlightFavourite();
+}
+
+bool TMainForm::IsFavouriteText(const QString &text)
+{
+  return !text.isEmpty() && text == FavoriteName;
+}
+
+TMainForm::TColourBatch::~TColourBatch()
+{
+  if (--Form.ColourBatchDepth == 0 && Form.ColoursStale)
+    Form.HighlightFavourite();
 }
 
 void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
@@ -199,9 +212,14 @@ void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
 
 void TMainForm::HighlightFavourite()
 {
+  if (ColourBatchDepth > 0) {
+    ColoursStale = true;
+    return;
+  }
+  ColoursStale = false;
   for (TColoured &c : ColourWalk) {
     const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
-    setTeamColour(c, text == FavoriteName ? TTeamColour::Favourite : TTeamColour::Default);
+    setTeamColour(c, IsFavouriteText(text) ? TTeamColour::Favourite : TTeamColour::Default);
   }
 }
 
@@ -211,7 +229,7 @@ void TMainForm::HighlightTeam(const QString &name)
     const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
     if (text == name)
       setTeamColour(c, TTeamColour::Pressed);
-    else if (text != FavoriteName)
+    else if (!IsFavouriteText(text))
       setTeamColour(c, TTeamColour::Default);
   }
 }
