@@ -217,9 +217,12 @@ void TMainForm::HighlightFavourite()
     return;
   }
   ColoursStale = false;
+  // With no favourite no text is the favourite's: the texts need no reading.
+  const bool anyFavourite = !FavoriteName.isEmpty();
   for (TColoured &c : ColourWalk) {
-    const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
-    setTeamColour(c, IsFavouriteText(text) ? TTeamColour::Favourite : TTeamColour::Default);
+    const bool favourite =
+        anyFavourite && IsFavouriteText(c.asLabel ? c.asLabel->text() : c.asField->text());
+    setTeamColour(c, favourite ? TTeamColour::Favourite : TTeamColour::Default);
   }
 }
 
