@@ -210,6 +210,16 @@ private:
   // Whether text is the favourite's name: an empty text never is.
   static bool IsFavouriteText(const QString &text);
 
+  // What the match hints were last written from: the language, the time
+  // zone and the regional formats (held, so that they stay the same object).
+  // The hints are written again only when one of these has changed.
+  struct THintSource {
+    int language = -1;
+    double timeZoneOffset = 0.0;
+    std::shared_ptr<TRegionalFormats> formats;
+  };
+  THintSource HintSource;
+
   // Whether a click on the champion label opens the celebration: from the
   // start, then as the mouse moves over it.
   bool ChampionClickArmed = true;
