@@ -175,16 +175,29 @@ void TMainForm::pasteWithinLimit(QLineEdit *field)
     field->insert(text);
 }
 
+// Pressing a name shows it in red wherever it appears; the favourite's name,
+// and an empty label, which names no team, colour nothing.
 void TMainForm::GAName1MouseDown(QLabel *label)
 {
-  if (label->text() != FavoriteName)
+  if (!label->text().isEmpty() && !IsFavouriteText(label->text()))
     HighlightTeam(label->text());
 }
 
 void TMainForm::GAName1MouseUp(QLabel *label)
 {
-  if (label->text() != FavoriteName)
+  if (!label->text().isEmpty() && !IsFavouriteText(label->text()))
     HighlightFavourite();
+}
+
+bool TMainForm::IsFavouriteText(const QString &text)
+{
+  return !text.isEmpty() && text == FavoriteName;
+}
+
+TMainForm::TColourBatch::~TColourBatch()
+{
+  if (--Form.ColourBatchDepth == 0 && Form.ColoursStale)
+    Form.HighlightFavourite();
 }
 
 void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
@@ -199,9 +212,17 @@ void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
 
 void TMainForm::HighlightFavourite()
 {
+  if (ColourBatchDepth > 0) {
+    ColoursStale = true;
+    return;
+  }
+  ColoursStale = false;
+  // With no favourite no text is the favourite's: the texts need no reading.
+  const bool anyFavourite = !FavoriteName.isEmpty();
   for (TColoured &c : ColourWalk) {
-    const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
-    setTeamColour(c, text == FavoriteName ? TTeamColour::Favourite : TTeamColour::Default);
+    const bool favourite =
+        anyFavourite && IsFavouriteText(c.asLabel ? c.asLabel->text() : c.asField->text());
+    setTeamColour(c, favourite ? TTeamColour::Favourite : TTeamColour::Default);
   }
 }
 
@@ -211,7 +232,7 @@ void TMainForm::HighlightTeam(const QString &name)
     const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
     if (text == name)
       setTeamColour(c, TTeamColour::Pressed);
-    else if (text != FavoriteName)
+    else if (!IsFavouriteText(text))
       setTeamColour(c, TTeamColour::Default);
   }
 }

@@ -39,7 +39,8 @@ public:
   const QString &settingsDir() const { return SettingsDir; }
   TPlatform &platform() { return Platform; }
 
-  // Shared operations of the grid.
+  // Shared operations of the grid. While a colour batch is open (see
+  // TColourBatch), HighlightFavourite only notes that the colours are stale.
   void HighlightFavourite();
   void HighlightTeam(const QString &name);
   void ApplyLanguage();
@@ -187,6 +188,37 @@ private:
     TTeamColour colour;
   };
   std::vector<TColoured> ColourWalk;
+
+  // Team colours follow the texts once per user operation. Change handlers
+  // nest (a setText runs further handlers before it returns) and each one
+  // ends by recolouring; while an outer handler is still running, a
+  // recolouring only marks the colours stale and the outermost handler
+  // recolours once as it returns. Nothing paints or reads a colour in
+  // between, so every colour the user can see is the same.
+  class TColourBatch {
+  public:
+    explicit TColourBatch(TMainForm &form) : Form(form) { ++Form.ColourBatchDepth; }
+    ~TColourBatch();
+    TColourBatch(const TColourBatch &) = delete;
+    TColourBatch &operator=(const TColourBatch &) = delete;
+
+  private:
+    TMainForm &Form;
+  };
+  int ColourBatchDepth = 0;
+  bool ColoursStale = false;
+  // Whether text is the favourite's name: an empty text never is.
+  static bool IsFavouriteText(const QString &text);
+
+  // What the match hints were last written from: the language, the time
+  // zone and the regional formats (held, so that they stay the same object).
+  // The hints are written again only when one of these has changed.
+  struct THintSource {
+    int language = -1;
+    double timeZoneOffset = 0.0;
+    std::shared_ptr<TRegionalFormats> formats;
+  };
+  THintSource HintSource;
 
   // Whether a click on the champion label opens the celebration: from the
   // start, then as the mouse moves over it.

@@ -37,9 +37,27 @@ const std::array<TGroupFixtures, GroupCount> Fixtures = {{
 
 const TGroupFixtures &GroupFixtures(int group) { return Fixtures.at(group); }
 
+namespace {
+
+// Control names are joined on every recomputation of the grid: plain appends
+// cost a small part of what chained arg() calls do.
+void appendNumber(QString &name, int n)
+{
+  if (n >= 0 && n <= 9)
+    name += QLatin1Char(char('0' + n));
+  else
+    name += QString::number(n);
+}
+
+}  // namespace
+
 QString GroupFieldName(int group, int match, int side)
 {
-  return QStringLiteral("G%1%2%3").arg(GroupLetter(group)).arg(match).arg(side);
+  QString name(QLatin1Char('G'));
+  name += GroupLetter(group);
+  appendNumber(name, match);
+  appendNumber(name, side);
+  return name;
 }
 
 QString GroupMatchLabelName(int group, int match, int side)
@@ -49,10 +67,18 @@ QString GroupMatchLabelName(int group, int match, int side)
 
 QString GroupTableName(int group, const char *column, int place)
 {
-  return QStringLiteral("G%1%2%3").arg(GroupLetter(group)).arg(QLatin1String(column)).arg(place);
+  QString name(QLatin1Char('G'));
+  name += GroupLetter(group);
+  name += QLatin1String(column);
+  appendNumber(name, place);
+  return name;
 }
 
 QString KnockoutName(const char *prefix, int match, int side, const char *suffix)
 {
-  return QStringLiteral("%1%2%3%4").arg(QLatin1String(prefix)).arg(match).arg(side).arg(QLatin1String(suffix));
+  QString name = QLatin1String(prefix);
+  appendNumber(name, match);
+  appendNumber(name, side);
+  name += QLatin1String(suffix);
+  return name;
 }

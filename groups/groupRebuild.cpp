@@ -12,6 +12,7 @@
 
 void TMainForm::GroupChange(int group)
 {
+  const TColourBatch colours(*this);
   TGroupRec &table = GroupTables[group];
   const TGroupControls &c = Group[group];
 

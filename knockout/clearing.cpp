@@ -10,6 +10,7 @@
 
 void TMainForm::DelButtonClick(int stage)
 {
+  const TColourBatch colours(*this);
   for (QLineEdit *f : ClearLists.at(stage))
     f->setText(QString());
 }
@@ -21,6 +22,7 @@ void TMainForm::ClearAllButtonClick()
   if (answer != QMessageBox::Yes)
     return;
   setCursor(Qt::WaitCursor);
+  const TColourBatch colours(*this);
   // The end is what counts: every score empty and everything that follows
   // from that, which the window shows only once the clearing is over. The
   // knockout stages are emptied from the final back to the 1/8 finals, so

@@ -12,6 +12,7 @@
 
 void TMainForm::GroupStageChange(QLineEdit *sender)
 {
+  const TColourBatch colours(*this);
   for (std::size_t i = 0; i < BracketMatches.size(); ++i) {
     const TBracketControls &m = BracketMatches[i];
     if (sender != m.score1 && sender != m.score2 && sender != m.pen1 && sender != m.pen2)
@@ -112,6 +113,7 @@ void TMainForm::ClearFinalPenaltyFields() { ClearPenaltyFieldsOf("Final"); }
 
 void TMainForm::ThirdChange()
 {
+  const TColourBatch colours(*this);
   QLineEdit *g1 = field(QStringLiteral("Third11"));
   QLineEdit *g2 = field(QStringLiteral("Third12"));
   QLineEdit *p1 = field(QStringLiteral("Third11pk"));
@@ -147,6 +149,7 @@ void TMainForm::ThirdChange()
 
 void TMainForm::FinalChange()
 {
+  const TColourBatch colours(*this);
   QLineEdit *g1 = field(QStringLiteral("Final11"));
   QLineEdit *g2 = field(QStringLiteral("Final12"));
   if (!IsScore(g1->text()) || !IsScore(g2->text())) {

@@ -50,6 +50,13 @@ void TMainForm::Schedule1Click()
 
 void TMainForm::SetMatchHints()
 {
+  // Formatting the 64 kick-offs is most of the work of a change of language
+  // and of loading: with the same language, time zone and formats every
+  // hint would be written with the text it already shows.
+  if (HintSource.language == LanguageIndex && HintSource.timeZoneOffset == TimeZoneOffset &&
+      HintSource.formats == Platform.regional)
+    return;
+  HintSource = {LanguageIndex, TimeZoneOffset, Platform.regional};
   BuildKickoffTexts(FormatsOf(Platform), TimeZoneOffset);
   for (int m = 0; m < MatchCount; ++m) {
     const TCalendarMatch &match = MatchCalendar()[m];

@@ -161,6 +161,8 @@ void TMainForm::readResults(bool fieldByField)
     return;
   }
 
+  // Everything below recolours the team names: once, at the end.
+  const TColourBatch colours(*this);
   LanguageIndex = ini.readInteger(Preferences, QStringLiteral("Language"), 0);
   // A number outside 0..32 names no team: no name is the favourite's.
   FavoriteIndex = ini.readInteger(Preferences, QStringLiteral("Favorite"), 0);

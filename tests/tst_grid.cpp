@@ -55,6 +55,8 @@ private slots:
   void favouriteStaysBlueWhileAnotherTeamIsPressed();
   void pressingPlaceholderReddensEveryUndecidedSlot();
   void pressingFavouriteChangesNothing();
+  void emptyTextTakesNoTeamColour_data();
+  void emptyTextTakesNoTeamColour();
 
   void levelKnockoutShowsPenalties();
   void penaltiesDecideThenGoalsTakeOver();
@@ -573,6 +575,35 @@ void TestGrid::pressingFavouriteChangesNothing()
            QApplication::palette().color(QPalette::Active, QPalette::WindowText));
   QTest::mouseRelease(g.label("GAName3"), Qt::LeftButton);
   QCOMPARE(textColour(g.label("GA12Lbl")), Blue);
+}
+
+// An empty field names no team: it keeps the plain text colour (and caret)
+// whether or not a favourite is chosen, and whatever name is pressed.
+void TestGrid::emptyTextTakesNoTeamColour_data()
+{
+  QTest::addColumn<int>("favourite");
+  QTest::addColumn<QString>("pressed");   // a team label held down, or none
+  QTest::newRow("no favourite") << int(NoTeam) << QString();
+  QTest::newRow("no favourite, a team pressed") << int(NoTeam) << QStringLiteral("GA12Lbl");
+  QTest::newRow("favourite France, a team pressed") << int(France) << QStringLiteral("GA12Lbl");
+}
+
+void TestGrid::emptyTextTakesNoTeamColour()
+{
+  QFETCH(int, favourite);
+  QFETCH(QString, pressed);
+  FavoriteIndex = favourite;
+  TGridDriver g;
+  // A score typed and erased again runs the recolouring of a whole cascade.
+  g.type("GA11", "1");
+  g.clear("GA11");
+  if (!pressed.isEmpty())
+    QTest::mousePress(g.label(pressed), Qt::LeftButton);
+  const QColor plain = QApplication::palette().color(QPalette::Active, QPalette::Text);
+  for (const char *name : {"GA11", "GH62", "Final811", "Final412pk", "Third11", "Final12"})
+    QCOMPARE(textColour(g.field(name)), plain);
+  if (!pressed.isEmpty())
+    QCOMPARE(textColour(g.label(pressed)), Red);
 }
 
 void TestGrid::levelKnockoutShowsPenalties()
