@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <memory>
 
 const char *const ReportFileFilter = "Text file (*.txt)";
 const char *const ReportFileName = "Brakka Report.txt";
@@ -51,7 +52,7 @@ class TDesktopPrinting : public TPrinting {
 public:
   TPrintChoice printDialog(QWidget *parent) override
   {
-    QPrintDialog dialog(&Printer, parent);
+    QPrintDialog dialog(&printer(), parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     // The report's own "print to file" box: the text file is chosen next.
     auto *reportTab = new QWidget;
@@ -65,8 +66,8 @@ public:
     if (dialog.exec() != QDialog::Accepted)
       return TPrintChoice::Cancelled;
     // Qt's dialog also offers printing to a file as a printer of its own.
-    const bool toFile = toFileBox->isChecked() || Printer.outputFormat() == QPrinter::PdfFormat ||
-                        !Printer.outputFileName().isEmpty();
+    const bool toFile = toFileBox->isChecked() || printer().outputFormat() == QPrinter::PdfFormat ||
+                        !printer().outputFileName().isEmpty();
     return toFile ? TPrintChoice::File : TPrintChoice::Printer;
   }
 
@@ -99,11 +100,20 @@ public:
 
   bool print(const QStringList &lines, const QFont &font, QString *error) override
   {
-    return PrintReportLines(Printer, lines, font, error);
+    return PrintReportLines(printer(), lines, font, error);
   }
 
 private:
-  QPrinter Printer{QPrinter::HighResolution};
+  // Made when the report is first printed: finding the printers takes the
+  // printing system's time, which the start of the program need not wait for.
+  QPrinter &printer()
+  {
+    if (!Printer)
+      Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *Printer;
+  }
+
+  std::unique_ptr<QPrinter> Printer;
   QString LastFile;   // the file chosen last while the program runs
 };
 
