@@ -20,7 +20,7 @@ namespace {
 // Sections and keys the program reads.
 const char *const Sections[] = {"PREFERENCES", "GROUP A", "group h", "FINAL 8", "FINAL"};
 const char *const Keys[] = {"Language", "FirstTime", "TimeZone", "Game1", "game6", "Game1Apk", "Key"};
-// Names found in the bytes beyond this many are not read: the checks stay
+// At most this many names are read (the program's first): the checks stay
 // quick on a file of hundreds of keys.
 constexpr size_t MostNamesRead = 64;
 
