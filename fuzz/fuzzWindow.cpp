@@ -5,6 +5,7 @@
 #include "schedule/calendar.h"
 #include "settings/optionsForm.h"
 #include "settings/preferences.h"
+#include "support/randomPlay.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,8 +13,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstdio>
-#include <cstdlib>
 #include <tuple>
 
 void StartFuzzApplication()
@@ -47,19 +46,17 @@ auto ProcessValues()
 // The same values held by copy.
 template <typename... T> std::tuple<std::decay_t<T>...> Copied(const std::tuple<T...> &);
 decltype(Copied(ProcessValues())) Starting;
+// The values as the restart window last left them. Two windows in one
+// process share these values; the restart window gets back its own before it
+// is switched to English, or the options dialog would see the language of
+// the other window and leave its labels as they were.
+decltype(Copied(ProcessValues())) SecondWindowValues;
 
 }  // namespace
 
 void KeepStartingValues() { Starting = ProcessValues(); }
 
 void RestoreStartingValues() { ProcessValues() = Starting; }
-
-void FuzzFailure(const char *what, const QString &detail)
-{
-  std::fprintf(stderr, "\n*** %s: %s\n", what, qPrintable(detail));
-  std::fflush(stderr);
-  std::abort();
-}
 
 std::vector<QLineEdit *> ScoreFields(const TMainForm &form)
 {
@@ -147,13 +144,42 @@ std::unique_ptr<TMainForm> TFuzzWindow::openAnother() const
   return std::make_unique<TMainForm>(dir.path(), fake.platform());
 }
 
-void TFuzzWindow::clearScores()
+const TMainForm &TFuzzWindow::restarted()
 {
-  for (int stage = 0; stage < 13; ++stage)
-    form->DelButtonClick(stage);
+  if (!second) {
+    second = openAnother();
+    SecondWindowValues = ProcessValues();
+    return *second;
+  }
+  QFile file(iniPath());
+  if (!file.open(QIODevice::ReadOnly))
+    FuzzFailure("cannot read the settings file", iniPath());
+  ProcessValues() = SecondWindowValues;
+  readAgain(*second, file.readAll());
+  SecondWindowValues = ProcessValues();
+  if (qEnvironmentVariableIsSet("BRAKKA_FUZZ_FRESH_WINDOW"))
+    CompareSnapshots(controlSnapshot(*second), controlSnapshot(*openAnother()),
+                     "reused window differs from a new one after a restart");
+  return *second;
 }
 
-void TFuzzWindow::backToEnglish()
+void TFuzzWindow::clearScores(TMainForm &window)
+{
+  for (int stage = 0; stage < 13; ++stage)
+    window.DelButtonClick(stage);
+}
+
+void TFuzzWindow::readAgain(TMainForm &window, const QByteArray &bytes)
+{
+  clearScores(window);
+  backToEnglish(window);
+  RestoreStartingValues();
+  writeIni(bytes);
+  window.ReadAll();
+  window.ApplyLanguage();
+}
+
+void TFuzzWindow::backToEnglish(TMainForm &window)
 {
   fake.dialogs->onModal = [](QDialog *d) {
     auto *options = qobject_cast<TOptionsForm *>(d);
@@ -170,7 +196,7 @@ void TFuzzWindow::backToEnglish()
     options->OKButton->click();
     return d->result();
   };
-  form->Options1Click();
+  window.Options1Click();
   fake.dialogs->onModal = nullptr;
 }
 

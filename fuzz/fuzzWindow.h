@@ -1,6 +1,8 @@
 #pragma once
-// What both fuzz targets share: one offscreen application per process, the
+// What the window targets share: one offscreen application per process, the
 // main window's score fields, and the checks every state of the grid passes.
+
+#include "profileChecks.h"
 
 #include "app/brakkaMain.h"
 #include "support/fakePlatform.h"
@@ -16,9 +18,6 @@ class QLineEdit;
 
 // Creates the QApplication (offscreen, no modal loops) once per process.
 void StartFuzzApplication();
-
-// Stops the run with a message; libFuzzer keeps the input that led here.
-[[noreturn]] void FuzzFailure(const char *what, const QString &detail);
 
 // Every field a user can type a score into, in a fixed order.
 std::vector<QLineEdit *> ScoreFields(const TMainForm &form);
@@ -43,17 +42,29 @@ struct TFuzzWindow {
   QTemporaryDir dir;
   TFakePlatform fake;
   std::unique_ptr<TMainForm> form;
+  // The window that stands for a restart, kept from one restart to the next.
+  std::unique_ptr<TMainForm> second;
 
   QString iniPath() const { return dir.filePath(QStringLiteral("Brakka.ini")); }
   void writeIni(const QByteArray &bytes) const;
   // A new window read from the folder, as a restart of the program would
   // (the process-wide values restored first).
   std::unique_ptr<TMainForm> openAnother() const;
-  // Empties every score field: what the grid holds before anything is read.
-  void clearScores();
-  // Switches the window to English with no favourite through the options
+  // The window as a restart would show it on the folder's file: the second
+  // window, emptied and read again as readAgain() does. With the environment
+  // variable BRAKKA_FUZZ_FRESH_WINDOW set, a new window is checked to show
+  // the same, which proves the reuse sound.
+  const TMainForm &restarted();
+  // Empties every score field of window: what the grid holds before anything
+  // is read.
+  static void clearScores(TMainForm &window);
+  // Switches window to English with no favourite through the options
   // dialog, as a user would: the state a new window's labels start from.
-  void backToEnglish();
+  void backToEnglish(TMainForm &window);
+  // Makes window the window of a new process on bytes as the settings file:
+  // emptied, back to English, the process-wide values restored, then the file
+  // written and read.
+  void readAgain(TMainForm &window, const QByteArray &bytes);
   // Forgets what the scripted desktop recorded (it would grow over a long run).
   void forgetDialogs();
 };

@@ -109,8 +109,7 @@ void CheckSaveAndRestart(const char *when)
 {
   if (!Window->form->SaveAll())
     FuzzFailure("save failed", Window->iniPath());
-  const auto restarted = Window->openAnother();
-  CompareSnapshots(controlSnapshot(*Window->form), controlSnapshot(*restarted), when);
+  CompareSnapshots(controlSnapshot(*Window->form), controlSnapshot(Window->restarted()), when);
 }
 
 void Play(TActions &in)
@@ -182,7 +181,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
   // The window is reused; cleared, it must be the window as it opened.
-  Window->clearScores();
+  TFuzzWindow::clearScores(*Window->form);
   Window->forgetDialogs();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   CompareSnapshots(Pristine, controlSnapshot(*Window->form), "clearing every stage leaves a trace");

@@ -10,33 +10,16 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_grid)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_settings fuzz_grid)
 bash "$here/scripts/setup.sh"
 
+source "$here/scripts/sanitizers.sh"
+
 build="$here/build-fuzz"
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1"
-launcher=()
-if command -v ccache >/dev/null; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
-CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DBRAKKA_BENCH=OFF -DBRAKKA_FUZZ=ON "${launcher[@]}" \
-  -DCMAKE_CXX_FLAGS="$flags" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+CC=clang CXX=clang++ sanitized_configure "$build" fuzzer-no-link,address,undefined -DBRAKKA_FUZZ=ON
 cmake --build "$build" --parallel --target "${targets[@]}"
 
-symbolizer=$(command -v llvm-symbolizer || echo /usr/lib/llvm-14/bin/llvm-symbolizer)
-export ASAN_SYMBOLIZER_PATH="$symbolizer"
-# intercept_tls_get_addr=0: the sanitizer runtime's own record of dynamic
-# TLS blocks goes stale on Debian 12's glibc once enough libraries with TLS
-# are loaded (a DTLS range such as 0x648-0x80000174a), and LeakSanitizer's
-# tracer then dies scanning it ("Tracer caught signal 11") after every test
-# has passed. The blocks themselves are ordinary heap memory and are still
-# scanned.
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:intercept_tls_get_addr=0"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp:print_suppressions=0"
-export QT_QPA_PLATFORM=offscreen
+sanitizer_environment
 
 findings="$build/findings"
 mkdir -p "$findings"
