@@ -279,12 +279,17 @@ void TProfileFile::writeString(const QString &section, const QString &key, const
 
 QByteArray TProfileFile::content() const
 {
-  qsizetype size = ByteOrderMark ? Utf8ByteOrderMark.size() : 0;
+  // A line that begins with the mark's bytes, left first by erased sections,
+  // would lose them to the reader and become a section: the file then starts
+  // with a mark of its own, so that the line keeps its meaning.
+  const bool mark = ByteOrderMark ||
+                    (!Lines.empty() && lineText(Lines.front()).startsWith(Utf8ByteOrderMark));
+  qsizetype size = mark ? Utf8ByteOrderMark.size() : 0;
   for (const TLine &line : Lines)
     size += line.end - line.begin + LineBreak.size();
   QByteArray out;
   out.reserve(size);
-  if (ByteOrderMark)
+  if (mark)
     out += Utf8ByteOrderMark;
   for (const TLine &line : Lines) {
     out += lineText(line);

@@ -766,6 +766,8 @@ void TestSettings::damagedFiles_data()
   QTest::newRow("a million blank lines")
       << Saved("[GROUP A]\r\nGame1=0-4\r\n" + QByteArray("\n").repeated(1000000)) << false << "0"
       << "4";
+  QTest::newRow("a byte-order mark inside the file, left first by the save")
+      << Saved("[GROUP A]\r\nGame1=5-1\r\n\xEF\xBB\xBF[GROUP A]\r\n") << false << "5" << "1";
   QTest::newRow("a million carriage returns without a line feed")
       << Saved("[GROUP A]\r\nGame1=4-0\r\n" + QByteArray("\r").repeated(1000000)) << false << "4"
       << "0";
