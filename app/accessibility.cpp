@@ -11,7 +11,6 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <cstring>
 #include <optional>
 
@@ -56,52 +55,76 @@ struct TGridPlace {
   int column = -1;   // index into Columns
 };
 
-std::optional<TGridPlace> PlaceOf(const QString &name)
+// A digit of the name from first to last, or -1.
+int DigitAt(QStringView name, qsizetype at, char first, char last)
 {
-  static const QRegularExpression groupMatch(QStringLiteral("^G([A-H])([1-6])([12])(Lbl)?$"));
-  static const QRegularExpression table(
-      QStringLiteral("^G([A-H])(Name|Pts|P|W|T|L|GF|GA|PM)([1-4])$"));
-  static const QRegularExpression knockout(
-      QStringLiteral("^(Final8|Final4|Final2|Third|Final)([1-8])([12])(pk|Lbl)?$"));
+  if (at >= name.size())
+    return -1;
+  const char16_t c = name[at].unicode();
+  return c >= char16_t(first) && c <= char16_t(last) ? int(c - '0') : -1;
+}
 
+// The grid's control names, read by hand: every control is asked for its
+// place while the window is built and shown.
+//   group match:  G, group A-H, match 1-6, side 1-2, "Lbl" for the team
+//   table:        G, group A-H, column (Name or a figure), place 1-4
+//   knockout:     stage prefix, match 1-8, side 1-2, "pk" or "Lbl"
+std::optional<TGridPlace> PlaceOf(const QString &text)
+{
+  const QStringView name(text);
   TGridPlace p{TRole::Score};
   if (name == QLatin1String("Champion")) {
     p.role = TRole::Champion;
     return p;
   }
-  QRegularExpressionMatch m = groupMatch.match(name);
-  if (m.hasMatch()) {
-    p.group = m.captured(1)[0].unicode() - 'A';
-    p.match = m.captured(2).toInt();
-    p.side = m.captured(3).toInt();
-    p.role = m.captured(4).isEmpty() ? TRole::Score : TRole::Team;
-    return p;
-  }
-  m = table.match(name);
-  if (m.hasMatch()) {
-    p.group = m.captured(1)[0].unicode() - 'A';
-    p.place = m.captured(3).toInt();
-    const QString column = m.captured(2);
+  if (name.size() >= 4 && name[0] == QLatin1Char('G') && name[1] >= QLatin1Char('A') &&
+      name[1] <= QLatin1Char('H')) {
+    p.group = name[1].unicode() - 'A';
+    const int match = DigitAt(name, 2, '1', '6');
+    const int side = DigitAt(name, 3, '1', '2');
+    if (match > 0 && side > 0) {
+      const QStringView suffix = name.mid(4);
+      if (!suffix.isEmpty() && suffix != QLatin1String("Lbl"))
+        return std::nullopt;
+      p.match = match;
+      p.side = side;
+      p.role = suffix.isEmpty() ? TRole::Score : TRole::Team;
+      return p;
+    }
+    p.place = DigitAt(name, name.size() - 1, '1', '4');
+    if (p.place < 0)
+      return std::nullopt;
+    const QStringView column = name.mid(2, name.size() - 3);
     if (column == QLatin1String("Name")) {
       p.role = TRole::TableTeam;
       return p;
     }
-    p.role = TRole::TableFigure;
     for (int c = 0; c < 8; ++c)
       if (column == QLatin1String(Columns[c].column))
         p.column = c;
+    if (p.column < 0)
+      return std::nullopt;
+    p.role = TRole::TableFigure;
     return p;
   }
-  m = knockout.match(name);
-  if (m.hasMatch()) {
-    for (int s = 0; s < 5; ++s)
-      if (m.captured(1) == QLatin1String(Stages[s].prefix))
-        p.stage = s;
-    p.match = m.captured(2).toInt();
-    p.side = m.captured(3).toInt();
-    if (p.match > Stages[p.stage].matches)
+  // The first stage whose prefix leaves a whole match and side decides, as
+  // "Final811" is a quarter-final's field and "Final81" no field at all.
+  for (int s = 0; s < 5; ++s) {
+    const QLatin1String prefix(Stages[s].prefix);
+    if (!name.startsWith(prefix))
+      continue;
+    const qsizetype at = prefix.size();
+    const int match = DigitAt(name, at, '1', '8');
+    const int side = DigitAt(name, at + 1, '1', '2');
+    const QStringView suffix = name.mid(qMin(at + 2, name.size()));
+    if (match < 0 || side < 0 ||
+        (!suffix.isEmpty() && suffix != QLatin1String("pk") && suffix != QLatin1String("Lbl")))
+      continue;
+    if (match > Stages[s].matches)
       return std::nullopt;
-    const QString suffix = m.captured(4);
+    p.stage = s;
+    p.match = match;
+    p.side = side;
     p.role = suffix.isEmpty() ? TRole::Score
              : suffix == QLatin1String("pk") ? TRole::Penalty : TRole::Team;
     return p;
@@ -331,12 +354,12 @@ QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *o
   const bool isField = className == QLatin1String("QLineEdit");
   if (!isField && className != QLatin1String("QLabel"))
     return nullptr;
+  const std::optional<TGridPlace> place = PlaceOf(object->objectName());
+  if (!place)
+    return nullptr;
   auto *control = static_cast<QWidget *>(object);
   const auto *form = qobject_cast<const TMainForm *>(control->window());
   if (!form)
-    return nullptr;
-  const std::optional<TGridPlace> place = PlaceOf(object->objectName());
-  if (!place)
     return nullptr;
   const bool wantsField = place->role == TRole::Score || place->role == TRole::Penalty ||
                           place->role == TRole::TableFigure;
@@ -350,22 +373,11 @@ QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *o
 
 }  // namespace
 
-void InstallAccessibleNames(QWidget *window)
+void InstallAccessibleNames()
 {
   static bool installed = false;
   if (!installed) {
     installed = true;
     QAccessible::installFactory(GridAccessibleFactory);
-  }
-  // A control that was described while the window was being built, before
-  // it had its name, keeps Qt's plain description: describe it anew.
-  for (QWidget *control : window->findChildren<QWidget *>()) {
-    if ((!qobject_cast<QLabel *>(control) && !qobject_cast<QLineEdit *>(control)) ||
-        !PlaceOf(control->objectName()))
-      continue;
-    QAccessibleInterface *described = QAccessible::queryAccessibleInterface(control);
-    if (described && !dynamic_cast<TGridLabelAccessible *>(described) &&
-        !dynamic_cast<TGridFieldAccessible *>(described))
-      QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
   }
 }

@@ -6,8 +6,8 @@
 // shows at that moment and the current language, so typing a score costs
 // nothing extra.
 
-class QWidget;
-
-// Lets the accessibility layer describe the grid's controls of a window
-// this way, once the window is built.
-void InstallAccessibleNames(QWidget *window);
+// Lets the accessibility layer describe the grid's controls this way. Called
+// before the grid is built: a control is described for good the first time
+// it is asked about, which is when it takes its first text or is shown, so
+// every control is named before either.
+void InstallAccessibleNames();

@@ -3,6 +3,7 @@
 #include "app/aboutForm.h"
 #include "app/accessibility.h"
 #include "app/brakkaCommon.h"
+#include "app/figureField.h"
 #include "app/fixtures.h"
 #include "app/hints.h"
 #include "groups/brakkaDebug.h"
@@ -40,11 +41,12 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   setWindowTitle(QStringLiteral("Brakka"));
   resize(805, 604);
 
+  TFigureField::UseUnshapedFont();
+  InstallAccessibleNames();
   buildMenu();
   buildGrid();
   resolveControls();
   FormCreate();
-  InstallAccessibleNames(this);
 }
 
 TMainForm::~TMainForm() = default;

@@ -106,7 +106,8 @@ private:
   // A team-name label: reacts to a press and fits long names.
   QLabel *addTeamLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
                        int w, int h);
-  QLabel *placeLabel(QLabel *label, const QString &name, int x, int y, int w, int h);
+  QLabel *placeLabel(QLabel *label, const QString &name, const QString &caption, int x, int y,
+                     int w, int h);
   void resolveControls();
 
   // Key filter and team-name press of the grid.

@@ -40,7 +40,17 @@ const TGroupFixtures &GroupFixtures(int group) { return Fixtures.at(group); }
 namespace {
 
 // Control names are joined on every recomputation of the grid: plain appends
-// cost a small part of what chained arg() calls do.
+// into room reserved once cost a small part of what chained arg() calls do.
+constexpr qsizetype NameRoom = 16;
+
+QString StartName(QLatin1String start)
+{
+  QString name;
+  name.reserve(NameRoom);
+  name += start;
+  return name;
+}
+
 void appendNumber(QString &name, int n)
 {
   if (n >= 0 && n <= 9)
@@ -53,7 +63,7 @@ void appendNumber(QString &name, int n)
 
 QString GroupFieldName(int group, int match, int side)
 {
-  QString name(QLatin1Char('G'));
+  QString name = StartName(QLatin1String("G"));
   name += GroupLetter(group);
   appendNumber(name, match);
   appendNumber(name, side);
@@ -62,12 +72,14 @@ QString GroupFieldName(int group, int match, int side)
 
 QString GroupMatchLabelName(int group, int match, int side)
 {
-  return GroupFieldName(group, match, side) + QStringLiteral("Lbl");
+  QString name = GroupFieldName(group, match, side);
+  name += QLatin1String("Lbl");
+  return name;
 }
 
 QString GroupTableName(int group, const char *column, int place)
 {
-  QString name(QLatin1Char('G'));
+  QString name = StartName(QLatin1String("G"));
   name += GroupLetter(group);
   name += QLatin1String(column);
   appendNumber(name, place);
@@ -76,7 +88,7 @@ QString GroupTableName(int group, const char *column, int place)
 
 QString KnockoutName(const char *prefix, int match, int side, const char *suffix)
 {
-  QString name = QLatin1String(prefix);
+  QString name = StartName(QLatin1String(prefix));
   appendNumber(name, match);
   appendNumber(name, side);
   name += QLatin1String(suffix);

@@ -4,6 +4,7 @@
 
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
+#include "app/figureField.h"
 #include "app/teamLabel.h"
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
@@ -38,9 +39,9 @@ constexpr TKnockoutPanel KnockoutPanels[4] = {
 };
 
 // A label in bold from the start, so that it is sized once, for its bold text.
-QLabel *BoldLabel(const QString &caption, QWidget *parent)
+QLabel *BoldLabel(QWidget *parent)
 {
-  auto *l = new QLabel(caption, parent);
+  auto *l = new QLabel(parent);
   SetBold(l, true);
   return l;
 }
@@ -68,22 +69,25 @@ QFrame *TMainForm::addPanel(QWidget *parent, const char *name, int x, int y, int
 QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString &caption, int x,
                             int y, int w, int h)
 {
-  auto *l = new QLabel(caption, parent);
-  return placeLabel(l, name, x, y, w, h);
+  return placeLabel(new QLabel(parent), name, caption, x, y, w, h);
 }
 
 QLabel *TMainForm::addTeamLabel(QWidget *parent, const QString &name, const QString &caption,
                                 int x, int y, int w, int h)
 {
-  auto *l = placeLabel(new TTeamLabel(caption, parent), name, x, y, w, h);
+  auto *l = placeLabel(new TTeamLabel(parent), name, caption, x, y, w, h);
   l->installEventFilter(this);
   return l;
 }
 
-QLabel *TMainForm::placeLabel(QLabel *l, const QString &name, int x, int y, int w, int h)
+// The label is named before it takes its caption: from its first caption on,
+// a screen reader knows it by the name its place on the grid gives it.
+QLabel *TMainForm::placeLabel(QLabel *l, const QString &name, const QString &caption, int x, int y,
+                              int w, int h)
 {
   l->setObjectName(name);
   l->setTextFormat(Qt::PlainText);
+  l->setText(caption);
   if (w < 0) {
     l->move(x, y);
     l->adjustSize();
@@ -97,7 +101,7 @@ QLabel *TMainForm::placeLabel(QLabel *l, const QString &name, int x, int y, int 
 QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x, int y, int w,
                                     int h, bool twoCharLimit)
 {
-  auto *f = new QLineEdit(parent);
+  auto *f = new TFigureField(parent);
   f->setObjectName(name);
   f->setGeometry(x, y, w, h);
   f->setAlignment(Qt::AlignCenter);
@@ -111,8 +115,9 @@ QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x,
 
 QLineEdit *TMainForm::addTableField(QWidget *parent, const QString &name, int x, int y)
 {
-  auto *f = new QLineEdit(QStringLiteral("0"), parent);
+  auto *f = new TFigureField(parent);
   f->setObjectName(name);
+  f->setText(QStringLiteral("0"));
   f->setGeometry(x, y, 20, 17);
   f->setReadOnly(true);
   f->setAlignment(Qt::AlignCenter);
@@ -141,8 +146,8 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
   const int x = group < 4 ? 16 + 120 * group : 528 + 120 * (group - 4);
   QFrame *panel = addPanel(parent, panelName.constData(), x, 0, 113, 273);
 
-  placeLabel(BoldLabel(QStringLiteral("Group %1").arg(letter), panel),
-             QStringLiteral("Group%1Lbl").arg(letter), 6, 3, -1, -1);
+  placeLabel(BoldLabel(panel), QStringLiteral("Group%1Lbl").arg(letter),
+             QStringLiteral("Group %1").arg(letter), 6, 3, -1, -1);
   const QByteArray delName = QStringLiteral("Group%1DelButton").arg(letter).toLatin1();
   addDelButton(panel, delName.constData(), group, 113);
 
@@ -178,8 +183,8 @@ void TMainForm::buildTablePanel(int group, QWidget *parent)
   QFrame *panel = addPanel(parent, panelName.constData(), group < 4 ? 16 : 288,
                            280 + 104 * (group % 4), 265, 97);
 
-  placeLabel(BoldLabel(QStringLiteral("Group %1").arg(letter), panel),
-             QStringLiteral("Group%1StandLbl").arg(letter), 6, 3, -1, -1);
+  placeLabel(BoldLabel(panel), QStringLiteral("Group%1StandLbl").arg(letter),
+             QStringLiteral("Group %1").arg(letter), 6, 3, -1, -1);
   for (int c = 0; c < 8; ++c) {
     addLabel(panel, QStringLiteral("G%1%2Lbl").arg(letter).arg(QLatin1String(TableColumns[c])),
              QLatin1String(TableHeadings[c]), TableHeadingX[c], 8);
@@ -214,8 +219,8 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
   for (int p = 0; p < 4; ++p) {
     const TKnockoutPanel &kp = KnockoutPanels[p];
     QFrame *panel = addPanel(parent, kp.panel, kp.x, kp.y, kp.w, kp.h);
-    placeLabel(BoldLabel(QLatin1String(kp.caption), panel),
-               QStringLiteral("%1Lbl").arg(QLatin1String(kp.prefix)), 6, 3, -1, -1);
+    placeLabel(BoldLabel(panel), QStringLiteral("%1Lbl").arg(QLatin1String(kp.prefix)),
+               QLatin1String(kp.caption), 6, 3, -1, -1);
     QLabel *pen = addLabel(panel, QStringLiteral("%1PKLbl").arg(QLatin1String(kp.prefix)),
                            QStringLiteral("Pen."), kp.penaltyX - 1, 20);
     const bool isThird = p == 3;
@@ -243,10 +248,10 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
 
   // The final.
   QFrame *panel = addPanel(parent, "GPFinal", 712, 496, 289, 105);
-  placeLabel(BoldLabel(QStringLiteral("Final"), panel), QStringLiteral("FinalLbl"), 6, 3, -1, -1);
+  placeLabel(BoldLabel(panel), QStringLiteral("FinalLbl"), QStringLiteral("Final"), 6, 3, -1, -1);
   addDelButton(panel, "FinalDelButton", GroupCount + 4, 289);
-  QLabel *pen = placeLabel(BoldLabel(QStringLiteral("Pen."), panel), QStringLiteral("FinalPKLbl"),
-                          112, 56, -1, -1);
+  QLabel *pen =
+      placeLabel(BoldLabel(panel), QStringLiteral("FinalPKLbl"), QStringLiteral("Pen."), 112, 56, -1, -1);
   pen->setEnabled(false);
   for (int s = 1; s <= 2; ++s) {
     QLabel *team = addTeamLabel(panel, KnockoutName("Final", 1, s, "Lbl"), Placeholder,
