@@ -95,14 +95,22 @@ void TMainForm::ApplyLanguage()
     l->setText(text);
     l->adjustSize();
   };
+  auto joined = [](const char *start, QChar letter, const char *rest, const char *end = "") {
+    QString name;
+    name.reserve(24);
+    name += QLatin1String(start);
+    name += letter;
+    name += QLatin1String(rest);
+    name += QLatin1String(end);
+    return name;
+  };
   for (int g = 0; g < GroupCount; ++g) {
     const QChar letter = GroupLetter(g);
     const QString title = Text(TText::GroupWord) + letter;
-    caption(QStringLiteral("Group%1Lbl").arg(letter), title);
-    caption(QStringLiteral("Group%1StandLbl").arg(letter), title);
+    caption(joined("Group", letter, "Lbl"), title);
+    caption(joined("Group", letter, "StandLbl"), title);
     for (int c = 0; c < 8; ++c)
-      caption(QStringLiteral("G%1%2Lbl").arg(letter).arg(QLatin1String(HeadingColumns[c])),
-              Text(Headings[c]));
+      caption(joined("G", letter, HeadingColumns[c], "Lbl"), Text(Headings[c]));
   }
   const QString ending = LanguageIndex == LangSpanish ? QStringLiteral("es") : QStringLiteral("s");
   const QString finals = Text(TText::FinalWord) + ending;

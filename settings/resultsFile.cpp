@@ -12,6 +12,7 @@
 #include "settings/timeZoneValue.h"
 
 #include <QLineEdit>
+#include <array>
 
 namespace {
 
@@ -38,12 +39,28 @@ const TResultSection ResultSections[] = {
   {"FINAL", "Final", 1, true, -1},
 };
 
-QString MatchKey(int match) { return QStringLiteral("Game%1").arg(match); }
-// "Game1Apk" holds side 1's penalties, "Game1Bpk" side 2's.
-QString PenaltyKey(int match, int side)
+// "Game1" holds match 1's score; "Game1Apk" side 1's penalties, "Game1Bpk"
+// side 2's. Made once: every load and save asks for them all.
+constexpr int MostMatches = 8;
+struct TMatchKeys {
+  QString score;
+  QString penalties[2];
+};
+const TMatchKeys &KeysOf(int match)
 {
-  return MatchKey(match) + (side == 1 ? QStringLiteral("Apk") : QStringLiteral("Bpk"));
+  static const auto keys = [] {
+    std::array<TMatchKeys, MostMatches + 1> k;
+    for (int m = 1; m <= MostMatches; ++m) {
+      k[m].score = QStringLiteral("Game%1").arg(m);
+      k[m].penalties[0] = k[m].score + QStringLiteral("Apk");
+      k[m].penalties[1] = k[m].score + QStringLiteral("Bpk");
+    }
+    return k;
+  }();
+  return keys[std::size_t(match)];
 }
+const QString &MatchKey(int match) { return KeysOf(match).score; }
+const QString &PenaltyKey(int match, int side) { return KeysOf(match).penalties[side - 1]; }
 
 QString SettingsFilePath(const QString &folder)
 {
