@@ -1,14 +1,11 @@
 #include "knockout/sound.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QStandardPaths>
-#include <QUrl>
 #include <QtEndian>
 #include <cstring>
 
@@ -23,42 +20,83 @@ QString notWave(const QString &path, const char *why)
       .arg(QDir::toNativeSeparators(path), QLatin1String(why));
 }
 
-// Plays WAV files through Qt Multimedia's sound effect, which needs no media
-// back-end and, without an output device, stays silent instead of failing.
-class TQtSoundOutput : public TSoundOutput {
+// The sound module, loaded from the first of its folders that holds it when
+// a sound is first wanted. A module that cannot be loaded leaves no device
+// unknown: the celebration asks to open its file and is told why it cannot.
+class TModuleSoundOutput : public TSoundOutput {
 public:
-  int deviceCount() const override { return int(QMediaDevices::audioOutputs().size()); }
+  explicit TModuleSoundOutput(QStringList folders) : Folders(std::move(folders)) {}
+
+  int deviceCount() const override
+  {
+    const TSoundOutput *module = loaded();
+    return module ? module->deviceCount() : 1;
+  }
 
   bool open(const QString &path, QString *error) override
   {
     close();
-    const QString problem = CheckWaveFile(path);
+    QString problem = CheckWaveFile(path);
+    TSoundOutput *module = problem.isEmpty() ? loaded() : nullptr;
+    if (problem.isEmpty() && !module)
+      problem = QStringLiteral("The sound file \"%1\" cannot be played: %2.")
+                    .arg(QDir::toNativeSeparators(path), LoadError);
     if (!problem.isEmpty()) {
       if (error)
         *error = problem;
       return false;
     }
-    Effect = std::make_unique<QSoundEffect>();
-    Effect->setSource(QUrl::fromLocalFile(path));
-    return true;
+    return module->open(path, error);
   }
 
   void play() override
   {
-    if (Effect)
-      Effect->play();
+    if (Module)
+      Module->play();
   }
 
   void stop() override
   {
-    if (Effect)
-      Effect->stop();
+    if (Module)
+      Module->stop();
   }
 
-  void close() override { Effect.reset(); }
+  void close() override
+  {
+    if (Module)
+      Module->close();
+  }
 
 private:
-  std::unique_ptr<QSoundEffect> Effect;
+  TSoundOutput *loaded() const
+  {
+    if (Module || Tried)
+      return Module.get();
+    Tried = true;
+    QStringList reasons;
+    for (const QString &folder : Folders) {
+      QLibrary library(QDir(folder).filePath(QStringLiteral(BRAKKA_SOUND_MODULE)));
+      if (!QFileInfo::exists(library.fileName()))
+        continue;
+      using TMake = TSoundOutput *(*)();
+      const auto make = reinterpret_cast<TMake>(library.resolve("BrakkaMakeSoundOutput"));
+      if (make) {
+        Module.reset(make());
+        return Module.get();
+      }
+      reasons.append(library.errorString());
+    }
+    LoadError = reasons.isEmpty()
+                    ? QStringLiteral("the sound module %1 is missing")
+                          .arg(QLatin1String(BRAKKA_SOUND_MODULE))
+                    : reasons.join(QStringLiteral("; "));
+    return nullptr;
+  }
+
+  QStringList Folders;
+  mutable bool Tried = false;
+  mutable std::unique_ptr<TSoundOutput> Module;
+  mutable QString LoadError;
 };
 
 }  // namespace
@@ -143,4 +181,13 @@ QString FindSoundFile(const QString &name, const QStringList &folders)
   return folders.isEmpty() ? name : QDir(folders.first()).filePath(name);
 }
 
-std::shared_ptr<TSoundOutput> DesktopSoundOutput() { return std::make_shared<TQtSoundOutput>(); }
+QStringList SoundModuleFolders()
+{
+  const QString programDir = QCoreApplication::applicationDirPath();
+  return {programDir, QDir::cleanPath(programDir + QStringLiteral("/" BRAKKA_SOUND_MODULE_DIR))};
+}
+
+std::shared_ptr<TSoundOutput> DesktopSoundOutput(const QStringList &moduleFolders)
+{
+  return std::make_shared<TModuleSoundOutput>(moduleFolders);
+}

@@ -35,5 +35,9 @@ QStringList SoundFolders();
 // does, its path in the first folder (for the error to name).
 QString FindSoundFile(const QString &name, const QStringList &folders = SoundFolders());
 
-// The desktop's sound output (Qt Multimedia).
-std::shared_ptr<TSoundOutput> DesktopSoundOutput();
+// The folders the sound module is looked for in: beside the program, then in
+// the library folder of the tree it is installed in.
+QStringList SoundModuleFolders();
+// The desktop's sound output: Qt Multimedia, in a module loaded from the
+// first of moduleFolders that holds it when a sound is first wanted.
+std::shared_ptr<TSoundOutput> DesktopSoundOutput(const QStringList &moduleFolders = SoundModuleFolders());

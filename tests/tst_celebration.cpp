@@ -453,7 +453,8 @@ void TestCelebration::waveFiles()
 // checks the file at once, and playing, stopping and closing never block.
 void TestCelebration::desktopSound()
 {
-  const std::shared_ptr<TSoundOutput> output = DesktopSoundOutput();
+  const std::shared_ptr<TSoundOutput> output =
+      DesktopSoundOutput({QStringLiteral(BRAKKA_TEST_SOUND_MODULE_DIR)});
   QVERIFY(output->deviceCount() >= 0);
   QString error;
   QVERIFY(!output->open(QStringLiteral("/nowhere/Cheers.wav"), &error));
@@ -468,6 +469,17 @@ void TestCelebration::desktopSound()
   output->close();
   output->stop();    // after closing: nothing to stop
   output->play();
+
+  // Without its sound module the program cannot play, and says so.
+  const std::shared_ptr<TSoundOutput> moduleless = DesktopSoundOutput({QStringLiteral("/nowhere")});
+  QVERIFY(moduleless->deviceCount() != 0);
+  error.clear();
+  QVERIFY(!moduleless->open(QStringLiteral(BRAKKA_TEST_DATA "/../../resources/Cheers.wav"), &error));
+  QVERIFY2(error.contains(QStringLiteral("Cheers.wav")) && error.contains(QStringLiteral("sound module")),
+           qPrintable(error));
+  moduleless->play();
+  moduleless->stop();
+  moduleless->close();
 }
 
 // A build or an unpacked folder plays the sounds beside the program; an

@@ -1,6 +1,7 @@
 # Installs the build in BUILD_DIR below DESTDIR with the prefix /usr and
 # checks that exactly the expected files arrive there.
-# Usage: cmake -DBUILD_DIR=... -DDESTDIR=... -DAPP_ID=... -DWITH_PNG_ICONS=ON|OFF -P installTree.cmake
+# Usage: cmake -DBUILD_DIR=... -DDESTDIR=... -DAPP_ID=... -DWITH_PNG_ICONS=ON|OFF
+#              -DLIB_DIR=... -DSOUND_MODULE=... -P installTree.cmake
 
 file(REMOVE_RECURSE "${DESTDIR}")
 execute_process(
@@ -13,6 +14,7 @@ endif()
 
 set(expected
   usr/bin/brakka
+  usr/${LIB_DIR}/brakka/${SOUND_MODULE}
   usr/share/brakka/Boo.wav
   usr/share/brakka/Cheers.wav
   usr/share/applications/${APP_ID}.desktop
