@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole start-up to the first paint: Brakka on a whole saved tournament
 # (docs/screenshot.ini) against a bare Qt program with the same controls,
-# each run N times; prints the medians and their ratio.
+# N times in turn; prints the medians and the median ratio of the pairs.
 # Usage: scripts/bench-startup.sh [build-dir] [runs] [offscreen]
 # Without "offscreen" both run on a virtual X screen with a window manager
 # (Xvfb and openbox), maximised as on a desktop.
@@ -47,30 +47,26 @@ cp "$here/docs/screenshot.ini" "$workdir/Brakka.ini"
 census=$(BRAKKA_PRINT_CENSUS=1 "$workdir/startup_brakka")
 echo "census (line edits, labels, buttons, frames, menus, menu items): $census"
 
-median_ms() {   # the median of the numbers (in ns) on stdin, in ms
-  sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1e6 }'
+median() {   # the median of the numbers on stdin, with two decimals
+  sort -g | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.2f", m }'
 }
 
-if command -v hyperfine >/dev/null; then
-  hyperfine --shell=none --warmup 3 --runs "$runs" --export-json "$workdir/times.json" \
-    --command-name brakka "$workdir/startup_brakka" \
-    --command-name bare "$workdir/startup_bare '$census'" >&2
-  brakka=$(jq -r '.results[] | select(.command == "brakka") | .times[] * 1e9' "$workdir/times.json" | median_ms)
-  bare=$(jq -r '.results[] | select(.command == "bare") | .times[] * 1e9' "$workdir/times.json" | median_ms)
-  # Processor time (user + system, means) does not grow when the machine is busy.
-  jq -r '[.results[] | {(.command): ((.user + .system) * 1000)}] | add
-         | "mean processor time: brakka \(.brakka * 10 | round / 10) ms, bare Qt \(.bare * 10 | round / 10) ms, ratio \(.brakka / .bare * 100 | round / 100)"' \
-    "$workdir/times.json"
-else
-  : >"$workdir/brakka.ns"
-  : >"$workdir/bare.ns"
-  for ((i = 0; i < runs; ++i)); do
-    t0=$(date +%s%N); "$workdir/startup_brakka"; t1=$(date +%s%N)
-    echo $((t1 - t0)) >>"$workdir/brakka.ns"
-    t0=$(date +%s%N); "$workdir/startup_bare" "$census"; t1=$(date +%s%N)
-    echo $((t1 - t0)) >>"$workdir/bare.ns"
-  done
-  brakka=$(median_ms <"$workdir/brakka.ns")
-  bare=$(median_ms <"$workdir/bare.ns")
-fi
-echo "median start-up to first paint: brakka $brakka ms, bare Qt $bare ms, ratio $(awk -v a="$brakka" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
+# The two programs in turn, after a few runs of each to warm the caches:
+# a machine that gets busier or quieter during the runs slows or speeds both
+# alike, and each pair gives a ratio of its own.
+for ((i = 0; i < 3; ++i)); do
+  "$workdir/startup_brakka"
+  "$workdir/startup_bare" "$census"
+done
+: >"$workdir/times"
+for ((i = 0; i < runs; ++i)); do
+  # Microseconds from bash itself: no process is started to read the clock.
+  t0=${EPOCHREALTIME/./}; "$workdir/startup_brakka"; t1=${EPOCHREALTIME/./}
+  "$workdir/startup_bare" "$census"; t2=${EPOCHREALTIME/./}
+  echo "$(((t1 - t0))) $(((t2 - t1)))" >>"$workdir/times"
+done
+brakka=$(awk '{ print $1 / 1000 }' "$workdir/times" | median)
+bare=$(awk '{ print $2 / 1000 }' "$workdir/times" | median)
+ratio=$(awk '{ print $1 / $2 }' "$workdir/times" | median)
+echo "median start-up to first paint over $runs pairs: brakka $brakka ms, bare Qt $bare ms;" \
+     "median ratio of the pairs $ratio"

@@ -11,7 +11,6 @@ packages=(
   librsvg2-bin desktop-file-utils appstream
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
-  hyperfine jq
   clang clang-14 libclang-rt-14-dev llvm-14
 )
 
