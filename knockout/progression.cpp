@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <cstring>
 
 void TMainForm::GroupStageChange(QLineEdit *sender)
 {
@@ -23,7 +24,7 @@ void TMainForm::GroupStageChange(QLineEdit *sender)
     // it stands in is decided again with them at once (and so on to the
     // champion): no winner is shown that the scores no longer give.
     if (m.nextLbl->text() != nextTeam) {
-      if (m.next == field(QStringLiteral("Final11")) || m.next == field(QStringLiteral("Final12")))
+      if (std::strcmp(Bracket()[i].nextPrefix, "Final") == 0)
         FinalChange();
       else
         GroupStageChange(m.next);

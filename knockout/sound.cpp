@@ -14,11 +14,13 @@ namespace {
 quint32 le32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const char *p) { return qFromLittleEndian<quint16>(p); }
 
-QString notWave(const QString &path, const char *why)
+QString notWave(const QString &path, const QString &why)
 {
   return QStringLiteral("The sound file \"%1\" cannot be played: %2.")
-      .arg(QDir::toNativeSeparators(path), QLatin1String(why));
+      .arg(QDir::toNativeSeparators(path), why);
 }
+
+QString notWave(const QString &path, const char *why) { return notWave(path, QLatin1String(why)); }
 
 // The sound module, loaded from the first of its folders that holds it when
 // a sound is first wanted. A module that cannot be loaded leaves no device
@@ -39,8 +41,7 @@ public:
     QString problem = CheckWaveFile(path);
     TSoundOutput *module = problem.isEmpty() ? loaded() : nullptr;
     if (problem.isEmpty() && !module)
-      problem = QStringLiteral("The sound file \"%1\" cannot be played: %2.")
-                    .arg(QDir::toNativeSeparators(path), LoadError);
+      problem = notWave(path, LoadError);
     if (!problem.isEmpty()) {
       if (error)
         *error = problem;
