@@ -48,8 +48,10 @@ void TMainForm::ExportCalendar1Click(QWidget *parent)
                       VenueNames[match.venue], description});
   }
 
+  QByteArray bytes;
   QString error;
-  if (!WriteWholeFile(path, CalendarFileBytes(events, QDateTime::currentDateTimeUtc()), &error))
+  if (!CalendarFileBytes(events, QDateTime::currentDateTimeUtc(), &bytes, &error) ||
+      !WriteWholeFile(path, bytes, &error))
     Platform.dialogs->message(parent, TMsgIcon::Error,
                               NotWrittenText(QStringLiteral("The calendar"), path, error),
                               QMessageBox::Ok);

@@ -5,9 +5,11 @@
 
 #include <libical/ical.h>
 
+#include <QLibrary>
 #include <QStringList>
 #include <climits>
-#include <memory>
+#include <optional>
+#include <type_traits>
 
 const char *const CalendarFileFilter = "iCalendar file (*.ics)";
 const char *const CalendarFileName = "Brakka.ics";
@@ -35,10 +37,79 @@ QString SideWords(const QString &side)
   return Text(winner ? TText::CalendarMatchWinner : TText::CalendarMatchLoser).arg(side.mid(dash + 1));
 }
 
-icaltimetype UtcTime(const QDateTime &moment)
+// libical is loaded when a calendar is first exported, not with the program:
+// most sessions never export one, and every start-up would load it. None of
+// its functions is called directly, so the program is not linked against it.
+struct TIcal {
+  decltype(&icalcomponent_new_vcalendar) newCalendar = nullptr;
+  decltype(&icalcomponent_new_vevent) newEvent = nullptr;
+  decltype(&icalcomponent_add_property) addProperty = nullptr;
+  decltype(&icalcomponent_add_component) addComponent = nullptr;
+  decltype(&icalcomponent_as_ical_string_r) asText = nullptr;
+  decltype(&icalcomponent_free) freeComponent = nullptr;
+  decltype(&icalmemory_free_buffer) freeText = nullptr;
+  decltype(&icalproperty_new_prodid) prodid = nullptr;
+  decltype(&icalproperty_new_version) version = nullptr;
+  decltype(&icalproperty_new_calscale) calscale = nullptr;
+  decltype(&icalproperty_new_x) x = nullptr;
+  decltype(&icalproperty_set_x_name) setXName = nullptr;
+  decltype(&icalproperty_new_uid) uid = nullptr;
+  decltype(&icalproperty_new_dtstamp) dtstamp = nullptr;
+  decltype(&icalproperty_new_sequence) sequence = nullptr;
+  decltype(&icalproperty_new_dtstart) dtstart = nullptr;
+  decltype(&icalproperty_new_dtend) dtend = nullptr;
+  decltype(&icalproperty_new_summary) summary = nullptr;
+  decltype(&icalproperty_new_location) location = nullptr;
+  decltype(&icalproperty_new_description) description = nullptr;
+  decltype(&icaltime_from_timet_with_zone) fromTime = nullptr;
+  decltype(&icaltimezone_get_utc_timezone) utc = nullptr;
+};
+
+// libical, or nothing with the reason in *why when it cannot be loaded.
+const TIcal *Ical(QString *why)
 {
-  return icaltime_from_timet_with_zone(static_cast<time_t>(moment.toSecsSinceEpoch()), 0,
-                                       icaltimezone_get_utc_timezone());
+  static QString problem;
+  static const std::optional<TIcal> ical = []() -> std::optional<TIcal> {
+    QLibrary library(QStringLiteral("ical"), 3);
+    if (!library.load()) {
+      problem = library.errorString();
+      return std::nullopt;
+    }
+    TIcal i;
+    auto bind = [&](auto &function, const char *name) {
+      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+      if (!function && problem.isEmpty())
+        problem = library.errorString();
+    };
+    bind(i.newCalendar, "icalcomponent_new_vcalendar");
+    bind(i.newEvent, "icalcomponent_new_vevent");
+    bind(i.addProperty, "icalcomponent_add_property");
+    bind(i.addComponent, "icalcomponent_add_component");
+    bind(i.asText, "icalcomponent_as_ical_string_r");
+    bind(i.freeComponent, "icalcomponent_free");
+    bind(i.freeText, "icalmemory_free_buffer");
+    bind(i.prodid, "icalproperty_new_prodid");
+    bind(i.version, "icalproperty_new_version");
+    bind(i.calscale, "icalproperty_new_calscale");
+    bind(i.x, "icalproperty_new_x");
+    bind(i.setXName, "icalproperty_set_x_name");
+    bind(i.uid, "icalproperty_new_uid");
+    bind(i.dtstamp, "icalproperty_new_dtstamp");
+    bind(i.sequence, "icalproperty_new_sequence");
+    bind(i.dtstart, "icalproperty_new_dtstart");
+    bind(i.dtend, "icalproperty_new_dtend");
+    bind(i.summary, "icalproperty_new_summary");
+    bind(i.location, "icalproperty_new_location");
+    bind(i.description, "icalproperty_new_description");
+    bind(i.fromTime, "icaltime_from_timet_with_zone");
+    bind(i.utc, "icaltimezone_get_utc_timezone");
+    if (!problem.isEmpty())
+      return std::nullopt;
+    return i;
+  }();
+  if (!ical && why)
+    *why = problem;
+  return ical ? &*ical : nullptr;
 }
 
 // Counts up with the export time, one a second, from the start of the
@@ -48,15 +119,6 @@ int SequenceOf(const QDateTime &exportTime)
   const QDateTime origin(QDate(2002, 1, 1), QTime(0, 0), Qt::UTC);
   return static_cast<int>(qBound(qint64(0), origin.secsTo(exportTime), qint64(INT_MAX)));
 }
-
-void AddText(icalcomponent *component, icalproperty *(*make)(const char *), const QString &text)
-{
-  icalcomponent_add_property(component, make(text.toUtf8().constData()));
-}
-
-struct TComponentFree {
-  void operator()(icalcomponent *c) const { icalcomponent_free(c); }
-};
 
 }  // namespace
 
@@ -107,35 +169,45 @@ QString MatchResult(const QString &side1, const QString &side2, const QString &s
   return result;
 }
 
-QByteArray CalendarFileBytes(const std::vector<TCalendarEvent> &events, const QDateTime &exportTime)
+bool CalendarFileBytes(const std::vector<TCalendarEvent> &events, const QDateTime &exportTime,
+                       QByteArray *bytes, QString *error)
 {
-  const std::unique_ptr<icalcomponent, TComponentFree> calendar(icalcomponent_new_vcalendar());
-  icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Brakka//Match calendar//EN"));
-  icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-  icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-  icalproperty *name = icalproperty_new_x("Brakka");
-  icalproperty_set_x_name(name, "X-WR-CALNAME");
-  icalcomponent_add_property(calendar.get(), name);
+  const TIcal *ical = Ical(error);
+  if (!ical)
+    return false;
+  const auto at = [ical](const QDateTime &moment) {
+    return ical->fromTime(static_cast<time_t>(moment.toSecsSinceEpoch()), 0, ical->utc());
+  };
+  const auto text = [](const QString &t) { return t.toUtf8(); };
 
-  const icaltimetype stamp = UtcTime(exportTime);
+  icalcomponent *calendar = ical->newCalendar();
+  ical->addProperty(calendar, ical->prodid("-//Brakka//Match calendar//EN"));
+  ical->addProperty(calendar, ical->version("2.0"));
+  ical->addProperty(calendar, ical->calscale("GREGORIAN"));
+  icalproperty *name = ical->x("Brakka");
+  ical->setXName(name, "X-WR-CALNAME");
+  ical->addProperty(calendar, name);
+
+  const icaltimetype stamp = at(exportTime);
   const int sequence = SequenceOf(exportTime);
   for (const TCalendarEvent &e : events) {
-    icalcomponent *event = icalcomponent_new_vevent();
+    icalcomponent *event = ical->newEvent();
     const QString uid = QStringLiteral("match-%1@brakka").arg(e.number, 2, 10, QLatin1Char('0'));
-    AddText(event, icalproperty_new_uid, uid);
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, icalproperty_new_sequence(sequence));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(UtcTime(e.start)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(e.start.addSecs(EventHours * 3600))));
-    AddText(event, icalproperty_new_summary, e.summary);
-    AddText(event, icalproperty_new_location, e.location);
-    AddText(event, icalproperty_new_description, e.description);
-    icalcomponent_add_component(calendar.get(), event);
+    ical->addProperty(event, ical->uid(text(uid).constData()));
+    ical->addProperty(event, ical->dtstamp(stamp));
+    ical->addProperty(event, ical->sequence(sequence));
+    ical->addProperty(event, ical->dtstart(at(e.start)));
+    ical->addProperty(event, ical->dtend(at(e.start.addSecs(EventHours * 3600))));
+    ical->addProperty(event, ical->summary(text(e.summary).constData()));
+    ical->addProperty(event, ical->location(text(e.location).constData()));
+    ical->addProperty(event, ical->description(text(e.description).constData()));
+    ical->addComponent(calendar, event);
   }
 
-  char *text = icalcomponent_as_ical_string_r(calendar.get());
-  const QByteArray bytes(text ? text : "");
-  if (text)
-    icalmemory_free_buffer(text);
-  return bytes;
+  char *written = ical->asText(calendar);
+  *bytes = QByteArray(written ? written : "");
+  if (written)
+    ical->freeText(written);
+  ical->freeComponent(calendar);
+  return true;
 }

@@ -44,7 +44,10 @@ QString MatchResult(const QString &side1, const QString &side2, const QString &s
 // the UID of its match number from export to export; DTSTAMP is exportTime
 // and SEQUENCE grows with it, so that a calendar importing a later export
 // takes it in place of the earlier one.
-QByteArray CalendarFileBytes(const std::vector<TCalendarEvent> &events, const QDateTime &exportTime);
+// The bytes come from libical; false, with the reason in error, when it
+// cannot be loaded.
+bool CalendarFileBytes(const std::vector<TCalendarEvent> &events, const QDateTime &exportTime,
+                       QByteArray *bytes, QString *error);
 
 // The save dialog's settings.
 extern const char *const CalendarFileFilter;   // "iCalendar file (*.ics)"
