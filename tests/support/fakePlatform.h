@@ -27,8 +27,7 @@ public:
   // and returns its result; without it the window is closed at once with
   // Rejected. Either way the window is shown first, so its show handlers run.
   std::function<int(QDialog *)> onModal;
-  // Save-file dialogs: the file each one answers (consumed in order; empty:
-  // cancelled) and what each one offered.
+  // Save-file dialogs: the files they answer in order (none: cancelled), what they offered.
   QStringList savedFiles;
   QList<TSaveFileRequest> saveRequests;
 
