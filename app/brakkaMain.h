@@ -53,6 +53,9 @@ public:
   void Report1Click();
   void Options1Click();
   void Schedule1Click();
+  // Writes the match calendar to an iCalendar file the user chooses; its
+  // dialogs belong to parent (the main window when none is given).
+  void ExportCalendar1Click(QWidget *parent = nullptr);
   void VenueFormSetup(QAction *sender);
   void CountryWebLink(QAction *sender);
   // Starts the default browser on an address.

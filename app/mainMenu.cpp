@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About };
+enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About, ExportCalendar };
 
 struct TMenuEntry {
   const char *parent;   // nullptr: the menu bar
@@ -34,6 +34,7 @@ const TMenuEntry MenuTree[] = {
   {nullptr, "Options1", "&Options", 0, true, false, TCommand::Options},
   {nullptr, "View1", "&View", 0, true, true, TCommand::None},
   {"View1", "Schedule1", "&Game Schedule", 0, true, false, TCommand::Schedule},
+  {"View1", "ExportCalendar1", "Export to calendar…", 0, true, false, TCommand::ExportCalendar},
   {"View1", "N3", "-", 0, true, false, TCommand::None},
   {"View1", "Stadiums1", "&Venues", 0, true, true, TCommand::None},
   {"Stadiums1", "Korea1", "&Korea", 0, true, true, TCommand::None},
@@ -140,6 +141,9 @@ void TMainForm::buildMenu()
     case TCommand::Options: connect(action, &QAction::triggered, this, &TMainForm::Options1Click); break;
     case TCommand::Schedule: connect(action, &QAction::triggered, this, &TMainForm::Schedule1Click); break;
     case TCommand::About: connect(action, &QAction::triggered, this, &TMainForm::About1Click); break;
+    case TCommand::ExportCalendar:
+      connect(action, &QAction::triggered, this, [this] { ExportCalendar1Click(); });
+      break;
     case TCommand::Venue:
       connect(action, &QAction::triggered, this, [this, action] { VenueFormSetup(action); });
       break;

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 
 QMessageBox::StandardButton TQtDialogs::message(QWidget *parent, TMsgIcon icon, const QString &text,
                                                 QMessageBox::StandardButtons buttons)
@@ -26,6 +28,23 @@ QMessageBox::StandardButton TQtDialogs::message(QWidget *parent, TMsgIcon icon, 
 int TQtDialogs::showModal(QDialog *dialog)
 {
   return dialog->exec();
+}
+
+QString TQtDialogs::saveFile(QWidget *parent, const TSaveFileRequest &request)
+{
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);   // asks before replacing a file
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(request.filter);
+  dialog.setDefaultSuffix(request.suffix);
+  dialog.setSizeGripEnabled(true);
+  const QFileInfo last(LastSaved);
+  dialog.setDirectory(LastSaved.isEmpty() ? request.folder : last.absolutePath());
+  dialog.selectFile(LastSaved.isEmpty() ? request.fileName : last.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return QString();
+  LastSaved = dialog.selectedFiles().constFirst();
+  return LastSaved;
 }
 
 TPlatform TPlatform::desktop()

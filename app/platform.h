@@ -15,6 +15,14 @@ class TSoundOutput;
 
 enum class TMsgIcon { Question, Warning, Error, Information };
 
+// What a save-file dialog offers.
+struct TSaveFileRequest {
+  QString folder;     // where it opens, until a file has been chosen in it
+  QString fileName;   // the name it proposes
+  QString filter;     // "iCalendar file (*.ics)"
+  QString suffix;     // added to a name typed without one
+};
+
 class TDialogs {
 public:
   virtual ~TDialogs() = default;
@@ -23,6 +31,9 @@ public:
                                               QMessageBox::StandardButtons buttons) = 0;
   // Shows a secondary window modally; returns its result code.
   virtual int showModal(QDialog *dialog) = 0;
+  // A save-file dialog that asks before replacing a file; returns the chosen
+  // file, or an empty text when the user cancels.
+  virtual QString saveFile(QWidget *parent, const TSaveFileRequest &request) = 0;
 };
 
 // The real desktop.
@@ -31,6 +42,10 @@ public:
   QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,
                                       QMessageBox::StandardButtons buttons) override;
   int showModal(QDialog *dialog) override;
+  QString saveFile(QWidget *parent, const TSaveFileRequest &request) override;
+
+private:
+  QString LastSaved;   // the file chosen last in a save dialog while the program runs
 };
 
 struct TPlatform {

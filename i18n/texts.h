@@ -35,6 +35,11 @@ enum class TText : int {
   AccessGoalsAgainst, AccessGoalDifference,
   AccessFinal8Match, AccessFinal4Match, AccessFinal2Match, AccessThirdMatch,
   AccessWinnerOf, AccessLoserOf,
+  // The match calendar exported for calendar programs: the command, the
+  // undecided sides of a knockout match (%1 a group letter or a match
+  // number) and the knockout stages
+  ExportCalendar1, CalendarGroupWinner, CalendarGroupRunnerUp, CalendarMatchWinner,
+  CalendarMatchLoser, CalendarFinal8, CalendarFinal4, CalendarFinal2, CalendarThird,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count

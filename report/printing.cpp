@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QCheckBox>
+#include <QDir>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -135,6 +136,12 @@ QByteArray ReportFileBytes(const QStringList &lines)
 bool WriteReportFile(const QString &path, const QStringList &lines, QString *error)
 {
   return WriteWholeFile(path, ReportFileBytes(lines), error);
+}
+
+QString NotWrittenText(const QString &what, const QString &path, const QString &reason)
+{
+  return QStringLiteral("%1 could not be written to the file\n%2\n\n%3")
+      .arg(what, QDir::toNativeSeparators(path), reason);
 }
 
 QFont PrinterFont(const QFont &screenFont, int screenDpi)

@@ -53,6 +53,10 @@ QByteArray ReportFileBytes(const QStringList &lines);
 // when everything has been written.
 bool WriteReportFile(const QString &path, const QStringList &lines, QString *error);
 
+// The message of a file that could not be written: what was to be written
+// ("The report"), the file and the system's reason.
+QString NotWrittenText(const QString &what, const QString &path, const QString &reason);
+
 // The printer's font: the screen font of the report's font label, its pixel
 // height turned into the same point size at the screen's resolution.
 QFont PrinterFont(const QFont &screenFont, int screenDpi);

@@ -43,8 +43,7 @@ void TMainForm::Report1Click()
   if (choice == TPrintChoice::File) {
     if (!printing.writeFile(path, lines, &error))
       Platform.dialogs->message(this, TMsgIcon::Error,
-                                QStringLiteral("The report could not be written to the file\n%1\n\n%2")
-                                    .arg(QDir::toNativeSeparators(path), error),
+                                NotWrittenText(QStringLiteral("The report"), path, error),
                                 QMessageBox::Ok);
     return;
   }

@@ -32,6 +32,8 @@ void TMainForm::Schedule1Click()
   auto *form = new TScheduleForm(this);
   form->setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::ScheduleCaption));
   form->CloseButton->setText(Text(TText::ScheduleCloseButton));
+  form->ExportButton->setText(Text(TText::ExportCalendar1));
+  connect(form->ExportButton, &QPushButton::clicked, this, [this, form] { ExportCalendar1Click(form); });
 
   const TRegionalFormats &formats = FormatsOf(Platform);
   QStringList lines;

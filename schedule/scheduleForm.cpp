@@ -38,6 +38,10 @@ TScheduleForm::TScheduleForm(QWidget *owner)
   CloseButton->setGeometry(552, 368, 57, 25);
   CloseButton->setDefault(true);
   connect(CloseButton, &QPushButton::clicked, this, &TScheduleForm::CloseButtonClick);
+
+  ExportButton = new QPushButton(this);
+  ExportButton->setObjectName(QStringLiteral("ExportButton"));
+  ExportButton->setGeometry(16, 368, 177, 25);
 }
 
 void TScheduleForm::setLines(const QStringList &lines)

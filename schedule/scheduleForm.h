@@ -13,6 +13,7 @@ public:
 
   QListWidget *ScheduleLB = nullptr;
   QPushButton *CloseButton = nullptr;
+  QPushButton *ExportButton = nullptr;   // the match calendar to a calendar file
 
   // Replaces the list's lines.
   void setLines(const QStringList &lines);

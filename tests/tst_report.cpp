@@ -303,19 +303,24 @@ void TestReport::existingFileIsReplacedWhole()
 void TestReport::unwritableDestination_data()
 {
   QTest::addColumn<QString>("place");
-  QTest::addColumn<bool>("old");   // a report written before is there
-  QTest::newRow("folder does not exist") << "missing folder" << false;
-  QTest::newRow("name of a folder") << "folder" << false;
-  QTest::newRow("link into a missing folder") << "dangling link" << false;
-  QTest::newRow("folder without write permission") << "read-only folder" << true;
-  QTest::newRow("full disk, new file") << "full disk" << false;
-  QTest::newRow("full disk, file written before") << "full disk" << true;
+  QTest::addColumn<bool>("old");        // a file written before is there
+  QTest::addColumn<bool>("calendar");   // View > Export to calendar instead of the report
+  QTest::newRow("folder does not exist") << "missing folder" << false << false;
+  QTest::newRow("name of a folder") << "folder" << false << false;
+  QTest::newRow("link into a missing folder") << "dangling link" << false << false;
+  QTest::newRow("folder without write permission") << "read-only folder" << true << false;
+  QTest::newRow("full disk, new file") << "full disk" << false << false;
+  QTest::newRow("full disk, file written before") << "full disk" << true << false;
+  QTest::newRow("calendar, folder without write permission") << "read-only folder" << true << true;
+  QTest::newRow("calendar, full disk, file written before") << "full disk" << true << true;
 }
 
 void TestReport::unwritableDestination()
 {
   QFETCH(QString, place);
   QFETCH(bool, old);
+  QFETCH(bool, calendar);
+  const QString name = calendar ? QStringLiteral("Brakka.ics") : QStringLiteral("Brakka Report.txt");
   QTemporaryDir root;
   QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7777));
   // Permissions stop only a user who is not root.
@@ -325,7 +330,7 @@ void TestReport::unwritableDestination()
     QSKIP(qPrintable(cannot));
   const QString folder = conditions.folder(root.filePath(QStringLiteral("out")));
   QVERIFY(QDir().mkpath(folder));
-  QString path = folder + QStringLiteral("/Brakka Report.txt");
+  QString path = folder + QLatin1Char('/') + name;
   const QByteArray before(5000, 'z');
   if (old) {
     QFile file(path);
@@ -343,7 +348,12 @@ void TestReport::unwritableDestination()
     conditions.fillDisk();
 
   TGridDriver g;
-  RunReport(g, TPrintChoice::File, path);
+  if (calendar) {
+    g.dialogs().savedFiles << path;
+    g.form().menuItem(QStringLiteral("ExportCalendar1"))->trigger();
+  } else {
+    RunReport(g, TPrintChoice::File, path);
+  }
 
   QCOMPARE(g.dialogs().asked.size(), 1);
   const TScriptedDialogs::TAsked &box = g.dialogs().asked.constFirst();
@@ -358,7 +368,7 @@ void TestReport::unwritableDestination()
     QCOMPARE(ReadAllBytes(path), before);
   QStringList entries;
   if (old || place == "folder" || place == "dangling link")
-    entries << QStringLiteral("Brakka Report.txt");
+    entries << name;
   if (conditions.hasDisk())
     entries << QStringLiteral("filler");
   QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,

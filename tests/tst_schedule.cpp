@@ -4,6 +4,7 @@
 #include "app/fixtures.h"
 #include "i18n/names.h"
 #include "schedule/calendar.h"
+#include "schedule/calendarExport.h"
 #include "schedule/regional.h"
 #include "schedule/scheduleForm.h"
 #include "schedule/timeZones.h"
@@ -11,7 +12,12 @@
 #include "support/grid.h"
 #include "support/tournament.h"
 
+#include <QFileInfo>
 #include <QFontInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -64,6 +70,10 @@ private slots:
   void midnightKeepsShortTimeInSchedule();
   void scheduleInSpanish();
   void closeButtonClosesWindow();
+
+  void calendarFile_data();
+  void calendarFile();
+  void secondExportUpdatesEvents();
 };
 
 namespace {
@@ -116,6 +126,27 @@ void chooseLanguage(TGridDriver &g, int language)
 QDateTime at2002(int day, int month, int hour, int minute)
 {
   return QDateTime(QDate(2002, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+// Exports the calendar to path, through the schedule window's button or the
+// menu, and reads it back with Python's icalendar package: the events by
+// match number - 1, or nothing with the reason in skip.
+QJsonArray exportAndRead(TGridDriver &g, const QString &path, bool button, QString *skip)
+{
+  g.dialogs().savedFiles << path;
+  g.dialogs().onModal = [](QDialog *dialog) {
+    QTest::mouseClick(qobject_cast<TScheduleForm *>(dialog)->ExportButton, Qt::LeftButton);
+    return int(QDialog::Rejected);
+  };
+  button ? g.form().Schedule1Click() : g.form().menuItem("ExportCalendar1")->trigger();
+  QProcess reader;   // the system's Python, which python3-icalendar is for
+  reader.start(QFileInfo::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3",
+               {BRAKKA_TEST_DATA "/../readCalendar.py", path});
+  const bool ran = reader.waitForFinished(60000);   // a file it cannot read fails below
+  *skip = !ran ? reader.errorString() : reader.exitCode() == 77 ? reader.readAllStandardOutput() : "";
+  if (const QByteArray trouble = reader.readAllStandardError(); !trouble.isEmpty())
+    qWarning().noquote() << trouble;
+  return QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
 }
 
 }  // namespace
@@ -656,6 +687,79 @@ void TestSchedule::closeButtonClosesWindow()
   };
   g.form().Schedule1Click();
   QVERIFY(closed);
+}
+
+void TestSchedule::calendarFile_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<bool>("played");
+  QTest::addColumn<int>("number");
+  QTest::addColumn<QStringList>("shown");   // summary, location, description
+  QTest::newRow("group match") << 0 << true << 1
+      << QStringList{u"France – Senegal"_qs, "Seoul (South Korea)", "Group A\nFrance 0 - 1 Senegal"};
+  QTest::newRow("shoot-out") << 0 << true << 52 << QStringList{
+      u"Spain – Ireland"_qs, "Suwon (South Korea)", "1/8 final\nSpain 1 - 1 Ireland (pen. 3 - 2)"};
+  QTest::newRow("final, French") << 2 << true << 64 << QStringList{
+      u"Allemagne – Brésil"_qs, "Yokohama (Japon)", u"Finale\nAllemagne 0 - 2 Brésil"_qs};
+  QTest::newRow("group match to come, French") << 2 << false << 14
+      << QStringList{u"Corée du Sud – Pologne"_qs, u"Busan (Corée du Sud)"_qs, "Groupe D"};
+  QTest::newRow("quarter-final to come") << 0 << false << 57
+      << QStringList{u"Winner Match 50 – Winner Match 54"_qs, "Shizuoka (Japan)", "1/4 final"};
+  QTest::newRow("final to come") << 0 << false << 64
+      << QStringList{u"Winner Match 61 – Winner Match 62"_qs, "Yokohama (Japan)", "Final"};
+  QTest::newRow("third place to come, Spanish") << 1 << false << 63 << QStringList{
+      u"Perdedor del partido 61 – Perdedor del partido 62"_qs, "Taegu (Corea)", "Tercer puesto"};
+}
+
+void TestSchedule::calendarFile()
+{
+  QFETCH(int, language);
+  QFETCH(bool, played);
+  QFETCH(int, number);
+  TGridDriver g;
+  chooseLanguage(g, language);
+  if (played)
+    PlayAll(g);
+  QTemporaryDir out;
+  QString skip;
+  const QJsonArray events = exportAndRead(g, out.filePath("Brakka.ics"), true, &skip);
+  if (!skip.isEmpty())
+    QSKIP(qPrintable(skip));
+  QCOMPARE(g.dialogs().saveRequests.last().fileName, QStringLiteral("Brakka.ics"));
+  QCOMPARE(g.dialogs().saveRequests.last().filter, QStringLiteral("iCalendar file (*.ics)"));
+
+  // Every kick-off, given in the hosts' UTC+9, is the same moment in UTC.
+  QCOMPARE(events.size(), MatchCount);
+  for (int m = 0; m < MatchCount; ++m) {
+    const TCalendarMatch &match = MatchCalendar()[m];
+    const QDateTime hosts(QDate(2002, match.month, match.day), QTime(match.hour, match.minute),
+                          Qt::OffsetFromUTC, 9 * 3600);
+    QCOMPARE(QDateTime::fromString(events[m]["start"].toString(), Qt::ISODate), hosts);
+    QCOMPARE(QDateTime::fromString(events[m]["end"].toString(), Qt::ISODate), hosts.addSecs(2 * 3600));
+    QCOMPARE(events[m]["uid"].toString(), QStringLiteral("match-%1@brakka").arg(m + 1, 2, 10, QChar('0')));
+  }
+  QCOMPARE(events[0]["start"].toString(), QStringLiteral("2002-05-31T11:30:00+00:00"));
+  QCOMPARE(events[63]["start"].toString(), QStringLiteral("2002-06-30T11:00:00+00:00"));
+  QTEST(events[number - 1]["shown"].toVariant().toStringList(), "shown");
+}
+
+void TestSchedule::secondExportUpdatesEvents()
+{
+  TGridDriver g;
+  PlayAll(g);
+  QTemporaryDir out;
+  QString skip;
+  const QJsonArray first = exportAndRead(g, out.filePath("Brakka.ics"), false, &skip);
+  if (!skip.isEmpty())
+    QSKIP(qPrintable(skip));
+  g.score(QStringLiteral("Final1"), QStringLiteral("3-2"));
+  const QJsonArray second = exportAndRead(g, out.filePath("Brakka.ics"), false, &skip);
+  QCOMPARE(second.size(), MatchCount);
+  for (int m = 0; m < MatchCount; ++m) {
+    QCOMPARE(second[m]["uid"], first[m]["uid"]);
+    QVERIFY(second[m]["sequence"].toInt() >= first[m]["sequence"].toInt());
+  }
+  QCOMPARE(second[63]["shown"][2].toString(), QStringLiteral("Final\nGermany 3 - 2 Brazil"));
 }
 
 QTEST_MAIN(TestSchedule)

@@ -18,3 +18,9 @@ int TScriptedDialogs::showModal(QDialog *dialog)
   dialog->hide();
   return result;
 }
+
+QString TScriptedDialogs::saveFile(QWidget *, const TSaveFileRequest &request)
+{
+  saveRequests.append(request);
+  return savedFiles.isEmpty() ? QString() : savedFiles.takeFirst();
+}

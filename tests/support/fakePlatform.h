@@ -27,10 +27,14 @@ public:
   // and returns its result; without it the window is closed at once with
   // Rejected. Either way the window is shown first, so its show handlers run.
   std::function<int(QDialog *)> onModal;
+  // Save-file dialogs: the files they answer in order (none: cancelled), what they offered.
+  QStringList savedFiles;
+  QList<TSaveFileRequest> saveRequests;
 
   QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,
                                       QMessageBox::StandardButtons buttons) override;
   int showModal(QDialog *dialog) override;
+  QString saveFile(QWidget *parent, const TSaveFileRequest &request) override;
 };
 
 struct TFakePlatform {
