@@ -84,26 +84,33 @@ private slots:
   void placeRule();
   void settingsFolder_data();
   void settingsFolder();
+  void installedFoldersKeepNoSettings_data();
+  void installedFoldersKeepNoSettings();
   void installedProgramWritesOnlyToTheUsersFolders();
 };
 
 void TestInstall::placeRule_data()
 {
+  QTest::addColumn<bool>("installed");
   QTest::addColumn<bool>("fileThere");
   QTest::addColumn<bool>("writable");
   QTest::addColumn<TSettingsPlace>("place");
-  QTest::newRow("file in a writable folder") << true << true << TSettingsPlace::ProgramFolder;
-  QTest::newRow("file in a read-only folder") << true << false << TSettingsPlace::ProgramFolder;
-  QTest::newRow("writable folder, no file") << false << true << TSettingsPlace::ProgramFolder;
-  QTest::newRow("read-only folder, no file") << false << false << TSettingsPlace::UserConfigFolder;
+  QTest::newRow("file in a writable folder") << false << true << true << TSettingsPlace::ProgramFolder;
+  QTest::newRow("file in a read-only folder") << false << true << false << TSettingsPlace::ProgramFolder;
+  QTest::newRow("writable folder, no file") << false << false << true << TSettingsPlace::ProgramFolder;
+  QTest::newRow("read-only folder, no file") << false << false << false << TSettingsPlace::UserConfigFolder;
+  // Root may write to /usr/bin, and a file may have been left there.
+  QTest::newRow("installed, file in a writable folder") << true << true << true << TSettingsPlace::UserConfigFolder;
+  QTest::newRow("installed, writable folder, no file") << true << false << true << TSettingsPlace::UserConfigFolder;
 }
 
 void TestInstall::placeRule()
 {
+  QFETCH(bool, installed);
   QFETCH(bool, fileThere);
   QFETCH(bool, writable);
   QFETCH(TSettingsPlace, place);
-  QCOMPARE(ChooseSettingsPlace(fileThere, writable), place);
+  QCOMPARE(ChooseSettingsPlace(installed, fileThere, writable), place);
 }
 
 void TestInstall::settingsFolder_data()
@@ -111,9 +118,11 @@ void TestInstall::settingsFolder_data()
   QTest::addColumn<bool>("fileThere");
   QTest::addColumn<bool>("writable");
   QTest::addColumn<bool>("inConfig");
-  QTest::newRow("folder with its file") << true << false << false;
-  QTest::newRow("writable folder without file") << false << true << false;
-  QTest::newRow("read-only folder without file") << false << false << true;
+  QTest::addColumn<bool>("installed");
+  QTest::newRow("folder with its file") << true << false << false << false;
+  QTest::newRow("writable folder without file") << false << true << false << false;
+  QTest::newRow("read-only folder without file") << false << false << true << false;
+  QTest::newRow("installed, writable folder with its file") << true << true << true << true;
 }
 
 void TestInstall::settingsFolder()
@@ -123,6 +132,7 @@ void TestInstall::settingsFolder()
   QFETCH(bool, fileThere);
   QFETCH(bool, writable);
   QFETCH(bool, inConfig);
+  QFETCH(bool, installed);
 
   QTemporaryDir root;
   const QString program = root.filePath(QStringLiteral("bin"));
@@ -134,13 +144,38 @@ void TestInstall::settingsFolder()
     MakeReadOnly(program);
   qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
 
-  const QString folder = SettingsFolder(program);
+  // Installed: the program's folder reached through a symbolic link.
+  const QString link = root.filePath(QStringLiteral("link"));
+  QVERIFY(QFile::link(program, link));
+  const QStringList installedFolders = installed ? QStringList{link} : QStringList{};
+
+  const QString folder = SettingsFolder(program, installedFolders);
   QCOMPARE(folder, inConfig ? config + QStringLiteral("/Brakka") : program);
   QVERIFY(QFileInfo(folder).isDir());
   QCOMPARE(QFileInfo::exists(config), inConfig);   // made only when chosen
-  // Reports are offered beside the program only where they can be written.
-  QCOMPARE(ReportFolder(program) == program, writable);
+  // Reports are offered beside the program only where they can be written,
+  // and never in an installed program's folder.
+  QCOMPARE(ReportFolder(program, installedFolders) == program, writable && !installed);
   QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The folders the build installs the program into, as `cmake --install`
+// and as the Debian package do. Run as root, the folder is writable.
+void TestInstall::installedFoldersKeepNoSettings_data()
+{
+  QTest::addColumn<QString>("programFolder");
+  QTest::newRow("install prefix") << QStringLiteral(BRAKKA_TEST_INSTALL_BIN_DIR);
+  QTest::newRow("Debian package") << QStringLiteral("/usr/bin");
+}
+
+void TestInstall::installedFoldersKeepNoSettings()
+{
+  QFETCH(QString, programFolder);
+  QTemporaryDir root;
+  const QString config = root.filePath(QStringLiteral("config"));
+  qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+  QCOMPARE(SettingsFolder(programFolder), config + QStringLiteral("/Brakka"));
+  QVERIFY(ReportFolder(programFolder) != programFolder);
 }
 
 void TestInstall::installedProgramWritesOnlyToTheUsersFolders()
