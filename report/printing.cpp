@@ -5,6 +5,7 @@
 
 #include "settings/wholeFile.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -12,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QCheckBox>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -50,7 +52,7 @@ char Windows1252Byte(char32_t c)
 
 class TDesktopPrinting : public TPrinting {
 public:
-  TPrintChoice printDialog(QWidget *parent) override
+  TPrintChoice printDialog(QWidget *parent, QString *outputFile) override
   {
     QPrintDialog dialog(&printer(), parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
@@ -65,9 +67,16 @@ public:
     dialog.setOptionTabs({reportTab});
     if (dialog.exec() != QDialog::Accepted)
       return TPrintChoice::Cancelled;
-    // Qt's dialog also offers printing to a file as a printer of its own.
-    const bool toFile = toFileBox->isChecked() || printer().outputFormat() == QPrinter::PdfFormat ||
-                        !printer().outputFileName().isEmpty();
+    // Qt's dialog also offers printing to a file as a printer of its own,
+    // with the file's name; choosing a real printer clears that name.
+    QString named = printer().outputFileName();
+    if (named.startsWith(QLatin1String("~/")))   // as a shell would read it
+      named = QDir::homePath() + named.mid(1);
+    if (!named.isEmpty()) {
+      *outputFile = named;
+      return TPrintChoice::File;
+    }
+    const bool toFile = toFileBox->isChecked() || printer().outputFormat() == QPrinter::PdfFormat;
     return toFile ? TPrintChoice::File : TPrintChoice::Printer;
   }
 
@@ -96,6 +105,12 @@ public:
   bool writeFile(const QString &path, const QStringList &lines, QString *error) override
   {
     return WriteReportFile(path, lines, error);
+  }
+
+  bool writePdf(const QString &path, const QStringList &lines, const QFont &font, QString *error) override
+  {
+    // On the paper chosen in the print dialog.
+    return WriteReportPdf(path, lines, font, printer().pageLayout(), error);
   }
 
   bool print(const QStringList &lines, const QFont &font, QString *error) override
@@ -135,6 +150,37 @@ QByteArray ReportFileBytes(const QStringList &lines)
 bool WriteReportFile(const QString &path, const QStringList &lines, QString *error)
 {
   return WriteWholeFile(path, ReportFileBytes(lines), error);
+}
+
+bool IsPdfFileName(const QString &path)
+{
+  return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+bool WriteReportPdf(const QString &path, const QStringList &lines, const QFont &font, const QPageLayout &layout,
+                    QString *error)
+{
+  // Qt's PDF printer writes straight into its file: it writes a file of its
+  // own, whose bytes then replace the destination as a whole.
+  QTemporaryDir work;
+  if (!work.isValid()) {
+    if (error)
+      *error = work.errorString();
+    return false;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(work.filePath(QStringLiteral("report.pdf")));
+  printer.setPageLayout(layout);
+  if (!PrintReportLines(printer, lines, font, error))
+    return false;
+  QFile pdf(printer.outputFileName());
+  if (!pdf.open(QIODevice::ReadOnly)) {
+    if (error)
+      *error = pdf.errorString();
+    return false;
+  }
+  return WriteWholeFile(path, pdf.readAll(), error);
 }
 
 QFont PrinterFont(const QFont &screenFont, int screenDpi)

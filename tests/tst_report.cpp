@@ -52,17 +52,22 @@ private slots:
   void pages_data();
   void pages();
   void printedPdfHasThePagesLaidOut();
+  void pdfNamedByThePrintDialog_data();
+  void pdfNamedByThePrintDialog();
 };
 
 namespace {
 
-// File > Print Report, with the print dialog answering `choice` and the save
-// dialog `saveAs` (empty: cancelled); gives the scripted printing for checks.
-TFakePrinting &RunReport(TGridDriver &g, TPrintChoice choice, const QString &saveAs = QString())
+// File > Print Report, with the print dialog answering `choice` and naming
+// the file `named` (empty: none), and the save dialog `saveAs` (empty:
+// cancelled); gives the scripted printing for checks.
+TFakePrinting &RunReport(TGridDriver &g, TPrintChoice choice, const QString &saveAs = QString(),
+                         const QString &named = QString())
 {
   TFakePrinting &printing = g.printing();
   printing.printAnswer = choice;
   printing.saveAnswer = saveAs;
+  printing.printFileAnswer = named;
   g.form().menuItem(QStringLiteral("Report1"))->trigger();
   return printing;
 }
@@ -205,9 +210,13 @@ void TestReport::reportFile_data()
   QTest::addColumn<int>("language");
   QTest::addColumn<bool>("played");
   QTest::addColumn<QString>("expectedFile");
-  QTest::newRow("empty tournament, English") << 0 << false << "report_empty_en.txt";
-  QTest::newRow("whole tournament, English") << 0 << true << "report_full_en.txt";
-  QTest::newRow("whole tournament, French") << 2 << true << "report_full_fr.txt";
+  QTest::addColumn<QString>("printDialogNames");   // empty: the save dialog names the file
+  QTest::newRow("empty tournament, English") << 0 << false << "report_empty_en.txt" << "";
+  QTest::newRow("whole tournament, English") << 0 << true << "report_full_en.txt" << "";
+  QTest::newRow("whole tournament, French") << 2 << true << "report_full_fr.txt" << "";
+  QTest::newRow("print dialog names a .txt") << 0 << true << "report_full_en.txt" << "Brakka Report.txt";
+  QTest::newRow("print dialog names a .ps") << 2 << true << "report_full_fr.txt" << "print.ps";
+  QTest::newRow("print dialog names no suffix") << 0 << false << "report_empty_en.txt" << "report";
 }
 
 void TestReport::reportFile()
@@ -215,21 +224,26 @@ void TestReport::reportFile()
   QFETCH(int, language);
   QFETCH(bool, played);
   QFETCH(QString, expectedFile);
+  QFETCH(QString, printDialogNames);
 
   LanguageIndex = language;
   TGridDriver g;
   if (played)
     PlayAll(g);
   QTemporaryDir out;
-  TFakePrinting &printing =
-      RunReport(g, TPrintChoice::File, out.filePath(QStringLiteral("Brakka Report.txt")));
+  const QString saveAs = out.filePath(QStringLiteral("Brakka Report.txt"));
+  const QString named = printDialogNames.isEmpty() ? QString() : out.filePath(printDialogNames);
+  TFakePrinting &printing = RunReport(g, TPrintChoice::File, saveAs, named);
 
   QCOMPARE(printing.printDialogs, 1);
-  QCOMPARE(printing.saveDialogFolders, QStringList{QCoreApplication::applicationDirPath()});
+  QCOMPARE(printing.saveDialogFolders,
+           named.isEmpty() ? QStringList{QCoreApplication::applicationDirPath()} : QStringList{});
   QCOMPARE(printing.printJobs, 0);
+  QVERIFY(printing.pdfPath.isEmpty());
   QVERIFY(g.dialogs().asked.isEmpty());
+  QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 1);
 
-  const QByteArray bytes = ReadAllBytes(printing.saveAnswer);
+  const QByteArray bytes = ReadAllBytes(named.isEmpty() ? saveAs : named);
   QCOMPARE(bytes.count("\r\n"), qsizetype(ReportLineCount));
   QCOMPARE(bytes.count('\n'), qsizetype(ReportLineCount));
   QVERIFY(bytes.endsWith("\r\n"));
@@ -304,18 +318,23 @@ void TestReport::unwritableDestination_data()
 {
   QTest::addColumn<QString>("place");
   QTest::addColumn<bool>("old");   // a report written before is there
-  QTest::newRow("folder does not exist") << "missing folder" << false;
-  QTest::newRow("name of a folder") << "folder" << false;
-  QTest::newRow("link into a missing folder") << "dangling link" << false;
-  QTest::newRow("folder without write permission") << "read-only folder" << true;
-  QTest::newRow("full disk, new file") << "full disk" << false;
-  QTest::newRow("full disk, file written before") << "full disk" << true;
+  QTest::addColumn<bool>("pdf");   // the print dialog names a PDF file
+  QTest::newRow("folder does not exist") << "missing folder" << false << false;
+  QTest::newRow("name of a folder") << "folder" << false << false;
+  QTest::newRow("link into a missing folder") << "dangling link" << false << false;
+  QTest::newRow("folder without write permission") << "read-only folder" << true << false;
+  QTest::newRow("full disk, new file") << "full disk" << false << false;
+  QTest::newRow("full disk, file written before") << "full disk" << true << false;
+  QTest::newRow("PDF, folder does not exist") << "missing folder" << false << true;
+  QTest::newRow("PDF, full disk, file written before") << "full disk" << true << true;
 }
 
 void TestReport::unwritableDestination()
 {
   QFETCH(QString, place);
   QFETCH(bool, old);
+  QFETCH(bool, pdf);
+  const QString name = pdf ? QStringLiteral("Brakka Report.pdf") : QStringLiteral("Brakka Report.txt");
   QTemporaryDir root;
   QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7777));
   // Permissions stop only a user who is not root.
@@ -325,14 +344,14 @@ void TestReport::unwritableDestination()
     QSKIP(qPrintable(cannot));
   const QString folder = conditions.folder(root.filePath(QStringLiteral("out")));
   QVERIFY(QDir().mkpath(folder));
-  QString path = folder + QStringLiteral("/Brakka Report.txt");
+  QString path = folder + QLatin1Char('/') + name;
   const QByteArray before(5000, 'z');
   if (old) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
   }
   if (place == "missing folder")
-    path = folder + QStringLiteral("/missing/Brakka Report.txt");
+    path = folder + QStringLiteral("/missing/") + name;
   else if (place == "folder")
     QVERIFY(QDir().mkdir(path));
   else if (place == "dangling link")
@@ -343,7 +362,7 @@ void TestReport::unwritableDestination()
     conditions.fillDisk();
 
   TGridDriver g;
-  RunReport(g, TPrintChoice::File, path);
+  RunReport(g, TPrintChoice::File, pdf ? QString() : path, pdf ? path : QString());
 
   QCOMPARE(g.dialogs().asked.size(), 1);
   const TScriptedDialogs::TAsked &box = g.dialogs().asked.constFirst();
@@ -358,7 +377,7 @@ void TestReport::unwritableDestination()
     QCOMPARE(ReadAllBytes(path), before);
   QStringList entries;
   if (old || place == "folder" || place == "dangling link")
-    entries << QStringLiteral("Brakka Report.txt");
+    entries << name;
   if (conditions.hasDisk())
     entries << QStringLiteral("filler");
   QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
@@ -472,6 +491,53 @@ void TestReport::printedPdfHasThePagesLaidOut()
   QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
   QVERIFY(!PrintReportLines(broken, printing.printed, printing.printedFont, &error));
   QVERIFY(!error.isEmpty());
+}
+
+// The print dialog's "Print to File" with a .pdf name: the report as the
+// printer lays it out on paper, without a save dialog.
+void TestReport::pdfNamedByThePrintDialog_data()
+{
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("old");   // a file of that name is there
+  QTest::newRow("new .pdf") << "print.pdf" << false;
+  QTest::newRow(".PDF replacing a file") << "PRINT.PDF" << true;
+}
+
+void TestReport::pdfNamedByThePrintDialog()
+{
+  QFETCH(QString, name);
+  QFETCH(bool, old);
+  TGridDriver g;
+  PlayAll(g);
+  QTemporaryDir out;
+  const QString path = out.filePath(name);
+  if (old) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(300000, 'z')) == 300000);
+  }
+  TFakePrinting &printing = RunReport(g, TPrintChoice::File, QString(), path);
+
+  QVERIFY(printing.saveDialogFolders.isEmpty());
+  QVERIFY(printing.writtenPath.isEmpty());
+  QCOMPARE(printing.pdfPath, path);
+  QVERIFY(g.dialogs().asked.isEmpty());
+  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{name});
+  const QByteArray pdf = ReadAllBytes(path);
+  QVERIFY(pdf.startsWith("%PDF-"));
+  QVERIFY(!pdf.contains(QByteArray(1000, 'z')));
+
+  // The same pages as the printer receives on the same paper.
+  QPrinter paper(QPrinter::HighResolution);
+  paper.setOutputFormat(QPrinter::PdfFormat);
+  paper.setOutputFileName(out.filePath(QStringLiteral("paper.pdf")));
+  paper.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+  QString error;
+  QVERIFY2(PrintReportLines(paper, printing.written, printing.printedFont, &error), qPrintable(error));
+  QVERIFY(QFontInfo(printing.printedFont).fixedPitch());
+  const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+  const qsizetype pages = QString::fromLatin1(pdf).count(page);
+  QCOMPARE(pages, QString::fromLatin1(ReadAllBytes(paper.outputFileName())).count(page));
+  QVERIFY2(pages >= 2 && pages <= 3, qPrintable(QString::number(pages)));
 }
 
 QTEST_MAIN(TestReport)
