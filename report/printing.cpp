@@ -161,8 +161,10 @@ bool WriteReportPdf(const QString &path, const QStringList &lines, const QFont &
                     QString *error)
 {
   // Qt's PDF printer writes straight into its file: it writes a file of its
-  // own, whose bytes then replace the destination as a whole.
-  QTemporaryDir work;
+  // own, whose bytes then replace the destination as a whole. The folder is
+  // named here: Qt's default name is the application's, whose title holds a
+  // slash.
+  QTemporaryDir work(QDir::tempPath() + QStringLiteral("/brakka-XXXXXX"));
   if (!work.isValid()) {
     if (error)
       *error = work.errorString();

@@ -515,7 +515,11 @@ void TestReport::pdfNamedByThePrintDialog()
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(300000, 'z')) == 300000);
   }
+  // Under the program's own title, which holds a slash.
+  const QString testName = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(QStringLiteral("Brakka - Korea/Japan"));
   TFakePrinting &printing = RunReport(g, TPrintChoice::File, QString(), path);
+  QCoreApplication::setApplicationName(testName);
 
   QVERIFY(printing.saveDialogFolders.isEmpty());
   QVERIFY(printing.writtenPath.isEmpty());
