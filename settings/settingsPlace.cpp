@@ -22,10 +22,10 @@ QString Resolved(const QString &folder)
 
 }  // namespace
 
-TSettingsPlace ChooseSettingsPlace(bool installed, bool fileBesideProgram, bool programFolderWritable)
+TSettingsPlace ChooseSettingsPlace(bool fileBesideProgram, bool programFolderWritable)
 {
-  return !installed && (fileBesideProgram || programFolderWritable) ? TSettingsPlace::ProgramFolder
-                                                                    : TSettingsPlace::UserConfigFolder;
+  return fileBesideProgram || programFolderWritable ? TSettingsPlace::ProgramFolder
+                                                    : TSettingsPlace::UserConfigFolder;
 }
 
 QStringList InstalledProgramFolders()
@@ -59,9 +59,9 @@ QString UserConfigFolder()
 
 QString SettingsFolder(const QString &programFolder, const QStringList &installedFolders)
 {
-  const bool installed = IsInstalledProgramFolder(programFolder, installedFolders);
   const bool fileThere = QFileInfo(QDir(programFolder).filePath(QStringLiteral("Brakka.ini"))).isFile();
-  if (ChooseSettingsPlace(installed, fileThere, Writable(programFolder)) == TSettingsPlace::ProgramFolder)
+  if (!IsInstalledProgramFolder(programFolder, installedFolders) &&
+      ChooseSettingsPlace(fileThere, Writable(programFolder)) == TSettingsPlace::ProgramFolder)
     return programFolder;
   const QString folder = UserConfigFolder();
   QDir().mkpath(folder);

@@ -14,8 +14,8 @@
 
 enum class TSettingsPlace { ProgramFolder, UserConfigFolder };
 
-// The rule on its own.
-TSettingsPlace ChooseSettingsPlace(bool installed, bool fileBesideProgram, bool programFolderWritable);
+// The rule on its own, for a program that is not installed.
+TSettingsPlace ChooseSettingsPlace(bool fileBesideProgram, bool programFolderWritable);
 
 // The bin folders of an installed Brakka: the install prefix's and the
 // Debian package's.

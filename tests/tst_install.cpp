@@ -91,26 +91,21 @@ private slots:
 
 void TestInstall::placeRule_data()
 {
-  QTest::addColumn<bool>("installed");
   QTest::addColumn<bool>("fileThere");
   QTest::addColumn<bool>("writable");
   QTest::addColumn<TSettingsPlace>("place");
-  QTest::newRow("file in a writable folder") << false << true << true << TSettingsPlace::ProgramFolder;
-  QTest::newRow("file in a read-only folder") << false << true << false << TSettingsPlace::ProgramFolder;
-  QTest::newRow("writable folder, no file") << false << false << true << TSettingsPlace::ProgramFolder;
-  QTest::newRow("read-only folder, no file") << false << false << false << TSettingsPlace::UserConfigFolder;
-  // Root may write to /usr/bin, and a file may have been left there.
-  QTest::newRow("installed, file in a writable folder") << true << true << true << TSettingsPlace::UserConfigFolder;
-  QTest::newRow("installed, writable folder, no file") << true << false << true << TSettingsPlace::UserConfigFolder;
+  QTest::newRow("file in a writable folder") << true << true << TSettingsPlace::ProgramFolder;
+  QTest::newRow("file in a read-only folder") << true << false << TSettingsPlace::ProgramFolder;
+  QTest::newRow("writable folder, no file") << false << true << TSettingsPlace::ProgramFolder;
+  QTest::newRow("read-only folder, no file") << false << false << TSettingsPlace::UserConfigFolder;
 }
 
 void TestInstall::placeRule()
 {
-  QFETCH(bool, installed);
   QFETCH(bool, fileThere);
   QFETCH(bool, writable);
   QFETCH(TSettingsPlace, place);
-  QCOMPARE(ChooseSettingsPlace(installed, fileThere, writable), place);
+  QCOMPARE(ChooseSettingsPlace(fileThere, writable), place);
 }
 
 void TestInstall::settingsFolder_data()
@@ -118,11 +113,11 @@ void TestInstall::settingsFolder_data()
   QTest::addColumn<bool>("fileThere");
   QTest::addColumn<bool>("writable");
   QTest::addColumn<bool>("inConfig");
-  QTest::addColumn<bool>("installed");
-  QTest::newRow("folder with its file") << true << false << false << false;
-  QTest::newRow("writable folder without file") << false << true << false << false;
-  QTest::newRow("read-only folder without file") << false << false << true << false;
-  QTest::newRow("installed, writable folder with its file") << true << true << true << true;
+  QTest::newRow("folder with its file") << true << false << false;
+  QTest::newRow("writable folder without file") << false << true << false;
+  QTest::newRow("read-only folder without file") << false << false << true;
+  // Rows named "installed…": the program's folder is an installed one.
+  QTest::newRow("installed, writable folder with its file") << true << true << true;
 }
 
 void TestInstall::settingsFolder()
@@ -132,7 +127,7 @@ void TestInstall::settingsFolder()
   QFETCH(bool, fileThere);
   QFETCH(bool, writable);
   QFETCH(bool, inConfig);
-  QFETCH(bool, installed);
+  const bool installed = QByteArray(QTest::currentDataTag()).startsWith("installed");
 
   QTemporaryDir root;
   const QString program = root.filePath(QStringLiteral("bin"));
@@ -159,8 +154,7 @@ void TestInstall::settingsFolder()
   QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// The folders the build installs the program into, as `cmake --install`
-// and as the Debian package do. Run as root, the folder is writable.
+// Where `cmake --install` and the Debian package put the program (root may write there).
 void TestInstall::installedFoldersKeepNoSettings_data()
 {
   QTest::addColumn<QString>("programFolder");
@@ -171,10 +165,9 @@ void TestInstall::installedFoldersKeepNoSettings_data()
 void TestInstall::installedFoldersKeepNoSettings()
 {
   QFETCH(QString, programFolder);
-  QTemporaryDir root;
-  const QString config = root.filePath(QStringLiteral("config"));
-  qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
-  QCOMPARE(SettingsFolder(programFolder), config + QStringLiteral("/Brakka"));
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QCOMPARE(SettingsFolder(programFolder), config.filePath(QStringLiteral("Brakka")));
   QVERIFY(ReportFolder(programFolder) != programFolder);
 }
 

@@ -22,9 +22,8 @@ public:
   QStringList saveDialogFolders;   // initial folder of each save dialog shown
   QString writtenPath;
   QStringList written;             // lines handed to writeFile or writePdf
-  QString pdfPath;                 // the file handed to writePdf
   QStringList printed;             // lines handed to the printer
-  QFont printedFont;               // the font of the printer or of the PDF
+  QFont printedFont;
   int printJobs = 0;
 
   TPrintChoice printDialog(QWidget *, QString *outputFile) override
@@ -50,7 +49,7 @@ public:
 
   bool writePdf(const QString &path, const QStringList &lines, const QFont &font, QString *error) override
   {
-    pdfPath = path;
+    writtenPath = path;
     written = lines;
     printedFont = font;
     return WriteReportPdf(path, lines, font,
