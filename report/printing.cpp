@@ -5,6 +5,7 @@
 
 #include "settings/wholeFile.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QCheckBox>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -51,7 +53,7 @@ char Windows1252Byte(char32_t c)
 
 class TDesktopPrinting : public TPrinting {
 public:
-  TPrintChoice printDialog(QWidget *parent) override
+  TPrintChoice printDialog(QWidget *parent, QString *outputFile) override
   {
     QPrintDialog dialog(&printer(), parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
@@ -66,9 +68,16 @@ public:
     dialog.setOptionTabs({reportTab});
     if (dialog.exec() != QDialog::Accepted)
       return TPrintChoice::Cancelled;
-    // Qt's dialog also offers printing to a file as a printer of its own.
-    const bool toFile = toFileBox->isChecked() || printer().outputFormat() == QPrinter::PdfFormat ||
-                        !printer().outputFileName().isEmpty();
+    // Qt's dialog also offers printing to a file as a printer of its own,
+    // with the file's name; choosing a real printer clears that name.
+    QString named = printer().outputFileName();
+    if (named.startsWith(QLatin1String("~/")))   // as a shell would read it
+      named = QDir::homePath() + named.mid(1);
+    if (!named.isEmpty()) {
+      *outputFile = named;
+      return TPrintChoice::File;
+    }
+    const bool toFile = toFileBox->isChecked() || printer().outputFormat() == QPrinter::PdfFormat;
     return toFile ? TPrintChoice::File : TPrintChoice::Printer;
   }
 
@@ -97,6 +106,12 @@ public:
   bool writeFile(const QString &path, const QStringList &lines, QString *error) override
   {
     return WriteReportFile(path, lines, error);
+  }
+
+  bool writePdf(const QString &path, const QStringList &lines, const QFont &font, QString *error) override
+  {
+    // On the paper chosen in the print dialog.
+    return WriteReportPdf(path, lines, font, printer().pageLayout(), error);
   }
 
   bool print(const QStringList &lines, const QFont &font, QString *error) override
@@ -142,6 +157,39 @@ QString NotWrittenText(const QString &what, const QString &path, const QString &
 {
   return QStringLiteral("%1 could not be written to the file\n%2\n\n%3")
       .arg(what, QDir::toNativeSeparators(path), reason);
+}
+
+bool IsPdfFileName(const QString &path)
+{
+  return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+bool WriteReportPdf(const QString &path, const QStringList &lines, const QFont &font, const QPageLayout &layout,
+                    QString *error)
+{
+  // Qt's PDF printer writes straight into its file: it writes a file of its
+  // own, whose bytes then replace the destination as a whole. The folder is
+  // named here: Qt's default name is the application's, whose title holds a
+  // slash.
+  QTemporaryDir work(QDir::tempPath() + QStringLiteral("/brakka-XXXXXX"));
+  if (!work.isValid()) {
+    if (error)
+      *error = work.errorString();
+    return false;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(work.filePath(QStringLiteral("report.pdf")));
+  printer.setPageLayout(layout);
+  if (!PrintReportLines(printer, lines, font, error))
+    return false;
+  QFile pdf(printer.outputFileName());
+  if (!pdf.open(QIODevice::ReadOnly)) {
+    if (error)
+      *error = pdf.errorString();
+    return false;
+  }
+  return WriteWholeFile(path, pdf.readAll(), error);
 }
 
 QFont PrinterFont(const QFont &screenFont, int screenDpi)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QPageLayout;
 class QPrinter;
 class QWidget;
 
@@ -16,15 +17,18 @@ class QWidget;
 enum class TPrintChoice {
   Cancelled,   // nothing is written
   Printer,     // print on the printer chosen in the dialog
-  File,        // print-to-file was ticked: the save dialog follows
+  File,        // print to a file: the one the dialog names, else the save dialog's
 };
 
 class TPrinting {
 public:
   virtual ~TPrinting() = default;
 
-  // Shows the print dialog, whose only option is print-to-file.
-  virtual TPrintChoice printDialog(QWidget *parent) = 0;
+  // Shows the print dialog, whose only option is print-to-file. When the
+  // dialog itself names the output file (its "Print to File" printer), the
+  // choice is File and outputFile holds the name; otherwise outputFile is
+  // left empty.
+  virtual TPrintChoice printDialog(QWidget *parent, QString *outputFile) = 0;
   // Shows the save dialog for a text file, starting in initialFolder, or at
   // the file chosen last while the program runs. Returns the chosen file, or
   // an empty text when the user cancels.
@@ -32,6 +36,10 @@ public:
   // Writes the lines to a file, replacing it. On failure returns false with a
   // reason in error, and the file is as it was.
   virtual bool writeFile(const QString &path, const QStringList &lines, QString *error) = 0;
+  // Writes the lines to a PDF file laid out as on the printer's paper, in
+  // font, replacing the file as a whole. On failure returns false with a
+  // reason in error, and the file is as it was.
+  virtual bool writePdf(const QString &path, const QStringList &lines, const QFont &font, QString *error) = 0;
   // Prints the lines on the printer chosen in the last print dialog, in font.
   // On failure returns false with a reason in error; the job is ended anyway.
   virtual bool print(const QStringList &lines, const QFont &font, QString *error) = 0;
@@ -56,6 +64,15 @@ bool WriteReportFile(const QString &path, const QStringList &lines, QString *err
 // The message of a file that could not be written: what was to be written
 // ("The report"), the file and the system's reason.
 QString NotWrittenText(const QString &what, const QString &path, const QString &reason);
+
+// Whether a file the print dialog names receives a PDF (a name ending in
+// .pdf, in any case) rather than the text report.
+bool IsPdfFileName(const QString &path);
+
+// Writes the pages of PrintReportLines on pages of layout to a PDF file at
+// path, replacing it as a whole only when everything has been written.
+bool WriteReportPdf(const QString &path, const QStringList &lines, const QFont &font, const QPageLayout &layout,
+                    QString *error);
 
 // The printer's font: the screen font of the report's font label, its pixel
 // height turned into the same point size at the screen's resolution.

@@ -1,5 +1,6 @@
-// File > Print Report: the tournament report to the printer, or, with
-// print-to-file ticked, to a text file.
+// File > Print Report: the tournament report to the printer, or to a file:
+// the one the print dialog names (a PDF for a .pdf name, else the text), or
+// a text file chosen in the save dialog.
 
 #include "app/brakkaMain.h"
 
@@ -17,12 +18,15 @@
 void TMainForm::Report1Click()
 {
   TPrinting &printing = *Platform.printing;
-  const TPrintChoice choice = printing.printDialog(this);
+  QString path;
+  const TPrintChoice choice = printing.printDialog(this, &path);
   if (choice == TPrintChoice::Cancelled)
     return;
 
-  QString path;
-  if (choice == TPrintChoice::File) {
+  // A file the print dialog names is a PDF for a .pdf name, else the text
+  // report; the save dialog asks for a text file when the dialog names none.
+  const bool pdf = choice == TPrintChoice::File && !path.isEmpty() && IsPdfFileName(path);
+  if (choice == TPrintChoice::File && path.isEmpty()) {
     path = printing.saveDialog(this, ReportFolder(QCoreApplication::applicationDirPath()));
     if (path.isEmpty())
       return;
@@ -39,18 +43,20 @@ void TMainForm::Report1Click()
       },
       LanguageIndex);
 
+  const QLabel *fontLabel = label(QStringLiteral("PrintFontLbl"));
+  const QFont font = fontLabel ? PrinterFont(fontLabel->font(), fontLabel->logicalDpiY())
+                                : QFontDatabase::systemFont(QFontDatabase::FixedFont);
   QString error;
   if (choice == TPrintChoice::File) {
-    if (!printing.writeFile(path, lines, &error))
+    const bool written =
+        pdf ? printing.writePdf(path, lines, font, &error) : printing.writeFile(path, lines, &error);
+    if (!written)
       Platform.dialogs->message(this, TMsgIcon::Error,
                                 NotWrittenText(QStringLiteral("The report"), path, error),
                                 QMessageBox::Ok);
     return;
   }
 
-  const QLabel *fontLabel = label(QStringLiteral("PrintFontLbl"));
-  const QFont font = fontLabel ? PrinterFont(fontLabel->font(), fontLabel->logicalDpiY())
-                                : QFontDatabase::systemFont(QFontDatabase::FixedFont);
   if (!printing.print(lines, font, &error))
     Platform.dialogs->message(this, TMsgIcon::Error,
                               QStringLiteral("The report could not be printed.\n%1").arg(error),

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev
   qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n
   libgl-dev libbenchmark-dev libglib2.0-dev libical-dev python3-icalendar
-  librsvg2-bin desktop-file-utils appstream
+  librsvg2-bin desktop-file-utils appstream lintian
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
   clang clang-14 libclang-rt-14-dev llvm-14

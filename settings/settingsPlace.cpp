@@ -12,12 +12,41 @@ bool Writable(const QString &folder)
   return info.isDir() && info.isWritable();
 }
 
+// The folder with symbolic links resolved (/bin and /usr/bin are one folder
+// on a merged system); a folder that does not exist, as written.
+QString Resolved(const QString &folder)
+{
+  const QString canonical = QFileInfo(folder).canonicalFilePath();
+  return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
+}
+
 }  // namespace
 
 TSettingsPlace ChooseSettingsPlace(bool fileBesideProgram, bool programFolderWritable)
 {
   return fileBesideProgram || programFolderWritable ? TSettingsPlace::ProgramFolder
                                                     : TSettingsPlace::UserConfigFolder;
+}
+
+QStringList InstalledProgramFolders()
+{
+  QStringList folders;
+#ifdef BRAKKA_INSTALL_BIN_DIR
+  folders.append(QStringLiteral(BRAKKA_INSTALL_BIN_DIR));
+#endif
+#ifdef BRAKKA_PACKAGE_BIN_DIR
+  folders.append(QStringLiteral(BRAKKA_PACKAGE_BIN_DIR));
+#endif
+  return folders;
+}
+
+bool IsInstalledProgramFolder(const QString &programFolder, const QStringList &installedFolders)
+{
+  const QString program = Resolved(programFolder);
+  for (const QString &folder : installedFolders)
+    if (Resolved(folder) == program)
+      return true;
+  return false;
 }
 
 QString UserConfigFolder()
@@ -28,19 +57,20 @@ QString UserConfigFolder()
          QStringLiteral("/Brakka");
 }
 
-QString SettingsFolder(const QString &programFolder)
+QString SettingsFolder(const QString &programFolder, const QStringList &installedFolders)
 {
   const bool fileThere = QFileInfo(QDir(programFolder).filePath(QStringLiteral("Brakka.ini"))).isFile();
-  if (ChooseSettingsPlace(fileThere, Writable(programFolder)) == TSettingsPlace::ProgramFolder)
+  if (!IsInstalledProgramFolder(programFolder, installedFolders) &&
+      ChooseSettingsPlace(fileThere, Writable(programFolder)) == TSettingsPlace::ProgramFolder)
     return programFolder;
   const QString folder = UserConfigFolder();
   QDir().mkpath(folder);
   return folder;
 }
 
-QString ReportFolder(const QString &programFolder)
+QString ReportFolder(const QString &programFolder, const QStringList &installedFolders)
 {
-  if (Writable(programFolder))
+  if (!IsInstalledProgramFolder(programFolder, installedFolders) && Writable(programFolder))
     return programFolder;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return QFileInfo(documents).isDir() ? documents : QDir::homePath();

@@ -84,6 +84,8 @@ private slots:
   void placeRule();
   void settingsFolder_data();
   void settingsFolder();
+  void installedFoldersKeepNoSettings_data();
+  void installedFoldersKeepNoSettings();
   void installedProgramWritesOnlyToTheUsersFolders();
 };
 
@@ -114,6 +116,8 @@ void TestInstall::settingsFolder_data()
   QTest::newRow("folder with its file") << true << false << false;
   QTest::newRow("writable folder without file") << false << true << false;
   QTest::newRow("read-only folder without file") << false << false << true;
+  // Rows named "installed…": the program's folder is an installed one.
+  QTest::newRow("installed, writable folder with its file") << true << true << true;
 }
 
 void TestInstall::settingsFolder()
@@ -123,6 +127,7 @@ void TestInstall::settingsFolder()
   QFETCH(bool, fileThere);
   QFETCH(bool, writable);
   QFETCH(bool, inConfig);
+  const bool installed = QByteArray(QTest::currentDataTag()).startsWith("installed");
 
   QTemporaryDir root;
   const QString program = root.filePath(QStringLiteral("bin"));
@@ -134,13 +139,36 @@ void TestInstall::settingsFolder()
     MakeReadOnly(program);
   qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
 
-  const QString folder = SettingsFolder(program);
+  // Installed: the program's folder reached through a symbolic link.
+  const QString link = root.filePath(QStringLiteral("link"));
+  QVERIFY(QFile::link(program, link));
+  const QStringList installedFolders = installed ? QStringList{link} : QStringList{};
+
+  const QString folder = SettingsFolder(program, installedFolders);
   QCOMPARE(folder, inConfig ? config + QStringLiteral("/Brakka") : program);
   QVERIFY(QFileInfo(folder).isDir());
   QCOMPARE(QFileInfo::exists(config), inConfig);   // made only when chosen
-  // Reports are offered beside the program only where they can be written.
-  QCOMPARE(ReportFolder(program) == program, writable);
+  // Reports are offered beside the program only where they can be written,
+  // and never in an installed program's folder.
+  QCOMPARE(ReportFolder(program, installedFolders) == program, writable && !installed);
   QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Where `cmake --install` and the Debian package put the program (root may write there).
+void TestInstall::installedFoldersKeepNoSettings_data()
+{
+  QTest::addColumn<QString>("programFolder");
+  QTest::newRow("install prefix") << QStringLiteral(BRAKKA_TEST_INSTALL_BIN_DIR);
+  QTest::newRow("Debian package") << QStringLiteral("/usr/bin");
+}
+
+void TestInstall::installedFoldersKeepNoSettings()
+{
+  QFETCH(QString, programFolder);
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QCOMPARE(SettingsFolder(programFolder), config.filePath(QStringLiteral("Brakka")));
+  QVERIFY(ReportFolder(programFolder) != programFolder);
 }
 
 void TestInstall::installedProgramWritesOnlyToTheUsersFolders()

@@ -52,17 +52,20 @@ private slots:
   void pages_data();
   void pages();
   void printedPdfHasThePagesLaidOut();
+  void pdfNamedByThePrintDialog();
 };
 
 namespace {
 
-// File > Print Report, with the print dialog answering `choice` and the save
-// dialog `saveAs` (empty: cancelled); gives the scripted printing for checks.
-TFakePrinting &RunReport(TGridDriver &g, TPrintChoice choice, const QString &saveAs = QString())
+// File > Print Report, the print dialog answering `choice` and naming `named`,
+// the save dialog `saveAs` (empty: none); gives the scripted printing.
+TFakePrinting &RunReport(TGridDriver &g, TPrintChoice choice, const QString &saveAs = QString(),
+                         const QString &named = QString())
 {
   TFakePrinting &printing = g.printing();
   printing.printAnswer = choice;
   printing.saveAnswer = saveAs;
+  printing.printFileAnswer = named;
   g.form().menuItem(QStringLiteral("Report1"))->trigger();
   return printing;
 }
@@ -205,9 +208,11 @@ void TestReport::reportFile_data()
   QTest::addColumn<int>("language");
   QTest::addColumn<bool>("played");
   QTest::addColumn<QString>("expectedFile");
-  QTest::newRow("empty tournament, English") << 0 << false << "report_empty_en.txt";
-  QTest::newRow("whole tournament, English") << 0 << true << "report_full_en.txt";
-  QTest::newRow("whole tournament, French") << 2 << true << "report_full_fr.txt";
+  QTest::addColumn<QString>("printDialogNames");   // empty: the save dialog names the file
+  QTest::newRow("empty tournament, English") << 0 << false << "report_empty_en.txt" << "";
+  QTest::newRow("whole tournament, English") << 0 << true << "report_full_en.txt" << "";
+  QTest::newRow("whole tournament, French") << 2 << true << "report_full_fr.txt" << "";
+  QTest::newRow("print dialog names a file, no suffix") << 2 << true << "report_full_fr.txt" << "report";
 }
 
 void TestReport::reportFile()
@@ -215,21 +220,24 @@ void TestReport::reportFile()
   QFETCH(int, language);
   QFETCH(bool, played);
   QFETCH(QString, expectedFile);
+  QFETCH(QString, printDialogNames);
 
   LanguageIndex = language;
   TGridDriver g;
   if (played)
     PlayAll(g);
   QTemporaryDir out;
-  TFakePrinting &printing =
-      RunReport(g, TPrintChoice::File, out.filePath(QStringLiteral("Brakka Report.txt")));
+  const QString saveAs = out.filePath(QStringLiteral("Brakka Report.txt"));
+  const QString named = printDialogNames.isEmpty() ? QString() : out.filePath(printDialogNames);
+  TFakePrinting &printing = RunReport(g, TPrintChoice::File, saveAs, named);
 
   QCOMPARE(printing.printDialogs, 1);
-  QCOMPARE(printing.saveDialogFolders, QStringList{QCoreApplication::applicationDirPath()});
+  QCOMPARE(printing.saveDialogFolders,
+           named.isEmpty() ? QStringList{QCoreApplication::applicationDirPath()} : QStringList{});
   QCOMPARE(printing.printJobs, 0);
   QVERIFY(g.dialogs().asked.isEmpty());
 
-  const QByteArray bytes = ReadAllBytes(printing.saveAnswer);
+  const QByteArray bytes = ReadAllBytes(named.isEmpty() ? saveAs : named);
   QCOMPARE(bytes.count("\r\n"), qsizetype(ReportLineCount));
   QCOMPARE(bytes.count('\n'), qsizetype(ReportLineCount));
   QVERIFY(bytes.endsWith("\r\n"));
@@ -313,6 +321,9 @@ void TestReport::unwritableDestination_data()
   QTest::newRow("full disk, file written before") << "full disk" << true << false;
   QTest::newRow("calendar, folder without write permission") << "read-only folder" << true << true;
   QTest::newRow("calendar, full disk, file written before") << "full disk" << true << true;
+  // Rows named "PDF…": the print dialog names a .pdf file.
+  QTest::newRow("PDF, folder does not exist") << "missing folder" << false << false;
+  QTest::newRow("PDF, full disk, file written before") << "full disk" << true << false;
 }
 
 void TestReport::unwritableDestination()
@@ -320,7 +331,10 @@ void TestReport::unwritableDestination()
   QFETCH(QString, place);
   QFETCH(bool, old);
   QFETCH(bool, calendar);
-  const QString name = calendar ? QStringLiteral("Brakka.ics") : QStringLiteral("Brakka Report.txt");
+  const bool pdf = QByteArray(QTest::currentDataTag()).startsWith("PDF");
+  const QString name = calendar ? QStringLiteral("Brakka.ics")
+                       : pdf    ? QStringLiteral("Brakka Report.pdf")
+                                : QStringLiteral("Brakka Report.txt");
   QTemporaryDir root;
   QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7777));
   // Permissions stop only a user who is not root.
@@ -337,7 +351,7 @@ void TestReport::unwritableDestination()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
   }
   if (place == "missing folder")
-    path = folder + QStringLiteral("/missing/Brakka Report.txt");
+    path = folder + QStringLiteral("/missing/") + name;
   else if (place == "folder")
     QVERIFY(QDir().mkdir(path));
   else if (place == "dangling link")
@@ -352,7 +366,7 @@ void TestReport::unwritableDestination()
     g.dialogs().savedFiles << path;
     g.form().menuItem(QStringLiteral("ExportCalendar1"))->trigger();
   } else {
-    RunReport(g, TPrintChoice::File, path);
+    RunReport(g, TPrintChoice::File, pdf ? QString() : path, pdf ? path : QString());
   }
 
   QCOMPARE(g.dialogs().asked.size(), 1);
@@ -482,6 +496,42 @@ void TestReport::printedPdfHasThePagesLaidOut()
   QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
   QVERIFY(!PrintReportLines(broken, printing.printed, printing.printedFont, &error));
   QVERIFY(!error.isEmpty());
+}
+
+// The print dialog's "Print to File" with a .pdf name, here replacing a file:
+// the report as the printer lays it out on paper, without a save dialog.
+void TestReport::pdfNamedByThePrintDialog()
+{
+  TGridDriver g;
+  PlayAll(g);
+  QTemporaryDir out;
+  const QString path = out.filePath(QStringLiteral("PRINT.PDF"));
+  QFile old(path);
+  QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(300000, 'z')) == 300000);
+  old.close();
+  // Under the program's own title, which holds a slash.
+  const QString testName = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(QStringLiteral("Brakka - Korea/Japan"));
+  TFakePrinting &printing = RunReport(g, TPrintChoice::File, QString(), path);
+  QCoreApplication::setApplicationName(testName);
+
+  QVERIFY(printing.saveDialogFolders.isEmpty());
+  QCOMPARE(printing.writtenPath, path);
+  QVERIFY(g.dialogs().asked.isEmpty());
+  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"PRINT.PDF"});
+  const QByteArray pdf = ReadAllBytes(path);
+  QVERIFY(pdf.startsWith("%PDF-") && !pdf.contains(QByteArray(1000, 'z')));
+
+  // The same pages as the printer receives on the same paper.
+  QPrinter paper(QPrinter::HighResolution);
+  paper.setOutputFormat(QPrinter::PdfFormat);
+  paper.setOutputFileName(out.filePath(QStringLiteral("paper.pdf")));
+  paper.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+  QString error;
+  QVERIFY2(PrintReportLines(paper, printing.written, printing.printedFont, &error), qPrintable(error));
+  const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+  const qsizetype pages = QString::fromLatin1(pdf).count(page);
+  QCOMPARE(pages, QString::fromLatin1(ReadAllBytes(paper.outputFileName())).count(page));
 }
 
 QTEST_MAIN(TestReport)

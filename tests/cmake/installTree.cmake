@@ -1,7 +1,7 @@
 # Installs the build in BUILD_DIR below DESTDIR with the prefix /usr and
 # checks that exactly the expected files arrive there.
 # Usage: cmake -DBUILD_DIR=... -DDESTDIR=... -DAPP_ID=... -DWITH_PNG_ICONS=ON|OFF
-#              -DLIB_DIR=... -DSOUND_MODULE=... -P installTree.cmake
+#              -DMODULE_DIR=... -DSOUND_MODULE=... -P installTree.cmake
 
 file(REMOVE_RECURSE "${DESTDIR}")
 execute_process(
@@ -14,12 +14,16 @@ endif()
 
 set(expected
   usr/bin/brakka
-  usr/${LIB_DIR}/brakka/${SOUND_MODULE}
+  usr/${MODULE_DIR}/${SOUND_MODULE}
   usr/share/brakka/Boo.wav
   usr/share/brakka/Cheers.wav
   usr/share/applications/${APP_ID}.desktop
   usr/share/metainfo/${APP_ID}.metainfo.xml
-  usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+  usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  usr/share/doc/brakka/copyright
+  usr/share/doc/brakka/changelog.Debian.gz
+  usr/share/man/man1/brakka.1.gz
+  usr/share/lintian/overrides/brakka)
 if(WITH_PNG_ICONS)
   foreach(size 16 32 48 64 128 256)
     list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

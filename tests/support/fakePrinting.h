@@ -6,10 +6,14 @@
 
 #include "report/printing.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+
 class TFakePrinting : public TPrinting {
 public:
   // Answers.
   TPrintChoice printAnswer = TPrintChoice::Cancelled;
+  QString printFileAnswer;         // the file the print dialog names with File; empty: none
   QString saveAnswer;              // the chosen file; empty: the save dialog is cancelled
   bool printFails = false;         // the printer reports an error
 
@@ -17,14 +21,16 @@ public:
   int printDialogs = 0;
   QStringList saveDialogFolders;   // initial folder of each save dialog shown
   QString writtenPath;
-  QStringList written;             // lines handed to writeFile
+  QStringList written;             // lines handed to writeFile or writePdf
   QStringList printed;             // lines handed to the printer
   QFont printedFont;
   int printJobs = 0;
 
-  TPrintChoice printDialog(QWidget *) override
+  TPrintChoice printDialog(QWidget *, QString *outputFile) override
   {
     ++printDialogs;
+    if (printAnswer == TPrintChoice::File)
+      *outputFile = printFileAnswer;
     return printAnswer;
   }
 
@@ -39,6 +45,16 @@ public:
     writtenPath = path;
     written = lines;
     return WriteReportFile(path, lines, error);
+  }
+
+  bool writePdf(const QString &path, const QStringList &lines, const QFont &font, QString *error) override
+  {
+    writtenPath = path;
+    written = lines;
+    printedFont = font;
+    return WriteReportPdf(path, lines, font,
+                          QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)),
+                          error);
   }
 
   bool print(const QStringList &lines, const QFont &font, QString *error) override
