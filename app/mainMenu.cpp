@@ -10,7 +10,8 @@
 
 namespace {
 
-enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About };
+enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About,
+                      Outlook };
 
 struct TMenuEntry {
   const char *parent;   // nullptr: the menu bar
@@ -34,6 +35,7 @@ const TMenuEntry MenuTree[] = {
   {nullptr, "Options1", "&Options", 0, true, false, TCommand::Options},
   {nullptr, "View1", "&View", 0, true, true, TCommand::None},
   {"View1", "Schedule1", "&Game Schedule", 0, true, false, TCommand::Schedule},
+  {"View1", "Outlook1", "&What does my team need?", 0, true, false, TCommand::Outlook},
   {"View1", "N3", "-", 0, true, false, TCommand::None},
   {"View1", "Stadiums1", "&Venues", 0, true, true, TCommand::None},
   {"Stadiums1", "Korea1", "&Korea", 0, true, true, TCommand::None},
@@ -140,6 +142,7 @@ void TMainForm::buildMenu()
     case TCommand::Options: connect(action, &QAction::triggered, this, &TMainForm::Options1Click); break;
     case TCommand::Schedule: connect(action, &QAction::triggered, this, &TMainForm::Schedule1Click); break;
     case TCommand::About: connect(action, &QAction::triggered, this, &TMainForm::About1Click); break;
+    case TCommand::Outlook: connect(action, &QAction::triggered, this, &TMainForm::Outlook1Click); break;
     case TCommand::Venue:
       connect(action, &QAction::triggered, this, [this, action] { VenueFormSetup(action); });
       break;
