@@ -584,7 +584,7 @@ std::array<TOutlook, 4> GroupOutlook(const TGroupScores &group, qint64 topScore)
   // The points first, over all patterns: they settle most of it.
   const int patterns = engine.patternCount();
   std::vector<int> open;
-  for (int p = 0; p < patterns; ++p) {
+  for (int p = 0; p < patterns && quest.anyNeeded(); ++p) {
     TBox box;
     if (engine.fullBox(engine.pattern(p), box) && engine.byPoints(engine.pattern(p), quest))
       open.push_back(p);

@@ -5,9 +5,16 @@
 #include "app/fixtures.h"
 #include "groups/groupTables.h"
 #include "groups/outlook.h"
+#include "groups/outlookForm.h"
 #include "groups/standings.h"
+#include "i18n/names.h"
+#include "settings/preferences.h"
+#include "support/grid.h"
+#include "support/tournament.h"
 
+#include <QComboBox>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QtTest>
 #include <map>
 
@@ -133,8 +140,9 @@ class TstOutlook : public QObject {
 private slots:
   void matchesEveryCompletion_data();
   void matchesEveryCompletion();
-  void realGroupsAfterSecondMatchday_data();
-  void realGroupsAfterSecondMatchday();
+  void marksOfTheRealGroups_data();
+  void marksOfTheRealGroups();
+  void outlookWindow();
 };
 
 void TstOutlook::matchesEveryCompletion_data()
@@ -217,8 +225,101 @@ void TstOutlook::matchesEveryCompletion()
   }
 }
 
-void TstOutlook::realGroupsAfterSecondMatchday_data() {}
-void TstOutlook::realGroupsAfterSecondMatchday() {}
 
-QTEST_GUILESS_MAIN(TstOutlook)
+void TstOutlook::marksOfTheRealGroups_data()
+{
+  QTest::addColumn<bool>("complete");
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("group");
+  QTest::addColumn<QString>("marks");   // places 1 to 4, "-" for no mark
+  QTest::addColumn<int>("place");
+  QTest::addColumn<QString>("words");
+  // After two matchdays. A: all four can still reach 4 points.
+  QTest::newRow("A") << false << 0 << "A" << "----" << 3
+                     << "Uruguay can still reach the 1/8 finals, but are not yet certain of it";
+  // B: Spain 6, South Africa 4, Paraguay 1, Slovenia 0: Spain stay above
+  // Paraguay, Slovenia reach 3 at most.
+  QTest::newRow("B") << false << 0 << "B" << "✓--✗" << 1 << "Spain are certain of a place in the 1/8 finals";
+  QTest::newRow("C") << false << 0 << "C" << "✓--✗" << 4 << "China can no longer reach the 1/8 finals";
+  QTest::newRow("C in Spanish") << false << 1 << "C" << "✓--✗" << 1
+                                << "Brasil tiene asegurado un puesto en octavos de final";
+  QTest::newRow("D") << false << 0 << "D" << "---✗" << 4 << "Poland can no longer reach the 1/8 finals";
+  QTest::newRow("E") << false << 0 << "E" << "---✗" << 1
+                     << "Germany can still reach the 1/8 finals, but are not yet certain of it";
+  QTest::newRow("F") << false << 0 << "F" << "---✗" << 4 << "Nigeria can no longer reach the 1/8 finals";
+  // G: Mexico 6 can still end level with Italy and Croatia on 6.
+  QTest::newRow("G") << false << 0 << "G" << "----" << 1
+                     << "Mexico can still reach the 1/8 finals, but are not yet certain of it";
+  QTest::newRow("H") << false << 0 << "H" << "----" << 4
+                     << "Tunisia can still reach the 1/8 finals, but are not yet certain of it";
+  QTest::newRow("A complete") << true << 0 << "A" << "✓✓✗✗" << 1 << "Denmark are certain to win Group A";
+  QTest::newRow("A complete in French") << true << 2 << "A" << "✓✓✗✗" << 2
+                                        << "Place en huitièmes de finale assurée pour Sénégal";
+}
+
+void TstOutlook::marksOfTheRealGroups()
+{
+  QFETCH(bool, complete);
+  QFETCH(int, language);
+  QFETCH(QString, group);
+  QFETCH(QString, marks);
+  QFETCH(int, place);
+  QFETCH(QString, words);
+  TGridDriver g;
+  if (complete)
+    PlayGroups(g);
+  else
+    PlayTwoMatchdays(g);
+  LanguageIndex = language;
+  g.form().ApplyLanguage();
+  for (int r = 1; r <= 4; ++r) {
+    const QString expected = marks.mid(r - 1, 1) == QLatin1String("-") ? QString() : marks.mid(r - 1, 1);
+    QCOMPARE(g.text(QStringLiteral("G%1Qual%2").arg(group).arg(r)), expected);
+  }
+  QLabel *mark = g.label(QStringLiteral("G%1Qual%2").arg(group).arg(place));
+  QCOMPARE(mark->toolTip(), words);
+  QCOMPARE(mark->accessibleName(), words);
+  LanguageIndex = LangEnglish;
+}
+
+void TstOutlook::outlookWindow()
+{
+  TGridDriver g;
+  PlayTwoMatchdays(g);
+  // Emptying one side of a played match makes it remaining again.
+  g.clear(QStringLiteral("GH41"));
+  QStringList lines;
+  QString margin;
+  int rows = -1, chosen = -1;
+  g.dialogs().onModal = [&](QDialog *dialog) {
+    auto *form = qobject_cast<TOutlookForm *>(dialog);
+    if (!form)
+      return int(QDialog::Rejected);
+    chosen = form->GroupCB->currentIndex();
+    form->GroupCB->setCurrentIndex(7);
+    lines = form->OutlookLbl->text().split(QLatin1Char('\n'));
+    rows = form->ScenarioGrid->rowCount();
+    // Tunisia beat Japan, Belgium beat Russia, Tunisia - Belgium a draw:
+    // Japan and Tunisia level on 4 points for second place.
+    for (int r = 0; r < rows; ++r)
+      if (form->ScenarioGrid->item(r, 0)->text() == QLatin1String("draw") &&
+          form->ScenarioGrid->item(r, 1)->text() == QLatin1String("Tunisia win") &&
+          form->ScenarioGrid->item(r, 2)->text() == QLatin1String("Belgium win"))
+        margin = form->ScenarioGrid->item(r, 3)->text();
+    return int(QDialog::Accepted);
+  };
+  FavoriteIndex = Brazil;
+  g.form().Outlook1Click();
+  QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("OutlookForm"));
+  QCOMPARE(chosen, 2);
+  QCOMPARE(rows, 27);
+  QCOMPARE(lines.size(), 4);
+  QCOMPARE(lines[0], QStringLiteral("Japan can still reach the 1/8 finals, but are not yet certain of it"));
+  QCOMPARE(margin, QStringLiteral("out if Tunisia win by 2 or more"));
+  FavoriteIndex = 0;
+  g.form().Outlook1Click();
+  QCOMPARE(chosen, 0);
+}
+
+QTEST_MAIN(TstOutlook)
 #include "tst_outlook.moc"
