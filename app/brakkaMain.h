@@ -3,6 +3,7 @@
 // tournament's state; every handler reads their texts and writes results back.
 
 #include "app/platform.h"
+#include "groups/outlook.h"
 #include "groups/standings.h"
 
 #include <QHash>
@@ -56,6 +57,7 @@ public:
   // Writes the match calendar to an iCalendar file the user chooses; its
   // dialogs belong to parent (the main window when none is given).
   void ExportCalendar1Click(QWidget *parent = nullptr);
+  void Outlook1Click();
   void VenueFormSetup(QAction *sender);
   void CountryWebLink(QAction *sender);
   // Starts the default browser on an address.
@@ -128,6 +130,19 @@ private:
   void GroupChange(int group);
   void CalculateGroup(int group, bool final);
 
+  // What the remaining matches can change, marked beside each place of the
+  // tables (groups/outlookMarks.cpp): worked out again only when the group's
+  // scores differ from those it was last worked out for.
+  struct TShownOutlook {
+    std::optional<TGroupScores> scores;
+    std::array<TOutlook, 4> outlook{};
+    std::array<int, 4> teamAt = {0, 1, 2, 3};   // team number at each place
+  };
+  std::array<TShownOutlook, 8> Outlooks;
+  TGroupScores GroupScoresOf(int group) const;
+  void ShowOutlook(int group);
+  void WriteOutlookMarks(int group);
+
   // Knockout stage.
   void GroupStageChange(QLineEdit *sender);
   void SetThirdPlace(int side);
@@ -165,6 +180,7 @@ private:
     std::array<std::array<QLabel *, 2>, 6> teams;
     std::array<QLabel *, 4> names;
     std::array<std::array<QLineEdit *, 8>, 4> figures;   // Pts P W T L GF GA PM by place
+    std::array<QLabel *, 4> marks;                      // outlook marks by place
     QLabel *winnerSlot;
     QLabel *runnerUpSlot;
     std::array<QLineEdit *, 2> winnerMatch;

@@ -5,6 +5,7 @@
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
 #include "app/figureField.h"
+#include "app/markLabel.h"
 #include "app/teamLabel.h"
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
@@ -199,6 +200,10 @@ void TMainForm::buildTablePanel(int group, QWidget *parent)
     SetBold(name, r <= 2);
     for (int c = 0; c < 8; ++c)
       addTableField(panel, GroupTableName(group, TableColumns[c], r), TableFieldX[c], top - 1);
+    // The six pixels right of the goal difference: the sign is drawn to fit.
+    QLabel *mark = placeLabel(new TMarkLabel(panel), GroupTableName(group, "Qual", r), QString(),
+                              TableFieldX[7] + 20, top, 6, 13);
+    setPixelFont(mark, 13, true);
   }
 }
 
@@ -366,6 +371,7 @@ void TMainForm::resolveControls()
       c.names[r] = label(GroupTableName(g, "Name", r + 1));
       for (int col = 0; col < 8; ++col)
         c.figures[r][col] = field(GroupTableName(g, TableColumns[col], r + 1));
+      c.marks[r] = label(GroupTableName(g, "Qual", r + 1));
     }
     const TGroupSeeding &s = GroupSeeding(g);
     c.winnerSlot = label(KnockoutName("Final8", s.winner.match, s.winner.side, "Lbl"));

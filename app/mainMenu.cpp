@@ -10,7 +10,8 @@
 
 namespace {
 
-enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About, ExportCalendar };
+enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About,
+                      ExportCalendar, Outlook };
 
 struct TMenuEntry {
   const char *parent;   // nullptr: the menu bar
@@ -35,6 +36,7 @@ const TMenuEntry MenuTree[] = {
   {nullptr, "View1", "&View", 0, true, true, TCommand::None},
   {"View1", "Schedule1", "&Game Schedule", 0, true, false, TCommand::Schedule},
   {"View1", "ExportCalendar1", "Export to calendar…", 0, true, false, TCommand::ExportCalendar},
+  {"View1", "Outlook1", "&What does my team need?", 0, true, false, TCommand::Outlook},
   {"View1", "N3", "-", 0, true, false, TCommand::None},
   {"View1", "Stadiums1", "&Venues", 0, true, true, TCommand::None},
   {"Stadiums1", "Korea1", "&Korea", 0, true, true, TCommand::None},
@@ -144,6 +146,7 @@ void TMainForm::buildMenu()
     case TCommand::ExportCalendar:
       connect(action, &QAction::triggered, this, [this] { ExportCalendar1Click(); });
       break;
+    case TCommand::Outlook: connect(action, &QAction::triggered, this, &TMainForm::Outlook1Click); break;
     case TCommand::Venue:
       connect(action, &QAction::triggered, this, [this, action] { VenueFormSetup(action); });
       break;

@@ -12,6 +12,8 @@
 
 namespace {
 
+int Mutes = 0;
+
 QFile &TraceFile() {
   static QFile file;
   return file;
@@ -102,8 +104,11 @@ void EndTrace() {
   TraceFile().close();
 }
 
+TTraceMute::TTraceMute() { ++Mutes; }
+TTraceMute::~TTraceMute() { --Mutes; }
+
 void TraceGroupRec(const QString &context, const QString &name, const TGroupRec &records) {
-  if (!TraceEnabled) return;
+  if (!TraceEnabled || Mutes > 0) return;
   Write(context);
   Flush();
 
@@ -143,7 +148,7 @@ void TraceGroupRec(const QString &context, const QString &name, const TGroupRec 
 }
 
 void TraceValue(const QString &context, const QString &name, qint64 value) {
-  if (!TraceEnabled) return;
+  if (!TraceEnabled || Mutes > 0) return;
   Write(context);
   Flush();
   WriteLine(QStringLiteral(" - Value of ") + name + QStringLiteral(": ") + QString::number(value));

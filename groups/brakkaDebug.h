@@ -19,3 +19,14 @@ void StartTrace();
 void EndTrace();
 void TraceGroupRec(const QString &context, const QString &name, const TGroupRec &records);
 void TraceValue(const QString &context, const QString &name, qint64 value);
+
+// While one lives, nothing is traced: orderings worked out for another end
+// than the group tables themselves (what the remaining matches can change)
+// stay out of the log.
+class TTraceMute {
+public:
+  TTraceMute();
+  ~TTraceMute();
+  TTraceMute(const TTraceMute &) = delete;
+  TTraceMute &operator=(const TTraceMute &) = delete;
+};

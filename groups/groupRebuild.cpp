@@ -31,6 +31,7 @@ void TMainForm::GroupChange(int group)
     CalculateGroup(group, false);
   }
   CalculateGroup(group, true);
+  ShowOutlook(group);
 
   const QString oldWinner = c.winnerSlot->text();
   const QString oldRunnerUp = c.runnerUpSlot->text();

@@ -27,6 +27,7 @@ constexpr TMenuText MenuTexts[] = {
   {"Report1", TText::Report1}, {"Exit1", TText::Exit1}, {"Options1", TText::Options1},
   {"About1", TText::About1}, {"View1", TText::View1}, {"Schedule1", TText::Schedule1},
   {"ExportCalendar1", TText::ExportCalendar1},
+  {"Outlook1", TText::Outlook1},
   {"Stadiums1", TText::Stadiums1}, {"Internet1", TText::Internet1}, {"FIFA1", TText::FIFA1},
   {"BrakkaKoreaJapan1", TText::BrakkaKoreaJapan1},
   {"OfficialFootballSites1", TText::OfficialFootballSites1},
@@ -133,6 +134,8 @@ void TMainForm::ApplyLanguage()
   }
 
   FillFavoriteName(FavoriteIndex);
+  for (int g = 0; g < GroupCount; ++g)
+    WriteOutlookMarks(g);
 
   // Menus and buttons.
   for (const TMenuText &m : MenuTexts)

@@ -40,6 +40,12 @@ enum class TText : int {
   // number) and the knockout stages
   ExportCalendar1, CalendarGroupWinner, CalendarGroupRunnerUp, CalendarMatchWinner,
   CalendarMatchLoser, CalendarFinal8, CalendarFinal4, CalendarFinal2, CalendarThird,
+  // What the remaining matches can change: the marks of the group tables
+  // (%1 the team, %2 its group's title) and the outlook window
+  OutlookWinnerHint, OutlookThroughHint, OutlookOutHint, OutlookOpenHint,
+  Outlook1, OutlookCaption, OutlookGroupLbl, OutlookScenariosLbl, OutlookAllPlayed,
+  OutlookTooMany, OutlookWin, OutlookDraw, OutlookThrough, OutlookOut, OutlookGoals,
+  OutlookThroughIf, OutlookOutIf,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count

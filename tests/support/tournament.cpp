@@ -48,6 +48,14 @@ void PlayGroups(TGridDriver &g)
               QLatin1String(GroupResults[group][m]));
 }
 
+void PlayTwoMatchdays(TGridDriver &g)
+{
+  for (int group = 0; group < 8; ++group)
+    for (int m = 0; m < 4; ++m)
+      g.score(QStringLiteral("G%1%2").arg(GroupLetter(group)).arg(m + 1),
+              QLatin1String(GroupResults[group][m]));
+}
+
 void PlayBracket(TGridDriver &g)
 {
   for (const TKnockoutResult &r : Bracket) {

@@ -5,6 +5,8 @@
 #include "support/grid.h"
 
 void PlayGroups(TGridDriver &g);
+// The groups after two matchdays: the first four matches of each, in match order.
+void PlayTwoMatchdays(TGridDriver &g);
 // The 1/8 finals up to the semi-finals (after PlayGroups).
 void PlayBracket(TGridDriver &g);
 // Everything: groups, bracket, third place and final.

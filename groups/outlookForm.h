@@ -1,0 +1,47 @@
+#pragma once
+// The outlook window: for the group chosen, what each team is sure of, and
+// what each combination of results of the last matches means for it.
+
+#include "groups/outlook.h"
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// One group as the grid shows it when the window opens.
+struct TOutlookGroupView {
+  QString title;                   // "Group A" in the interface language
+  TGroupScores scores;
+  std::array<QString, 4> names;    // by team number
+  std::array<int, 4> order{};      // team numbers in table order
+};
+
+// A team's outlook in words, in the interface language.
+QString OutlookWords(TOutlook outlook, const QString &team, const QString &groupTitle);
+
+class TOutlookForm : public QDialog {
+  Q_OBJECT
+public:
+  TOutlookForm(QWidget *owner, const std::array<TOutlookGroupView, 8> &groups, int chosen);
+
+  QLabel *GroupLbl = nullptr;
+  QComboBox *GroupCB = nullptr;
+  QLabel *OutlookLbl = nullptr;
+  QLabel *ScenariosLbl = nullptr;
+  QTableWidget *ScenarioGrid = nullptr;
+  QPushButton *CloseButton = nullptr;
+
+  // Shows the group chosen in GroupCB.
+  void GroupCBChange();
+
+protected:
+  void showEvent(QShowEvent *event) override;
+
+private:
+  std::array<TOutlookGroupView, 8> Groups;
+};
