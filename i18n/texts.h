@@ -35,6 +35,11 @@ enum class TText : int {
   AccessGoalsAgainst, AccessGoalDifference,
   AccessFinal8Match, AccessFinal4Match, AccessFinal2Match, AccessThirdMatch,
   AccessWinnerOf, AccessLoserOf,
+  // Undo and redo, the notice of emptied knockout results, crash recovery:
+  // %1 and %2 the match's teams, %1 a panel's title, a count, the file
+  Edit1, Undo1, Redo1, UndoTypingText, RedoTypingText, UndoClearingText, RedoClearingText,
+  UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
+  ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count
