@@ -164,6 +164,7 @@ void TMainForm::startHistory()
   h.Notice->setTextFormat(Qt::PlainText);
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->addWidget(h.Notice, 1);
+  Labels.insert(h.Notice->objectName(), h.Notice);
 
   const QString folder = QFileInfo(SettingsDir).canonicalFilePath();
   h.SettingsFile = QDir(folder.isEmpty() ? QFileInfo(SettingsDir).absoluteFilePath() : folder)
@@ -269,6 +270,7 @@ void TMainForm::resultsSaved()
   h.Saved = resultTexts();
   h.RecoveryTimer.stop();
   h.Recovery->remove();
+  h.Recovery->finish();
 }
 
 void TMainForm::scheduleRecovery()
