@@ -78,6 +78,7 @@ BENCHMARK(RecoveryTextsTaken)->Unit(benchmark::kMicrosecond);
 void RecoveryFileWritten(benchmark::State &state)
 {
   QTemporaryDir stateHome;
+  const QByteArray previous = qgetenv("XDG_STATE_HOME");
   qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()));
   TGridDriver g;
   PlayAll(g);
@@ -87,7 +88,7 @@ void RecoveryFileWritten(benchmark::State &state)
     writer.write(texts);
     writer.finish();
   }
-  qunsetenv("XDG_STATE_HOME");
+  qputenv("XDG_STATE_HOME", previous);
 }
 BENCHMARK(RecoveryFileWritten)->Unit(benchmark::kMillisecond);
 

@@ -244,8 +244,6 @@ void TestRoundTrip::crashLeavesTheTypedResultsToRestore_data()
 void TestRoundTrip::crashLeavesTheTypedResultsToRestore()
 {
   QFETCH(bool, restore);
-  QTemporaryDir state;
-  qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
   QTemporaryDir dir;
   const QString ini = dir.filePath(QStringLiteral("Brakka.ini"));
   QFile file(ini);
@@ -286,7 +284,6 @@ void TestRoundTrip::crashLeavesTheTypedResultsToRestore()
   QCOMPARE(QFile::exists(recovery), restore);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), SavedSettings);
-  qunsetenv("XDG_STATE_HOME");
 }
 
 void TestRoundTrip::damagedRecoveryFileIsIgnored()
@@ -313,6 +310,9 @@ int main(int argc, char **argv)
   QApplication app(argc, argv);
   if (argc == 3 && qstrcmp(argv[1], "--type-and-wait") == 0)
     return typeAndWaitForTheEnd(QString::fromLocal8Bit(argv[2]));
+  // Recovery files of this run, its children's included, stay in a folder of its own.
+  QTemporaryDir stateHome;
+  qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()));
   TestRoundTrip test;
   QTEST_SET_MAIN_SOURCE_PATH
   return QTest::qExec(&test, argc, argv);
