@@ -169,7 +169,12 @@ void TMainForm::startHistory()
   const QString folder = QFileInfo(SettingsDir).canonicalFilePath();
   h.SettingsFile = QDir(folder.isEmpty() ? QFileInfo(SettingsDir).absoluteFilePath() : folder)
                        .filePath(QStringLiteral("Brakka.ini"));
-  h.Recovery = std::make_unique<TRecoveryWriter>(h.SettingsFile);
+  // A failed write is told in the status bar; the next change tries again.
+  h.Recovery = std::make_unique<TRecoveryWriter>(h.SettingsFile, [this](const QString &why) {
+    QMetaObject::invokeMethod(
+        this, [this, why] { History->Notice->setText(Text(TText::RecoveryUnwritableText).arg(why)); },
+        Qt::QueuedConnection);
+  });
   h.RecoveryTimer.setSingleShot(true);
   h.RecoveryTimer.setInterval(RecoveryDelay);
   connect(&h.RecoveryTimer, &QTimer::timeout, this, &TMainForm::writeRecovery);

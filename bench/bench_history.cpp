@@ -83,7 +83,7 @@ void RecoveryFileWritten(benchmark::State &state)
   TGridDriver g;
   PlayAll(g);
   const TResultTexts texts = g.form().resultTexts();
-  TRecoveryWriter writer(stateHome.filePath("Brakka.ini"));
+  TRecoveryWriter writer(stateHome.filePath("Brakka.ini"), nullptr);
   for (auto _ : state) {
     writer.write(texts);
     writer.finish();

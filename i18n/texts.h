@@ -40,6 +40,7 @@ enum class TText : int {
   Edit1, Undo1, Redo1, UndoTypingText, RedoTypingText, UndoClearingText, RedoClearingText,
   UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
   ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
+  RecoveryUnwritableText,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count

@@ -62,9 +62,10 @@ TRecovery ReadRecoveryFile(const QString &settingsFile)
   return r;
 }
 
-TRecoveryWriter::TRecoveryWriter(const QString &settingsFile)
+TRecoveryWriter::TRecoveryWriter(const QString &settingsFile,
+                                 std::function<void(const QString &)> failed)
     : SettingsFile(settingsFile), Folder(RecoveryFolder()), Path(RecoveryFilePath(settingsFile)),
-      Worker([this] { run(); })
+      Failed(std::move(failed)), Worker([this] { run(); })
 {
 }
 
@@ -118,9 +119,8 @@ void TRecoveryWriter::run()
     if (request) {
       QDir().mkpath(Folder);
       QString error;
-      if (!WriteWholeFile(Path, RecoveryFileText(SettingsFile, *request), &error))
-        qWarning("Brakka: the recovery file %s cannot be written: %s", qPrintable(Path),
-                 qPrintable(error));
+      if (!WriteWholeFile(Path, RecoveryFileText(SettingsFile, *request), &error) && Failed)
+        Failed(Path + QStringLiteral(": ") + error);
     } else {
       QFile::remove(Path);
     }

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -33,7 +34,8 @@ TRecovery ReadRecoveryFile(const QString &settingsFile);
 // after the other; a request waiting to begin is replaced by a newer one.
 class TRecoveryWriter {
 public:
-  explicit TRecoveryWriter(const QString &settingsFile);
+  // A write that fails calls failed, on the writer's thread, with the reason.
+  TRecoveryWriter(const QString &settingsFile, std::function<void(const QString &)> failed);
   // Finishes the request under way and the one waiting.
   ~TRecoveryWriter();
   TRecoveryWriter(const TRecoveryWriter &) = delete;
@@ -50,6 +52,7 @@ private:
   const QString SettingsFile;
   const QString Folder;
   const QString Path;
+  const std::function<void(const QString &)> Failed;
   std::mutex Lock;
   std::condition_variable Wake;
   // The request waiting: texts to write, or nullopt to remove the file.

@@ -38,6 +38,8 @@ private slots:
   void crashLeavesTheTypedResultsToRestore_data();
   void crashLeavesTheTypedResultsToRestore();
   void damagedRecoveryFileIsIgnored();
+  void closingOrSavingRemovesTheRecoveryFile_data();
+  void closingOrSavingRemovesTheRecoveryFile();
 };
 
 namespace {
@@ -217,6 +219,11 @@ namespace {
 const QByteArray SavedSettings = "[PREFERENCES]\r\nLanguage=0\r\nFirstTime=0\r\n"
                                  "[GROUP A]\r\nGame1=2-0\r\n";
 
+QString RecoveryFileOf(const TMainForm &form)
+{
+  return RecoveryFilePath(QDir(form.settingsDir()).canonicalPath() + QStringLiteral("/Brakka.ini"));
+}
+
 // Run as a child: types into a window on the settings folder, tells what the
 // window shows, then waits to be killed.
 int typeAndWaitForTheEnd(const QString &folder)
@@ -259,28 +266,25 @@ void TestRoundTrip::crashLeavesTheTypedResultsToRestore()
   QTest::qSleep(1500);
   child.kill();
   QVERIFY(child.waitForFinished());
-  const QString recovery = RecoveryFilePath(QDir(dir.path()).canonicalPath() + QStringLiteral("/Brakka.ini"));
-  QVERIFY(QFile::exists(recovery));
-
   ResetPreferences();
   TFakePlatform fake;
   fake.dialogs->answers = {restore ? QMessageBox::Yes : QMessageBox::No};
-  {
-    TMainForm again(dir.path(), fake.platform());
-    QCOMPARE(fake.dialogs->asked.size(), 1);
-    QCOMPARE(fake.dialogs->asked[0].text,
-             "Brakka was not closed properly. Restore the results typed since the last save?");
-    QStringList typed = QString::fromUtf8(shown).split(QLatin1Char('\n'));
-    typed.resize(typed.size() - 2);
-    if (restore) {
-      QCOMPARE(controlSnapshot(again), typed);
-      again.menuItem(QStringLiteral("Undo1"))->trigger();   // back to the saved results
-      QCOMPARE(again.field(QStringLiteral("GA11"))->text(), "2");
-      QCOMPARE(again.field(QStringLiteral("GA12"))->text(), "0");
-    } else {
-      QVERIFY(controlSnapshot(again) != typed);
-    }
+  auto again = std::make_unique<TMainForm>(dir.path(), fake.platform());
+  const QString recovery = RecoveryFileOf(*again);
+  QCOMPARE(fake.dialogs->asked.size(), 1);
+  QCOMPARE(fake.dialogs->asked[0].text,
+           "Brakka was not closed properly. Restore the results typed since the last save?");
+  QStringList typed = QString::fromUtf8(shown).split(QLatin1Char('\n'));
+  typed.resize(typed.size() - 2);
+  if (restore) {
+    QCOMPARE(controlSnapshot(*again), typed);
+    again->menuItem(QStringLiteral("Undo1"))->trigger();   // back to the saved results
+    QCOMPARE(again->field(QStringLiteral("GA11"))->text(), "2");
+    QCOMPARE(again->field(QStringLiteral("GA12"))->text(), "0");
+  } else {
+    QVERIFY(controlSnapshot(*again) != typed);
   }
+  again.reset();   // its writer done
   QCOMPARE(QFile::exists(recovery), restore);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), SavedSettings);
@@ -289,8 +293,7 @@ void TestRoundTrip::crashLeavesTheTypedResultsToRestore()
 void TestRoundTrip::damagedRecoveryFileIsIgnored()
 {
   TGridDriver g;
-  const QString recovery = RecoveryFilePath(QDir(g.form().settingsDir()).canonicalPath() +
-                                            QStringLiteral("/Brakka.ini"));
+  const QString recovery = RecoveryFileOf(g.form());
   QVERIFY(QDir().mkpath(RecoveryFolder()));
   QFile damaged(recovery);
   QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xff\xfe[GROUP A\nGame1=9-9") > 0);
@@ -303,6 +306,33 @@ void TestRoundTrip::damagedRecoveryFileIsIgnored()
            QStringLiteral("The recovery file %1 cannot be read and was ignored.").arg(recovery));
   QCOMPARE(again.field(QStringLiteral("GA11"))->text(), QString());
   QFile::remove(recovery);
+}
+
+void TestRoundTrip::closingOrSavingRemovesTheRecoveryFile_data()
+{
+  QTest::addColumn<int>("answer");   // to the close question; none: Save instead
+  QTest::newRow("Save") << int(QMessageBox::NoButton);
+  QTest::newRow("close, Yes") << int(QMessageBox::Yes);
+  QTest::newRow("close, No") << int(QMessageBox::No);
+  QTest::newRow("close, Cancel") << int(QMessageBox::Cancel);
+}
+
+void TestRoundTrip::closingOrSavingRemovesTheRecoveryFile()
+{
+  QFETCH(int, answer);
+  TGridDriver g;
+  const QString recovery = RecoveryFileOf(g.form());
+  g.type(QStringLiteral("GA11"), QStringLiteral("3"));
+  QTRY_VERIFY(QFile::exists(recovery));
+  if (answer == QMessageBox::NoButton) {
+    QTest::mouseClick(g.form().button(QStringLiteral("SaveButton")), Qt::LeftButton);
+  } else {
+    g.dialogs().answers = {QMessageBox::StandardButton(answer)};
+    g.form().close();
+  }
+  QCOMPARE(QFile::exists(recovery), answer == QMessageBox::Cancel);
+  QCOMPARE(QFile::exists(g.form().settingsDir() + QStringLiteral("/Brakka.ini")),
+           answer == QMessageBox::NoButton || answer == QMessageBox::Yes);
 }
 
 int main(int argc, char **argv)
