@@ -6,6 +6,7 @@
 #include "app/figureField.h"
 #include "app/fixtures.h"
 #include "app/hints.h"
+#include "app/undoHistory.h"
 #include "groups/brakkaDebug.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
@@ -40,16 +41,22 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   setFont(font);
   setWindowTitle(QStringLiteral("Brakka"));
   resize(805, 604);
+  History = std::make_unique<THistory>();
 
   TFigureField::UseUnshapedFont();
   InstallAccessibleNames();
   buildMenu();
   buildGrid();
   resolveControls();
+  startHistory();
   FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+  // The steps go with the window; the menu no longer hears of them.
+  disconnect(&History->Stack, nullptr, this, nullptr);
+}
 
 QLineEdit *TMainForm::field(const QString &name) const { return Fields.value(name); }
 QLabel *TMainForm::label(const QString &name) const { return Labels.value(name); }
@@ -62,6 +69,7 @@ void TMainForm::FormCreate()
   SetHintHidePause(10000);
   ReadAll();
   ApplyLanguage();
+  OfferRecovery();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) { FormClose(event); }
@@ -80,6 +88,8 @@ void TMainForm::FormClose(QCloseEvent *event)
     event->ignore();
     return;
   }
+  // Whatever the answer, nothing is left to recover once the window closes.
+  closeRecovery();
   EndTrace();
   event->accept();
 }
@@ -98,6 +108,15 @@ void TMainForm::About1Click()
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
   switch (event->type()) {
+  case QEvent::ShortcutOverride:
+    // The window's Undo and Redo take over from the field's own: the field
+    // could never bring back what the cascade emptied.
+    if (qobject_cast<QLineEdit *>(watched)) {
+      const auto *key = static_cast<QKeyEvent *>(event);
+      if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+        return true;
+    }
+    break;
   case QEvent::KeyPress:
     if (auto *f = qobject_cast<QLineEdit *>(watched))
       return myKeyPress(f, static_cast<QKeyEvent *>(event));
@@ -161,6 +180,17 @@ void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
         disconnect(action, SIGNAL(triggered()), field, SLOT(paste()))) {
       action->setObjectName(QStringLiteral("edit-paste"));
       connect(action, &QAction::triggered, this, [this, field] { pasteWithinLimit(field); });
+    }
+    // Its Undo and Redo are the window's.
+    if (disconnect(action, &QAction::triggered, field, &QLineEdit::undo) ||
+        disconnect(action, SIGNAL(triggered()), field, SLOT(undo()))) {
+      action->setEnabled(undoStack()->canUndo());
+      connect(action, &QAction::triggered, this, &TMainForm::Undo1Click);
+    }
+    if (disconnect(action, &QAction::triggered, field, &QLineEdit::redo) ||
+        disconnect(action, SIGNAL(triggered()), field, SLOT(redo()))) {
+      action->setEnabled(undoStack()->canRedo());
+      connect(action, &QAction::triggered, this, &TMainForm::Redo1Click);
     }
   }
   menu->popup(globalPos);

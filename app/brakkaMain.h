@@ -5,6 +5,7 @@
 #include "app/platform.h"
 #include "groups/outlook.h"
 #include "groups/standings.h"
+#include "settings/resultTexts.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -19,6 +20,7 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
+class QUndoStack;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -86,6 +88,14 @@ public:
   void ReadAllFieldByField();
   void CalculateAll();
 
+  // The history of the user's steps, for undo and redo, and the recovery
+  // file kept while the grid holds unsaved results (app/undoHistory.cpp).
+  QUndoStack *undoStack() const;
+  void Undo1Click();
+  void Redo1Click();
+  // The texts of every score and penalty field, in the settings file's order.
+  TResultTexts resultTexts();
+
 protected:
   void closeEvent(QCloseEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +103,54 @@ protected:
 private:
   void FormCreate();
   void readResults(bool fieldByField);
+  // Fills every score and penalty field from texts, each knockout stage after
+  // the groups, scores before penalties; the cascade recomputes the rest.
+  enum class TFill { Loading, FieldByField, Restoring };
+  void fillResults(const TResultTexts &texts, TFill how);
+  const std::vector<QLineEdit *> &resultFields();
+  std::vector<QLineEdit *> ResultFields;
+
+  // History. A user step is what one field edit, clear button or Clear All
+  // changes, with the cascade it runs; field changes inside a step or while
+  // fields are filled form no step of their own.
+  struct THistory;
+  std::unique_ptr<THistory> History;
+  friend class TResultsStep;
+  enum class TStepKind { Typing, Clearing, ClearingAll, Recovering };
+  class TStepScope {
+  public:
+    TStepScope(TMainForm &form, TStepKind kind, int stage = -1);
+    ~TStepScope();
+    TStepScope(const TStepScope &) = delete;
+    TStepScope &operator=(const TStepScope &) = delete;
+
+  private:
+    TMainForm &Form;
+    TStepKind Kind;
+    int Stage;
+  };
+  class TQuietChanges {
+  public:
+    explicit TQuietChanges(TMainForm &form);
+    ~TQuietChanges();
+    TQuietChanges(const TQuietChanges &) = delete;
+    TQuietChanges &operator=(const TQuietChanges &) = delete;
+
+  private:
+    TMainForm &Form;
+  };
+  void startHistory();
+  void fieldChanging(QLineEdit *field);
+  void fieldChanged();
+  void endStep(TStepKind kind, QLineEdit *field, int stage);
+  void restoreResults(const TResultTexts &texts);
+  void showUndoTexts();
+  void resultsRead();
+  void resultsSaved();
+  void scheduleRecovery();
+  void writeRecovery();
+  void OfferRecovery();
+  void closeRecovery();
   void FormClose(QCloseEvent *event);
 
   // Building the window.

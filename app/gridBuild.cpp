@@ -109,6 +109,8 @@ QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x,
   f->setAcceptDrops(false);
   f->setAttribute(Qt::WA_InputMethodEnabled, false);
   f->installEventFilter(this);
+  // Seen before the change handlers connected after this: see startHistory.
+  connect(f, &QLineEdit::textChanged, this, [this, f] { fieldChanging(f); });
   Fields.insert(name, f);
   TwoCharLimit.insert(f, twoCharLimit);
   return f;

@@ -10,8 +10,8 @@
 
 namespace {
 
-enum class TCommand { None, ClearAll, Save, Report, Exit, Options, Schedule, Venue, WebLink, About,
-                      ExportCalendar, Outlook };
+enum class TCommand { None, ClearAll, Save, Report, Exit, Undo, Redo, Options, Schedule, Venue, WebLink,
+                      About, ExportCalendar, Outlook };
 
 struct TMenuEntry {
   const char *parent;   // nullptr: the menu bar
@@ -32,6 +32,9 @@ const TMenuEntry MenuTree[] = {
   {"File1", "Report1", "&Print Report", 0, true, false, TCommand::Report},
   {"File1", "N1", "-", 0, true, false, TCommand::None},
   {"File1", "Exit1", "&Exit", 0, true, false, TCommand::Exit},
+  {nullptr, "Edit1", "&Edit", 0, true, true, TCommand::None},
+  {"Edit1", "Undo1", "&Undo", 0, false, false, TCommand::Undo},
+  {"Edit1", "Redo1", "&Redo", 0, false, false, TCommand::Redo},
   {nullptr, "Options1", "&Options", 0, true, false, TCommand::Options},
   {nullptr, "View1", "&View", 0, true, true, TCommand::None},
   {"View1", "Schedule1", "&Game Schedule", 0, true, false, TCommand::Schedule},
@@ -140,6 +143,8 @@ void TMainForm::buildMenu()
     case TCommand::Save: connect(action, &QAction::triggered, this, &TMainForm::SaveButtonClick); break;
     case TCommand::Report: connect(action, &QAction::triggered, this, &TMainForm::Report1Click); break;
     case TCommand::Exit: connect(action, &QAction::triggered, this, &TMainForm::OKButtonClick); break;
+    case TCommand::Undo: connect(action, &QAction::triggered, this, &TMainForm::Undo1Click); break;
+    case TCommand::Redo: connect(action, &QAction::triggered, this, &TMainForm::Redo1Click); break;
     case TCommand::Options: connect(action, &QAction::triggered, this, &TMainForm::Options1Click); break;
     case TCommand::Schedule: connect(action, &QAction::triggered, this, &TMainForm::Schedule1Click); break;
     case TCommand::About: connect(action, &QAction::triggered, this, &TMainForm::About1Click); break;

@@ -23,7 +23,7 @@ struct TMenuText {
   TText text;
 };
 constexpr TMenuText MenuTexts[] = {
-  {"File1", TText::File1}, {"Clear1", TText::Clear1}, {"Save1", TText::Save1},
+  {"File1", TText::File1}, {"Edit1", TText::Edit1}, {"Clear1", TText::Clear1}, {"Save1", TText::Save1},
   {"Report1", TText::Report1}, {"Exit1", TText::Exit1}, {"Options1", TText::Options1},
   {"About1", TText::About1}, {"View1", TText::View1}, {"Schedule1", TText::Schedule1},
   {"ExportCalendar1", TText::ExportCalendar1},
@@ -155,6 +155,7 @@ void TMainForm::ApplyLanguage()
   for (const char *name : ClearButtons)
     button(QLatin1String(name))->setToolTip(Text(TText::ClearScoresHint));
   button(QStringLiteral("ClearAllButton"))->setToolTip(Text(TText::ClearAllScoresHint));
+  showUndoTexts();
 
   HighlightFavourite();
 }

@@ -46,6 +46,12 @@ enum class TText : int {
   Outlook1, OutlookCaption, OutlookGroupLbl, OutlookScenariosLbl, OutlookAllPlayed,
   OutlookTooMany, OutlookWin, OutlookDraw, OutlookThrough, OutlookOut, OutlookGoals,
   OutlookThroughIf, OutlookOutIf,
+  // Undo and redo, the notice of emptied knockout results, crash recovery:
+  // %1 and %2 the match's teams, %1 a panel's title, a count, the file
+  Edit1, Undo1, Redo1, UndoTypingText, RedoTypingText, UndoClearingText, RedoClearingText,
+  UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
+  ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
+  RecoveryUnwritableText,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count

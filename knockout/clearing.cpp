@@ -10,6 +10,7 @@
 
 void TMainForm::DelButtonClick(int stage)
 {
+  const TStepScope step(*this, TStepKind::Clearing, stage);
   const TColourBatch colours(*this);
   for (QLineEdit *f : ClearLists.at(stage))
     f->setText(QString());
@@ -22,6 +23,7 @@ void TMainForm::ClearAllButtonClick()
   if (answer != QMessageBox::Yes)
     return;
   setCursor(Qt::WaitCursor);
+  const TStepScope step(*this, TStepKind::ClearingAll);
   const TColourBatch colours(*this);
   // The end is what counts: every score empty and everything that follows
   // from that, which the window shows only once the clearing is over. The

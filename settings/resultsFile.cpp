@@ -9,6 +9,7 @@
 #include "settings/optionsForm.h"
 #include "settings/preferences.h"
 #include "settings/profileFile.h"
+#include "settings/resultTexts.h"
 #include "settings/timeZoneValue.h"
 
 #include <QLineEdit>
@@ -107,6 +108,74 @@ TText UnreadableReason(TProfileFile::TLoadResult result)
 
 }  // namespace
 
+const std::vector<QString> &ResultFieldNames()
+{
+  static const std::vector<QString> names = [] {
+    std::vector<QString> n;
+    for (const TResultSection &s : ResultSections) {
+      for (int m = 1; m <= s.matches; ++m)
+        for (int side = 1; side <= 2; ++side)
+          n.push_back(KnockoutName(s.fieldPrefix, m, side, ""));
+      for (int m = 1; s.penalties && m <= s.matches; ++m)
+        for (int side = 1; side <= 2; ++side)
+          n.push_back(KnockoutName(s.fieldPrefix, m, side, "pk"));
+    }
+    return n;
+  }();
+  return names;
+}
+
+TResultTexts ReadResultTexts(const TProfileFile &ini)
+{
+  TResultTexts texts;
+  texts.reserve(ResultFieldNames().size());
+  for (const TResultSection &s : ResultSections) {
+    const QString section = QLatin1String(s.section);
+    for (int m = 1; m <= s.matches; ++m) {
+      const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()),
+                                                s.side2Length);
+      texts.push_back(value.side1);
+      texts.push_back(value.side2);
+    }
+    for (int m = 1; s.penalties && m <= s.matches; ++m) {
+      for (int side = 1; side <= 2; ++side)
+        texts.push_back(ScoreOrEmpty(ini.readString(section, PenaltyKey(m, side), QString())));
+    }
+  }
+  return texts;
+}
+
+bool HasResultSections(const TProfileFile &ini)
+{
+  // A missing key reads as either default; a key that is there as itself.
+  for (const TResultSection &s : ResultSections) {
+    const QString section = QLatin1String(s.section);
+    if (ini.readString(section, MatchKey(1), QStringLiteral("-")).isEmpty() !=
+        ini.readString(section, MatchKey(1), QString()).isEmpty())
+      return false;
+  }
+  return true;
+}
+
+void WriteResultTexts(TProfileFile &ini, const TResultTexts &texts)
+{
+  std::size_t base = 0;
+  for (const TResultSection &s : ResultSections) {
+    const QString section = QLatin1String(s.section);
+    ini.eraseSection(section);
+    const std::size_t penalties = base + 2 * std::size_t(s.matches);
+    for (int m = 0; m < s.matches; ++m) {
+      const std::size_t i = base + 2 * std::size_t(m);
+      ini.writeString(section, MatchKey(m + 1), texts[i] + QLatin1Char('-') + texts[i + 1]);
+      if (s.penalties) {
+        ini.writeString(section, PenaltyKey(m + 1, 1), texts[penalties + 2 * std::size_t(m)]);
+        ini.writeString(section, PenaltyKey(m + 1, 2), texts[penalties + 2 * std::size_t(m) + 1]);
+      }
+    }
+    base = s.penalties ? penalties + 2 * std::size_t(s.matches) : penalties;
+  }
+}
+
 bool TMainForm::SaveAll()
 {
   const QString path = SettingsFilePath(SettingsDir);
@@ -117,39 +186,33 @@ bool TMainForm::SaveAll()
   bool saved = TProfileFile::readable(ini.load(path));
   if (saved) {
     ini.eraseSection(Preferences);
-    for (const TResultSection &s : ResultSections)
-      ini.eraseSection(QLatin1String(s.section));
-
     ini.writeString(Preferences, QStringLiteral("Language"), QString::number(LanguageIndex));
     ini.writeString(Preferences, QStringLiteral("Favorite"), QString::number(FavoriteIndex));
     ini.writeString(Preferences, QStringLiteral("TimeZone"), TimeZoneText(TimeZoneOffset));
     ini.writeString(Preferences, QStringLiteral("GMT"), TimeZoneCode);
     ini.writeString(Preferences, QStringLiteral("FirstTime"), QStringLiteral("0"));
-
-    for (const TResultSection &s : ResultSections) {
-      const QString section = QLatin1String(s.section);
-      for (int m = 1; m <= s.matches; ++m) {
-        auto text = [&](int side, const char *suffix) {
-          return field(KnockoutName(s.fieldPrefix, m, side, suffix))->text();
-        };
-        ini.writeString(section, MatchKey(m), text(1, "") + QLatin1Char('-') + text(2, ""));
-        if (s.penalties) {
-          ini.writeString(section, PenaltyKey(m, 1), text(1, "pk"));
-          ini.writeString(section, PenaltyKey(m, 2), text(2, "pk"));
-        }
-      }
-    }
+    WriteResultTexts(ini, resultTexts());
     saved = ini.save(path);
   }
   if (!saved)
     Platform.dialogs->message(this, TMsgIcon::Error, QStringLiteral("Unable to write to ") + path,
                               QMessageBox::Ok);
+  else
+    resultsSaved();
   return saved;
 }
 
-void TMainForm::ReadAll() { readResults(false); }
+void TMainForm::ReadAll()
+{
+  readResults(false);
+  resultsRead();
+}
 
-void TMainForm::ReadAllFieldByField() { readResults(true); }
+void TMainForm::ReadAllFieldByField()
+{
+  readResults(true);
+  resultsRead();
+}
 
 void TMainForm::readResults(bool fieldByField)
 {
@@ -192,16 +255,70 @@ void TMainForm::readResults(bool fieldByField)
   ResetPreviousTeamNames();
   ApplyLanguage();
 
+  fillResults(ReadResultTexts(ini), fieldByField ? TFill::FieldByField : TFill::Loading);
+
+  // Filling the fields changed nothing that applying the language writes
+  // (texts, captions, hints, menus, the group matches' fixed team names);
+  // the colours it ends with are set again by the relabelling below.
+  if (fieldByField)
+    ApplyLanguage();
+  RelabelRequest = true;
+  SetFirstTimeGroups();
+  CalculateAll();
+}
+
+const std::vector<QLineEdit *> &TMainForm::resultFields()
+{
+  if (ResultFields.empty()) {
+    for (const QString &name : ResultFieldNames())
+      ResultFields.push_back(field(name));
+  }
+  return ResultFields;
+}
+
+TResultTexts TMainForm::resultTexts()
+{
+  TResultTexts texts;
+  texts.reserve(resultFields().size());
+  for (const QLineEdit *f : resultFields())
+    texts.push_back(f->text());
+  return texts;
+}
+
+void TMainForm::fillResults(const TResultTexts &texts, TFill how)
+{
+  const TColourBatch colours(*this);
+  const TQuietChanges quiet(*this);
+  const std::vector<QLineEdit *> &fields = resultFields();
+  auto fill = [&](std::size_t i) {
+    if (fields[i]->text() != texts[i])
+      fields[i]->setText(texts[i]);
+  };
+
   // A group's table is rebuilt from its twelve fields as a whole. Filled one
   // by one, each field would rebuild it and write a passing winner and
   // runner-up into the 1/8 finals, whose fields the change of a name
-  // empties; while those fields are still empty (always so at start-up) all
-  // that is overwritten by the group's last rebuild before anyone can see
-  // it, so the group is filled first and rebuilt once. The trace log records
-  // every rebuild, so with the trace on every field is filled on its own.
-  bool groupsAtOnce = !fieldByField && !BRAKKA_TRACE_ENABLED;
-  for (const QLineEdit *f : ClearLists[GroupCount])   // the 1/8 finals' scores
-    groupsAtOnce = groupsAtOnce && f->text().isEmpty();
+  // empties; all that is overwritten by the group's last rebuild before
+  // anyone can see it: while those fields are still empty (always so at
+  // start-up), or when every knockout field is filled from the texts after
+  // the groups (a restored step). So the group is filled first and rebuilt
+  // once. The trace log records every rebuild, so with the trace on every
+  // field is filled on its own.
+  bool groupsAtOnce = how != TFill::FieldByField && !BRAKKA_TRACE_ENABLED;
+  if (how == TFill::Loading) {
+    for (const QLineEdit *f : ClearLists[GroupCount])   // the 1/8 finals' scores
+      groupsAtOnce = groupsAtOnce && f->text().isEmpty();
+  }
+  // A restored step first empties the knockout scores it leaves empty, from
+  // the final back to the 1/8 finals, as Clear All does: no match is reset
+  // while the matches after it still hold scores.
+  const std::size_t groupFields = std::size_t(GroupCount) * MatchesPerGroup * 2;
+  if (how == TFill::Restoring && groupsAtOnce) {
+    for (std::size_t i = fields.size(); i-- > groupFields;) {
+      if (texts[i].isEmpty() && !fields[i]->objectName().endsWith(QLatin1String("pk")))
+        fill(i);
+    }
+  }
 
   auto groupTexts = [this](int group) {
     QStringList texts;
@@ -214,23 +331,15 @@ void TMainForm::readResults(bool fieldByField)
   // Every other filled field recomputes what follows from it: each knockout
   // stage after the groups, its scores before its penalties, so that each
   // match finds its teams and, when level, its penalty fields.
-  auto fill = [this](const char *prefix, int match, int side, const char *suffix,
-                     const QString &text) {
-    field(KnockoutName(prefix, match, side, suffix))->setText(text);
-  };
+  std::size_t i = 0;
   int group = 0;
   for (const TResultSection &s : ResultSections) {
-    const QString section = QLatin1String(s.section);
     const bool atOnce = groupsAtOnce && !s.penalties;
     const QStringList before = atOnce ? groupTexts(group) : QStringList();
     if (atOnce)
       HeldGroup = group;
-    for (int m = 1; m <= s.matches; ++m) {
-      const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()),
-                                                s.side2Length);
-      fill(s.fieldPrefix, m, 1, "", value.side1);
-      fill(s.fieldPrefix, m, 2, "", value.side2);
-    }
+    for (int k = 0; k < 2 * s.matches; ++k)
+      fill(i++);
     HeldGroup = -1;
     if (!s.penalties) {
       if (atOnce && groupTexts(group) != before)
@@ -238,21 +347,9 @@ void TMainForm::readResults(bool fieldByField)
       ++group;
       continue;
     }
-    for (int m = 1; m <= s.matches; ++m) {
-      for (int side = 1; side <= 2; ++side)
-        fill(s.fieldPrefix, m, side, "pk",
-             ScoreOrEmpty(ini.readString(section, PenaltyKey(m, side), QString())));
-    }
+    for (int k = 0; k < 2 * s.matches; ++k)
+      fill(i++);
   }
-
-  // Filling the fields changed nothing that applying the language writes
-  // (texts, captions, hints, menus, the group matches' fixed team names);
-  // the colours it ends with are set again by the relabelling below.
-  if (fieldByField)
-    ApplyLanguage();
-  RelabelRequest = true;
-  SetFirstTimeGroups();
-  CalculateAll();
 }
 
 // Everything is recomputed while the fields are filled.

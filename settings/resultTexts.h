@@ -1,0 +1,23 @@
+#pragma once
+// The tournament as the settings file stores it: the texts of every score
+// and penalty field, in the file's order (groups A to H, then the 1/8
+// finals, quarter-finals, semi-finals, third place and final; in each
+// section the matches' two scores, then their penalties).
+
+#include <QString>
+#include <vector>
+
+class TProfileFile;
+
+using TResultTexts = std::vector<QString>;
+
+// The names of the fields, in that order.
+const std::vector<QString> &ResultFieldNames();
+
+// The result sections of a settings file's text; a missing key reads as no
+// score, a text that is not a score as no score.
+TResultTexts ReadResultTexts(const TProfileFile &ini);
+// Whether every result section is there.
+bool HasResultSections(const TProfileFile &ini);
+// Writes the result sections, each after the file's other lines.
+void WriteResultTexts(TProfileFile &ini, const TResultTexts &texts);
