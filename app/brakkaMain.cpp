@@ -99,7 +99,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
   switch (event->type()) {
   case QEvent::KeyPress:
-    if (auto *f = qobject_cast<QLineEdit *>(watched))
+  case QEvent::KeyRelease:
+    if (KeyboardWay(watched, static_cast<QKeyEvent *>(event)))
+      return true;
+    if (auto *f = qobject_cast<QLineEdit *>(watched); f && event->type() == QEvent::KeyPress)
       return myKeyPress(f, static_cast<QKeyEvent *>(event));
     break;
   case QEvent::InputMethod:
@@ -226,6 +229,7 @@ void TMainForm::HighlightFavourite()
         anyFavourite && IsFavouriteText(c.asLabel ? c.asLabel->text() : c.asField->text());
     setTeamColour(c, favourite ? TTeamColour::Favourite : TTeamColour::Default);
   }
+  GridChanged();
 }
 
 void TMainForm::HighlightTeam(const QString &name)

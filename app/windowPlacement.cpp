@@ -13,3 +13,14 @@ void CentreOnScreen(QWidget *window)
   frame.moveCenter(screen->availableGeometry().center());
   window->move(frame.topLeft());
 }
+
+Qt::WindowFlags FixedDialogFlags(bool closeButton, bool onTop)
+{
+  Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint;
+  if (closeButton)
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (onTop)
+    flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}

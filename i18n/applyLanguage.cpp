@@ -151,6 +151,7 @@ void TMainForm::ApplyLanguage()
   for (const char *name : ClearButtons)
     button(QLatin1String(name))->setToolTip(Text(TText::ClearScoresHint));
   button(QStringLiteral("ClearAllButton"))->setToolTip(Text(TText::ClearAllScoresHint));
+  NameGridParts();
 
   HighlightFavourite();
 }

@@ -35,6 +35,9 @@ enum class TText : int {
   AccessGoalsAgainst, AccessGoalDifference,
   AccessFinal8Match, AccessFinal4Match, AccessFinal2Match, AccessThirdMatch,
   AccessWinnerOf, AccessLoserOf,
+  // Keyboard and screen reader: what each clear button clears, a table's name
+  AccessClearGroup, AccessClearFinal8, AccessClearFinal4, AccessClearFinal2, AccessClearThird,
+  AccessClearFinal, AccessTableOf,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count
