@@ -543,6 +543,12 @@ QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *o
       return nullptr;
     return new TTableAccessible(panel, form, group);
   }
+  // The group and knockout panels group their controls under their names.
+  if (className == QLatin1String("QFrame") &&
+      (object->objectName().startsWith(QLatin1String("GroupPanel")) ||
+       object->objectName().startsWith(QLatin1String("GPF")) ||
+       object->objectName() == QLatin1String("GPThird")))
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
   const bool isField = className == QLatin1String("QLineEdit");
   if (!isField && className != QLatin1String("QLabel"))
     return nullptr;

@@ -4,6 +4,7 @@
 
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
+#include "app/gridScroll.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/preferences.h"
@@ -23,6 +24,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWhatsThis>
+#include <QAccessible>
 
 class TestGrid : public QObject {
   Q_OBJECT
@@ -36,6 +39,12 @@ private slots:
   void everyControlScrollsIntoView_data();
   void everyControlScrollsIntoView();
   void tabbingScrollsToTheFocus();
+  void shootOutTypedWithTab_data();
+  void shootOutTypedWithTab();
+  void scrollBarsAtEveryScale_data();
+  void scrollBarsAtEveryScale();
+  void keyboardShowsTeamAndHint_data();
+  void keyboardShowsTeamAndHint();
   void menuTree_data();
   void menuTree();
   void federationItems();
@@ -72,6 +81,8 @@ private slots:
   void aboutBox();
   void secondaryWindowIsModalAndReleased_data();
   void secondaryWindowIsModalAndReleased();
+  void secondaryWindowFrames_data() { secondaryWindowIsModalAndReleased_data(); }
+  void secondaryWindowFrames();
 };
 
 namespace {
@@ -237,8 +248,13 @@ void TestGrid::keyboardOrder()
   QCOMPARE(order.mid(at("GH22"), 4), (QStringList{"GH22", "GH32", "GH31", "GH41"}));
   QCOMPARE(order.mid(at("GF11") - 2, 4), (QStringList{"GF21", "GF22", "GF11", "GF12"}));
   QVERIFY(at("GD62") < at("GE11"));
-  QVERIFY(at("GH62") < at("GAPts1"));
-  QVERIFY(at("GHPM4") < at("Final811"));
+  // Each group table is one stop: nine presses of Tab from the last group
+  // field reach the first 1/8 final.
+  QCOMPARE(order.mid(at("Final811") - 9, 10),
+           (QStringList{"GH62", "GPStandA", "GPStandB", "GPStandC", "GPStandD", "GPStandE",
+                        "GPStandF", "GPStandG", "GPStandH", "Final811"}));
+  QCOMPARE(at("GAPts1"), -1);
+  QCOMPARE(order.mid(at("Final851"), 4), (QStringList{"Final851", "Final852", "Final851pk", "Final852pk"}));
   QVERIFY(at("Final882") < at("Final411"));
   QVERIFY(at("Final442") < at("Final211"));
   QVERIFY(at("Final222") < at("Third11"));
@@ -828,6 +844,127 @@ void TestGrid::secondaryWindowIsModalAndReleased()
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(!g.form().findChild<QDialog *>(window));
   QCOMPARE(g.form().findChildren<QObject *>().size(), objects);
+}
+
+void TestGrid::shootOutTypedWithTab_data()
+{
+  QTest::addColumn<QString>("match");
+  QTest::newRow("first 1/8 final") << "Final81";
+  QTest::newRow("last 1/8 final") << "Final88";
+}
+
+void TestGrid::shootOutTypedWithTab()
+{
+  QFETCH(QString, match);
+  TGridDriver g;
+  QVERIFY(showAt(g.form(), QSize(1024, 738)));
+  g.field(match + '1')->setFocus(Qt::TabFocusReason);
+  for (const QChar key : QStringLiteral("1\t1\t3\t2")) {
+    if (key == '\t')
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    else
+      QTest::keyClicks(QApplication::focusWidget(), key);
+  }
+  const QStringList typed{g.text(match + '1'), g.text(match + '2'), g.text(match + "1pk"),
+                          g.text(match + "2pk")};
+  QCOMPARE(typed, (QStringList{"1", "1", "3", "2"}));
+}
+
+void TestGrid::scrollBarsAtEveryScale_data()
+{
+  // The maximised window's grid area on a 1920 x 1080 screen, under a title
+  // bar of 19 pixels and a menu bar, in the scaled pixels of the interface.
+  QTest::addColumn<qreal>("scale");
+  QTest::addColumn<QSize>("area");
+  QTest::addColumn<bool>("horizontal");
+  QTest::addColumn<bool>("vertical");
+  QTest::newRow("1") << 1.0 << QSize(1920, 1043) << false << false;
+  QTest::newRow("1.25") << 1.25 << QSize(1536, 831) << false << false;
+  QTest::newRow("1.5: a third of a pixel to spare") << 1.5 << QSize(1280, 689) << false << true;
+  QTest::newRow("1.75") << 1.75 << QSize(1097, 588) << false << true;
+  QTest::newRow("2") << 2.0 << QSize(960, 513) << true << true;
+  QTest::newRow("2, just enough") << 2.0 << QSize(1001, 689) << false << false;
+}
+
+void TestGrid::scrollBarsAtEveryScale()
+{
+  QFETCH(qreal, scale);
+  QFETCH(QSize, area);
+  QFETCH(bool, horizontal);
+  QFETCH(bool, vertical);
+  TGridDriver g;
+  auto *scroll = g.form().findChild<TGridScroll *>();
+  const TGridScroll::TBars bars = TGridScroll::BarsFor(area, scroll->widget()->size(), 14, scale);
+  QCOMPARE(bars.horizontal, horizontal);
+  QCOMPARE(bars.vertical, vertical);
+}
+
+void TestGrid::keyboardShowsTeamAndHint_data()
+{
+  QTest::addColumn<QString>("focused");
+  QTest::addColumn<QString>("team");   // its team's label
+  QTest::newRow("team label") << "GA12Lbl" << "GA12Lbl";
+  QTest::newRow("score field") << "GA12" << "GA12Lbl";
+  QTest::newRow("penalty field") << "Final822pk" << "Final822Lbl";
+  QTest::newRow("1/8-final team") << "Final821Lbl" << "Final821Lbl";
+}
+
+void TestGrid::keyboardShowsTeamAndHint()
+{
+  QFETCH(QString, focused);
+  QFETCH(QString, team);
+  TGridDriver g;
+  QVERIFY(showAt(g.form(), QSize(1024, 738)));
+  auto *w = g.form().findChild<QWidget *>(focused);
+  w->setFocus();
+  // A key held shows the team in red wherever it appears, as a press does.
+  QTest::keyPress(w, Qt::Key_Space);
+  QCOMPARE(textColour(g.label(team)), Red);
+  QTest::keyRelease(w, Qt::Key_Space);
+  QVERIFY(textColour(g.label(team)) != Red);
+
+  // Its match's hint: the accessible description, and Shift+F1 shows it.
+  const QString hint = g.label(team)->toolTip();
+  QVERIFY(hint.contains('\n'));
+  QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), hint);
+  QCOMPARE(w->whatsThis(), hint);
+  QTest::keyClick(w, Qt::Key_F1, Qt::ShiftModifier);
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  QVERIFY(std::any_of(windows.begin(), windows.end(), [](QWidget *t) {
+    return t->isVisible() && qstrcmp(t->metaObject()->className(), "QWhatsThat") == 0;
+  }));
+  QWhatsThis::hideText();
+
+  // Left from the start of a field reaches its team's label, Right comes back.
+  if (auto *f = qobject_cast<QLineEdit *>(w); f && !f->isHidden()) {
+    f->setCursorPosition(0);
+    QTest::keyClick(f, Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), g.label(team));
+    QTest::keyClick(g.label(team), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), w);
+  }
+}
+
+void TestGrid::secondaryWindowFrames()
+{
+  QFETCH(QString, menuItem);
+  QFETCH(QString, window);
+  TGridDriver g;
+  Qt::WindowFlags flags;
+  bool fixed = false;
+  g.dialogs().onModal = [&](QDialog *d) {
+    flags = d->windowFlags();
+    fixed = d->minimumSize() == d->maximumSize();
+    return int(QDialog::Rejected);
+  };
+  g.form().menuItem(menuItem)->trigger();
+  // A fixed dialog frame: no minimise or maximise button, and a close button
+  // only on the windows that are closed from their frame.
+  QVERIFY(fixed);
+  QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+  QVERIFY(flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
+  QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  QCOMPARE(flags.testFlag(Qt::WindowCloseButtonHint), window == "AboutForm" || window == "StadiumForm");
 }
 
 QTEST_MAIN(TestGrid)
