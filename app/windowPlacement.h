@@ -13,3 +13,9 @@ void CentreOnScreen(QWidget *window);
 // window may be closed from its frame. Keeps the window above others when
 // onTop.
 Qt::WindowFlags FixedDialogFlags(bool closeButton, bool onTop = false);
+
+// On X11, tells the window manager that a frame without title-bar buttons can
+// only be moved. For such a frame Qt's hints say "every function allowed",
+// which many window managers show as minimise and maximise buttons. Call
+// when the window is about to be shown.
+void KeepFrameButtonless(QWidget *window);

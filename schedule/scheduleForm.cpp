@@ -52,6 +52,7 @@ void TScheduleForm::CloseButtonClick() { close(); }
 
 void TScheduleForm::showEvent(QShowEvent *event)
 {
+  KeepFrameButtonless(this);
   CentreOnScreen(this);
   QDialog::showEvent(event);
 }

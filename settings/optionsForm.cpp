@@ -92,6 +92,7 @@ TOptionsForm::TOptionsForm(TMainForm *owner) : QDialog(owner), Owner(owner)
 
 void TOptionsForm::showEvent(QShowEvent *event)
 {
+  KeepFrameButtonless(this);
   CentreOnScreen(this);
   QDialog::showEvent(event);
   if (!event->spontaneous())

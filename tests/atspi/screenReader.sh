@@ -17,7 +17,7 @@ Xvfb :$n -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 [ -e /tmp/.X11-unix/X$n ] || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$n BRAKKA_WORK=$work READER=$here/readGrid.py
-command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & }
+command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & sleep 1; }
 # Options chosen (no first-run dialog), no scores.
 cp "$1" "$work/brakka"
 printf '[PREFERENCES]\r\nLanguage=0\r\nFavorite=0\r\nTimeZone=0\r\nGMT=x35\r\nFirstTime=0\r\n' >"$work/Brakka.ini"
