@@ -32,7 +32,8 @@ Qt::WindowFlags FixedDialogFlags(bool closeButton, bool onTop)
 void KeepFrameButtonless(QWidget *window)
 {
   auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !window->windowHandle())
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection() ||
+      !window->windowHandle())
     return;
   // The X connection's library is loaded with the platform; its functions
   // are looked up rather than linked, so that nothing else loads it.

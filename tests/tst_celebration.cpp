@@ -374,20 +374,16 @@ void TestCelebration::keysOpenItAndThePressEnds()
   TGridDriver g;
   forgetStartUp(g);
   QLabel *champion = g.label(QStringLiteral("Champion"));
-  QCOMPARE(champion->focusPolicy(), Qt::NoFocus);
+  QCOMPARE(champion->focusPolicy(), Qt::NoFocus);   // a keyboard stop only with a champion
   PlayAll(g);
   QVERIFY(champion->focusPolicy() & Qt::TabFocus);
-  // The champion's name in the final, red only while the mouse holds it.
   QLabel *finalist = g.label(g.text("Final11Lbl") == champion->text() ? "Final11Lbl" : "Final12Lbl");
-  QColor whileOpen;
+  QColor whileOpen;   // the champion's name in the final: red only while held
   g.dialogs().onModal = [&](QDialog *) {
     whileOpen = finalist->palette().color(QPalette::WindowText);
     return int(QDialog::Rejected);
   };
-  if (key)
-    QTest::keyClick(champion, Qt::Key(key));
-  else
-    clickChampion(g);
+  key ? QTest::keyClick(champion, Qt::Key(key)) : clickChampion(g);
   QCOMPARE(g.dialogs().modalWindows, QStringList{"WinnerForm"});
   QVERIFY(whileOpen != QColor(255, 0, 0));
 }

@@ -287,19 +287,18 @@ void TestOptions::captionsLeadToTheirLists()
   openOptions(g, [&](TOptionsForm *o) {
     o->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(o));
-    QComboBox *lists[3] = {o->LangCB, o->FavCB, o->TimeZoneCB};
-    const char *captions[3] = {"LangLbl", "FavLbl", "TimeZoneLbl"};
-    for (int i = 0; i < 3; ++i) {
-      // Named while nothing is chosen; labelled by the caption always.
-      QAccessibleInterface *list = QAccessible::queryAccessibleInterface(lists[i]);
-      if (lists[i]->currentIndex() < 0)
-        QCOMPARE(list->text(QAccessible::Name), names[i]);
-      auto *caption = o->findChild<QLabel *>(captions[i]);
-      const auto labels = list->relations(QAccessible::Label);
-      QVERIFY(!labels.isEmpty() && labels[0].first->object() == caption);
+    int i = 0;
+    for (QComboBox *list : {o->LangCB, o->FavCB, o->TimeZoneCB}) {
+      // Labelled by its caption, and named by it while nothing is chosen.
+      QAccessibleInterface *node = QAccessible::queryAccessibleInterface(list);
+      const auto labels = node->relations(QAccessible::Label);
+      QVERIFY(!labels.isEmpty());
+      auto *caption = qobject_cast<QLabel *>(labels[0].first->object());
       QCOMPARE(caption->text().remove('&').chopped(1), names[i]);
-      QTest::keySequence(o, QKeySequence::mnemonic(caption->text()));
-      QCOMPARE(QApplication::focusWidget(), lists[i]);
+      QCOMPARE(node->text(QAccessible::Name), list->currentIndex() < 0 ? names[i] : list->currentText());
+      QTest::keySequence(o, QKeySequence::mnemonic(caption->text()));   // Alt and its letter
+      QCOMPARE(QApplication::focusWidget(), list);
+      ++i;
     }
   });
 }
