@@ -229,7 +229,7 @@ void TMainForm::HighlightFavourite()
         anyFavourite && IsFavouriteText(c.asLabel ? c.asLabel->text() : c.asField->text());
     setTeamColour(c, favourite ? TTeamColour::Favourite : TTeamColour::Default);
   }
-  GridChanged();
+  AnnounceGridChanges(this);   // each change of the grid ends here
 }
 
 void TMainForm::HighlightTeam(const QString &name)

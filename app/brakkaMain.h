@@ -117,9 +117,7 @@ private:
   bool KeyboardWay(QObject *watched, QKeyEvent *event);
   // Accessible names of the panels and clear buttons, in the current language.
   void NameGridParts();
-  // After each change of the grid: the champion's focus, and what a screen
-  // reader is told.
-  void GridChanged();
+
   // The score fields' context menu, whose Paste keeps to the typing limit.
   void showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos);
   void pasteWithinLimit(QLineEdit *field);

@@ -309,6 +309,9 @@ void TMainForm::buildGrid()
   red.setColor(QPalette::WindowText, QColor(255, 0, 0));
   champion->setPalette(red);
   champion->setMouseTracking(true);
+  // A keyboard stop of its own: Enter or Space opens the celebration, and a
+  // screen reader says who won, or that the final decides it.
+  champion->setFocusPolicy(Qt::StrongFocus);
 
   struct TCommand {
     const char *name;

@@ -50,13 +50,6 @@ void TMainForm::NameGridParts()
   }
 }
 
-void TMainForm::GridChanged()
-{
-  QLabel *champion = label(QStringLiteral("Champion"));
-  champion->setFocusPolicy(champion->text() == Placeholder ? Qt::NoFocus : Qt::StrongFocus);
-  AnnounceGridChanges(this);
-}
-
 // A key held on a team's label, or on a score field, shows the team as a
 // press of the mouse does; Enter or Space on the champion opens the
 // celebration; Left from the start of a score field reaches its team's

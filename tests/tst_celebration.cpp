@@ -374,9 +374,8 @@ void TestCelebration::keysOpenItAndThePressEnds()
   TGridDriver g;
   forgetStartUp(g);
   QLabel *champion = g.label(QStringLiteral("Champion"));
-  QCOMPARE(champion->focusPolicy(), Qt::NoFocus);   // a keyboard stop only with a champion
-  PlayAll(g);
   QVERIFY(champion->focusPolicy() & Qt::TabFocus);
+  PlayAll(g);
   QLabel *finalist = g.label(g.text("Final11Lbl") == champion->text() ? "Final11Lbl" : "Final12Lbl");
   QColor whileOpen;   // the champion's name in the final: red only while held
   g.dialogs().onModal = [&](QDialog *) {
