@@ -1,4 +1,5 @@
 #include "app/aboutForm.h"
+#include "app/windowPlacement.h"
 
 #include "i18n/texts.h"
 
@@ -6,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
+TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner, FixedDialogFlags(true))
 {
   setObjectName(QStringLiteral("AboutForm"));
   // The current language's texts; English before any language is applied.

@@ -4,6 +4,7 @@
 
 #include "app/brakkaMain.h"
 #include "app/fixtures.h"
+#include "app/tablePanel.h"
 #include "i18n/texts.h"
 #include "knockout/bracket.h"
 
@@ -11,8 +12,11 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <algorithm>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -189,6 +193,18 @@ public:
     return QString();
   }
 
+  // A score or penalty field tells its match's venue and kick-off, the hint
+  // of its team's label; a label tells its own hint.
+  QString description(const QWidget *control) const
+  {
+    if (!control->toolTip().isEmpty() || (P.role != TRole::Score && P.role != TRole::Penalty))
+      return control->toolTip();
+    const QLabel *team = Form->label(P.group >= 0
+                                         ? GroupMatchLabelName(P.group, P.match, P.side)
+                                         : KnockoutName(Stages[P.stage].prefix, P.match, P.side, "Lbl"));
+    return team ? team->toolTip() : QString();
+  }
+
 private:
   QString caption(const QString &labelName) const
   {
@@ -223,19 +239,78 @@ private:
   TGridPlace P;
 };
 
+// What a screen reader was last told of a control. A reader keeps the
+// names it has read (libatspi does), so a control that has been read is
+// listed, and at the end of every change of the grid its name and
+// description are compared with what the reader heard: each one that
+// differs is announced. Controls never read need no announcement.
+class TSpoken {
+public:
+  virtual ~TSpoken() = default;
+  virtual QString nameNow() const = 0;
+  virtual QString descriptionNow() const = 0;
+
+  QString heardName(QWidget *control) const { return heard(control, Name, nameNow()); }
+  QString heardDescription(QWidget *control) const
+  {
+    return heard(control, Description, descriptionNow());
+  }
+  // Announces what changed since the reader last heard it.
+  void announce(QWidget *control) const
+  {
+    const QString name = nameNow();
+    if (name != Name) {
+      Name = name;
+      QAccessibleEvent event(control, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&event);
+    }
+    const QString description = descriptionNow();
+    if (description != Description) {
+      Description = description;
+      QAccessibleEvent event(control, QAccessible::DescriptionChanged);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+
+  // The controls a reader has asked about.
+  static std::vector<QPointer<QWidget>> &listed()
+  {
+    static std::vector<QPointer<QWidget>> controls;
+    return controls;
+  }
+
+private:
+  QString heard(QWidget *control, QString &slot, const QString &now) const
+  {
+    if (!Listed) {
+      Listed = true;
+      listed().emplace_back(control);
+    }
+    slot = now;
+    return now;
+  }
+  mutable QString Name, Description;
+  mutable bool Listed = false;
+};
+
 // A grid label: static text named for its place, its caption as value.
-class TGridLabelAccessible : public QAccessibleWidget {
+class TGridLabelAccessible : public QAccessibleWidget, public TSpoken {
 public:
   TGridLabelAccessible(QLabel *label, const TNamer &namer)
       : QAccessibleWidget(label, QAccessible::StaticText), Namer(namer)
   {
   }
 
+  QString nameNow() const override { return Namer.name(); }
+  QString descriptionNow() const override { return Namer.description(widget()); }
+
   QString text(QAccessible::Text t) const override
   {
     switch (t) {
     case QAccessible::Name:
-      return Namer.name();
+      return heardName(widget());
+    case QAccessible::Description:
+      return heardDescription(widget());
     case QAccessible::Value:
       return static_cast<QLabel *>(widget())->text();
     default:
@@ -249,7 +324,9 @@ private:
 
 // A score, penalty or table field: editable (or read-only) text named for its
 // place, whose text, caret and selection a screen reader can follow.
-class TGridFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class TGridFieldAccessible : public QAccessibleWidget,
+                             public QAccessibleTextInterface,
+                             public TSpoken {
 public:
   TGridFieldAccessible(QLineEdit *field, const TNamer &namer)
       : QAccessibleWidget(field, QAccessible::EditableText), Namer(namer)
@@ -258,11 +335,16 @@ public:
 
   QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
 
+  QString nameNow() const override { return Namer.name(); }
+  QString descriptionNow() const override { return Namer.description(widget()); }
+
   QString text(QAccessible::Text t) const override
   {
     switch (t) {
     case QAccessible::Name:
-      return Namer.name();
+      return heardName(widget());
+    case QAccessible::Description:
+      return heardDescription(widget());
     case QAccessible::Value:
       return field()->text();
     default:
@@ -349,8 +431,124 @@ private:
   TNamer Namer;
 };
 
+// A group table's panel: a table of four rows (the places) and nine
+// columns (the team and its eight figures), whose cells are the table's own
+// labels and fields. Its description reads the rows, for a reader that
+// speaks only the focused control.
+class TTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface, public TSpoken {
+public:
+  TTableAccessible(QWidget *panel, const TMainForm *form, int group)
+      : QAccessibleWidget(panel, QAccessible::Table), Form(form), Group(group)
+  {
+  }
+
+  QString nameNow() const override { return widget()->accessibleName(); }
+  QString descriptionNow() const override
+  {
+    QStringList rows;
+    for (int r = 0; r < 4; ++r) {
+      QStringList cells{rowDescription(r), cellText(r, 0)};
+      for (int c = 1; c < 9; ++c)
+        cells << columnDescription(c) + QLatin1Char(' ') + cellText(r, c);
+      rows << cells.join(QStringLiteral(", "));
+    }
+    return rows.join(QLatin1Char('\n'));
+  }
+
+  QString text(QAccessible::Text t) const override
+  {
+    switch (t) {
+    case QAccessible::Name:
+      return heardName(widget());
+    case QAccessible::Description:
+      return heardDescription(widget());
+    default:
+      return QAccessibleWidget::text(t);
+    }
+  }
+
+  void *interface_cast(QAccessible::InterfaceType type) override
+  {
+    if (type == QAccessible::TableInterface)
+      return static_cast<QAccessibleTableInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  // QAccessibleTableInterface
+  QAccessibleInterface *caption() const override
+  {
+    return QAccessible::queryAccessibleInterface(
+        Form->label(QStringLiteral("Group%1StandLbl").arg(GroupLetter(Group))));
+  }
+  QAccessibleInterface *summary() const override { return nullptr; }
+  QAccessibleInterface *cellAt(int row, int column) const override
+  {
+    QWidget *cell = cellWidget(row, column);
+    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
+  }
+  int columnCount() const override { return 9; }
+  int rowCount() const override { return 4; }
+  QString columnDescription(int column) const override
+  {
+    if (column == 0)
+      return Text(TText::AccessTeam).arg(QString()).trimmed();
+    return column > 0 && column < 9 ? Text(Columns[column - 1].words) : QString();
+  }
+  QString rowDescription(int row) const override { return Text(TText::AccessPlace).arg(row + 1); }
+  int selectedCellCount() const override { return 0; }
+  QList<QAccessibleInterface *> selectedCells() const override { return {}; }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent *) override {}
+
+private:
+  QWidget *cellWidget(int row, int column) const
+  {
+    if (row < 0 || row > 3 || column < 0 || column > 8)
+      return nullptr;
+    if (column == 0)
+      return Form->label(GroupTableName(Group, "Name", row + 1));
+    return Form->field(GroupTableName(Group, Columns[column - 1].column, row + 1));
+  }
+  QString cellText(int row, int column) const
+  {
+    QWidget *cell = cellWidget(row, column);
+    if (auto *l = qobject_cast<QLabel *>(cell))
+      return l->text();
+    if (auto *f = qobject_cast<QLineEdit *>(cell))
+      return f->text();
+    return QString();
+  }
+
+  const TMainForm *Form;
+  int Group;
+};
+
 QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *object)
 {
+  if (className == QLatin1String("TTablePanel")) {
+    auto *panel = static_cast<QWidget *>(object);
+    const auto *form = qobject_cast<const TMainForm *>(panel->window());
+    const QString name = object->objectName();   // GPStandA ... GPStandH
+    const int group = name.size() == 8 ? name[7].unicode() - 'A' : -1;
+    if (!form || group < 0 || group >= GroupCount)
+      return nullptr;
+    return new TTableAccessible(panel, form, group);
+  }
+  // The group and knockout panels group their controls under their names.
+  if (className == QLatin1String("QFrame") &&
+      (object->objectName().startsWith(QLatin1String("GroupPanel")) ||
+       object->objectName().startsWith(QLatin1String("GPF")) ||
+       object->objectName() == QLatin1String("GPThird")))
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
   const bool isField = className == QLatin1String("QLineEdit");
   if (!isField && className != QLatin1String("QLabel"))
     return nullptr;
@@ -372,6 +570,24 @@ QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *o
 }
 
 }  // namespace
+
+void AnnounceGridChanges(const QWidget *form)
+{
+  if (!QAccessible::isActive())
+    return;
+  std::vector<QPointer<QWidget>> &listed = TSpoken::listed();
+  // By index: announcing lets the reader ask about controls not yet listed.
+  for (size_t i = 0; i < listed.size(); ++i) {
+    QWidget *control = listed[i];
+    if (!control || control->window() != form)
+      continue;
+    if (auto *spoken = dynamic_cast<TSpoken *>(QAccessible::queryAccessibleInterface(control)))
+      spoken->announce(control);
+  }
+  listed.erase(std::remove_if(listed.begin(), listed.end(),
+                              [](const QPointer<QWidget> &c) { return c.isNull(); }),
+               listed.end());
+}
 
 void InstallAccessibleNames()
 {

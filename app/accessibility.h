@@ -11,3 +11,10 @@
 // it is asked about, which is when it takes its first text or is shown, so
 // every control is named before either.
 void InstallAccessibleNames();
+
+class QWidget;
+
+// Tells a screen reader of every name and description of the window's grid
+// that changed since it last read them. Costs nothing while no screen reader
+// (or other accessibility client) is active.
+void AnnounceGridChanges(const QWidget *form);

@@ -118,7 +118,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     }
     break;
   case QEvent::KeyPress:
-    if (auto *f = qobject_cast<QLineEdit *>(watched))
+  case QEvent::KeyRelease:
+    if (KeyboardWay(watched, static_cast<QKeyEvent *>(event)))
+      return true;
+    if (auto *f = qobject_cast<QLineEdit *>(watched); f && event->type() == QEvent::KeyPress)
       return myKeyPress(f, static_cast<QKeyEvent *>(event));
     break;
   case QEvent::InputMethod:
@@ -256,6 +259,7 @@ void TMainForm::HighlightFavourite()
         anyFavourite && IsFavouriteText(c.asLabel ? c.asLabel->text() : c.asField->text());
     setTeamColour(c, favourite ? TTeamColour::Favourite : TTeamColour::Default);
   }
+  AnnounceGridChanges(this);   // each change of the grid ends here
 }
 
 void TMainForm::HighlightTeam(const QString &name)

@@ -159,7 +159,8 @@ private:
   void buildTablePanel(int group, QWidget *parent);
   void buildKnockoutPanels(QWidget *parent);
   void buildMenu();
-  QFrame *addPanel(QWidget *parent, const char *name, int x, int y, int w, int h);
+  QFrame *addPanel(QWidget *parent, const char *name, int x, int y, int w, int h,
+                   QFrame *panel = nullptr);
   QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
                    int w = -1, int h = -1);
   QLineEdit *addScoreField(QWidget *parent, const QString &name, int x, int y, int w, int h,
@@ -175,6 +176,11 @@ private:
 
   // Key filter and team-name press of the grid.
   bool myKeyPress(QLineEdit *field, QKeyEvent *event);
+  // Keyboard ways to what the mouse does on the grid; true when the key is taken.
+  bool KeyboardWay(QObject *watched, QKeyEvent *event);
+  // Accessible names of the panels and clear buttons, in the current language.
+  void NameGridParts();
+
   // The score fields' context menu, whose Paste keeps to the typing limit.
   void showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos);
   void pasteWithinLimit(QLineEdit *field);

@@ -4,8 +4,10 @@
 
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
+#include "app/gridScroll.h"
 #include "app/figureField.h"
 #include "app/markLabel.h"
+#include "app/tablePanel.h"
 #include "app/teamLabel.h"
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
@@ -57,9 +59,11 @@ void setPixelFont(QWidget *w, int pixels, bool bold)
 
 }  // namespace
 
-QFrame *TMainForm::addPanel(QWidget *parent, const char *name, int x, int y, int w, int h)
+QFrame *TMainForm::addPanel(QWidget *parent, const char *name, int x, int y, int w, int h,
+                            QFrame *panel)
 {
-  auto *panel = new QFrame(parent);
+  if (!panel)
+    panel = new QFrame(parent);
   panel->setObjectName(QLatin1String(name));
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setLineWidth(1);
@@ -123,6 +127,7 @@ QLineEdit *TMainForm::addTableField(QWidget *parent, const QString &name, int x,
   f->setText(QStringLiteral("0"));
   f->setGeometry(x, y, 20, 17);
   f->setReadOnly(true);
+  f->setFocusPolicy(Qt::NoFocus);   // the table panel is the keyboard's stop
   f->setAlignment(Qt::AlignCenter);
   Fields.insert(name, f);
   return f;
@@ -184,7 +189,7 @@ void TMainForm::buildTablePanel(int group, QWidget *parent)
   const QChar letter = GroupLetter(group);
   const QByteArray panelName = QStringLiteral("GPStand%1").arg(letter).toLatin1();
   QFrame *panel = addPanel(parent, panelName.constData(), group < 4 ? 16 : 288,
-                           280 + 104 * (group % 4), 265, 97);
+                           280 + 104 * (group % 4), 265, 97, new TTablePanel(parent));
 
   placeLabel(BoldLabel(panel), QStringLiteral("Group%1StandLbl").arg(letter),
              QStringLiteral("Group %1").arg(letter), 6, 3, -1, -1);
@@ -238,8 +243,9 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
     for (int k = 1; k <= kp.matches; ++k) {
       const int top = 36 + 40 * (k - 1);
       QLineEdit *pens[2];
+      QLineEdit *scores[2];
       for (int s = 1; s <= 2; ++s) {
-        QLineEdit *score = addScoreField(panel, KnockoutName(kp.prefix, k, s), 85,
+        QLineEdit *score = scores[s - 1] = addScoreField(panel, KnockoutName(kp.prefix, k, s), 85,
                                          top + 18 * (s - 1), 20, 18, true);
         score->setEnabled(firstStage);
         pens[s - 1] = addScoreField(panel, KnockoutName(kp.prefix, k, s, "pk"), kp.penaltyX,
@@ -250,6 +256,11 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
                                     8, top + 4 + 16 * (s - 1), 72, 13);
         team->setEnabled(firstStage);
       }
+      // Both scores first: a level score shows the penalty fields, which
+      // the keyboard then reaches in turn.
+      setTabOrder(scores[0], scores[1]);
+      setTabOrder(scores[1], pens[0]);
+      setTabOrder(pens[0], pens[1]);
     }
   }
 
@@ -305,6 +316,9 @@ void TMainForm::buildGrid()
   red.setColor(QPalette::WindowText, QColor(255, 0, 0));
   champion->setPalette(red);
   champion->setMouseTracking(true);
+  // A keyboard stop of its own: Enter or Space opens the celebration, and a
+  // screen reader says who won, or that the final decides it.
+  champion->setFocusPolicy(Qt::StrongFocus);
 
   struct TCommand {
     const char *name;
@@ -342,7 +356,7 @@ void TMainForm::buildGrid()
       span |= w->geometry();
   }
   central->setFixedSize(span.right() + 1, span.bottom() + 1);
-  GridScroll = new QScrollArea(this);
+  GridScroll = new TGridScroll(this);
   GridScroll->setObjectName(QStringLiteral("GridScroll"));
   GridScroll->setFrameShape(QFrame::NoFrame);
   GridScroll->setFocusPolicy(Qt::NoFocus);   // no tab stop of its own

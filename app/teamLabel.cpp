@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <utility>
 
 namespace {
@@ -42,7 +43,31 @@ bool SurelyFits(const QLabel &label, int width)
 
 }  // namespace
 
+void TTeamLabel::focusInEvent(QFocusEvent *event)
+{
+  QLabel::focusInEvent(event);
+  update();
+}
+
+void TTeamLabel::focusOutEvent(QFocusEvent *event)
+{
+  QLabel::focusOutEvent(event);
+  update();
+}
+
 void TTeamLabel::paintEvent(QPaintEvent *event)
+{
+  paintName(event);
+  if (hasFocus()) {
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+}
+
+void TTeamLabel::paintName(QPaintEvent *event)
 {
   const QRect area = contentsRect();
   if (area.width() <= 0 || SurelyFits(*this, area.width())) {

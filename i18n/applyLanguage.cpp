@@ -156,6 +156,7 @@ void TMainForm::ApplyLanguage()
     button(QLatin1String(name))->setToolTip(Text(TText::ClearScoresHint));
   button(QStringLiteral("ClearAllButton"))->setToolTip(Text(TText::ClearAllScoresHint));
   showUndoTexts();
+  NameGridParts();
 
   HighlightFavourite();
 }

@@ -52,6 +52,9 @@ enum class TText : int {
   UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
   ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
   RecoveryUnwritableText,
+  // Keyboard and screen reader: what each clear button clears, a table's name
+  AccessClearGroup, AccessClearFinal8, AccessClearFinal4, AccessClearFinal2, AccessClearThird,
+  AccessClearFinal, AccessTableOf,
   // The language's own entry in the options dialog's language list
   LanguageName,
   Count

@@ -72,6 +72,8 @@ void TMainForm::ChampionClick()
     sound->play();
   }
 
+  // The press that opened the window ends here: its release goes to the window.
+  HighlightFavourite();
   Platform.dialogs->showModal(form.get());
 
   // The sound is cut off with the window.

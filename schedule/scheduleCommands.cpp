@@ -10,6 +10,7 @@
 #include "settings/preferences.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 
@@ -63,7 +64,16 @@ void TMainForm::SetMatchHints()
   for (int m = 0; m < MatchCount; ++m) {
     const TCalendarMatch &match = MatchCalendar()[m];
     const QString hint = VenueNames[match.venue] + QLatin1Char('\n') + KickoffTexts[m];
-    label(QLatin1String(match.side1Label))->setToolTip(hint);
-    label(QLatin1String(match.side2Label))->setToolTip(hint);
+    for (const char *side : {match.side1Label, match.side2Label}) {
+      // Shift+F1 shows the hint of a focused label or of its score fields.
+      QLabel *team = label(QLatin1String(side));
+      team->setToolTip(hint);
+      team->setWhatsThis(hint);
+      QString stem = team->objectName();
+      stem.chop(3);   // "Lbl"
+      for (QLineEdit *f : {field(stem), field(stem + QLatin1String("pk"))})
+        if (f)
+          f->setWhatsThis(hint);
+    }
   }
 }

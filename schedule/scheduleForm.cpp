@@ -13,8 +13,7 @@ constexpr int LineHeight = 15;
 }  // namespace
 
 TScheduleForm::TScheduleForm(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowStaysOnTopHint)
+    : QDialog(owner, FixedDialogFlags(false, true))
 {
   setObjectName(QStringLiteral("ScheduleForm"));
   setWindowTitle(QStringLiteral("Brakka Game Schedule"));
@@ -57,6 +56,7 @@ void TScheduleForm::CloseButtonClick() { close(); }
 
 void TScheduleForm::showEvent(QShowEvent *event)
 {
+  KeepFrameButtonless(this);
   CentreOnScreen(this);
   QDialog::showEvent(event);
 }

@@ -11,6 +11,7 @@ packages=(
   librsvg2-bin desktop-file-utils appstream lintian
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick openbox
+  at-spi2-core python3-pyatspi dbus dbus-x11 libxcb1-dev
   clang clang-14 libclang-rt-14-dev llvm-14
 )
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 namespace {
 
@@ -48,18 +49,23 @@ TOptionsForm::TOptionsForm(TMainForm *owner) : QDialog(owner), Owner(owner)
 {
   setObjectName(QStringLiteral("OptionsForm"));
   setWindowTitle(QStringLiteral("Brakka - Options"));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowFlags(FixedDialogFlags(false));
   setFixedSize(417, 272);
 
   OptionsPanel = new QGroupBox(QStringLiteral("Options..."), this);
   OptionsPanel->setObjectName(QStringLiteral("OptionsPanel"));
   OptionsPanel->setGeometry(8, 8, 401, 216);
-  LangLbl = addCaption(OptionsPanel, "LangLbl", "Your Language:", 24);
+  LangLbl = addCaption(OptionsPanel, "LangLbl", "Your &Language:", 24);
   LangCB = addList(OptionsPanel, "LangCB", 42);
-  FavLbl = addCaption(OptionsPanel, "FavLbl", "Your Favorite Team:", 82);
+  FavLbl = addCaption(OptionsPanel, "FavLbl", "Your &Favorite Team:", 82);
   FavCB = addList(OptionsPanel, "FavCB", 100);
-  TimeZoneLbl = addCaption(OptionsPanel, "TimeZoneLbl", "Your Time Zone:", 140);
+  TimeZoneLbl = addCaption(OptionsPanel, "TimeZoneLbl", "Your &Time Zone:", 140);
   TimeZoneCB = addList(OptionsPanel, "TimeZoneCB", 158);
+  // Each caption leads to its list (Alt and its underlined letter) and names it.
+  LangLbl->setBuddy(LangCB);
+  FavLbl->setBuddy(FavCB);
+  TimeZoneLbl->setBuddy(TimeZoneCB);
+  nameLists();
 
   for (int language = 0; language < LanguageCount; ++language)
     LangCB->addItem(TextIn(language, TText::LanguageName));
@@ -86,6 +92,7 @@ TOptionsForm::TOptionsForm(TMainForm *owner) : QDialog(owner), Owner(owner)
 
 void TOptionsForm::showEvent(QShowEvent *event)
 {
+  KeepFrameButtonless(this);
   CentreOnScreen(this);
   QDialog::showEvent(event);
   if (!event->spontaneous())
@@ -106,6 +113,7 @@ void TOptionsForm::FormShow()
   LangLbl->setText(Text(TText::LangLbl));
   FavLbl->setText(Text(TText::FavLbl));
   TimeZoneLbl->setText(Text(TText::TimeZoneLbl));
+  nameLists();
   OKButton->setText(Text(TText::OptionsOKButton));
   CancelButton->setText(Text(TText::OptionsCancelButton));
 
@@ -114,6 +122,19 @@ void TOptionsForm::FormShow()
   LangCBChange();
   const int zone = TimeZoneEntryFor(TimeZoneOffset, TimeZoneCode);
   TimeZoneCB->setCurrentIndex(zone >= 0 && zone < TimeZoneCB->count() ? zone : -1);
+}
+
+void TOptionsForm::nameLists()
+{
+  const std::pair<QLabel *, QComboBox *> pairs[3] = {
+    {LangLbl, LangCB}, {FavLbl, FavCB}, {TimeZoneLbl, TimeZoneCB}};
+  for (const auto &[caption, list] : pairs) {
+    QString name = caption->text();
+    name.remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1Char(':')))
+      name.chop(1);
+    list->setAccessibleName(name);
+  }
 }
 
 void TOptionsForm::LangCBChange()

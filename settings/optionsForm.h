@@ -26,6 +26,8 @@ protected:
 
 private:
   void FormShow();
+  // Names each list by its caption, without the accelerator and the colon.
+  void nameLists();
   void LangCBChange();
   void FavCBChange();
   void OKButtonClick();

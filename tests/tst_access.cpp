@@ -193,6 +193,15 @@ void TestAccess::namesFollowTeamsAndLanguage_data()
       << "octavo de final 1, Camerún contra Eslovenia, penaltis de Camerún";
   QTest::newRow("Spanish champion") << int(LangSpanish) << none << "Champion"
                                     << "Campeon, ganador de Final";
+  QTest::newRow("clear button") << int(LangEnglish) << none << "GroupADelButton"
+                                << "Clear the scores of Group A";
+  QTest::newRow("Spanish clear button") << int(LangSpanish) << none << "Final8DelButton"
+                                        << "Borrar los resultados de los octavos de final";
+  QTest::newRow("French clear button") << int(LangFrench) << none << "FinalDelButton"
+                                       << "Effacer les résultats de la finale";
+  QTest::newRow("group panel") << int(LangEnglish) << none << "GroupPanelA" << "Group A";
+  QTest::newRow("table panel") << int(LangEnglish) << none << "GPStandB" << "Group B table";
+  QTest::newRow("French table panel") << int(LangFrench) << none << "GPStandC" << "Tableau du Groupe C";
 }
 
 void TestAccess::namesFollowTeamsAndLanguage()
@@ -237,6 +246,17 @@ void TestAccess::fieldsReportRoleTextAndCaret()
   QAccessibleInterface *team = tree.value("GA11Lbl");
   QCOMPARE(team->role(), QAccessible::StaticText);
   QCOMPARE(team->text(QAccessible::Value), QStringLiteral("France"));
+
+  // A group table reads as a table of its places, from its one keyboard stop.
+  QAccessibleInterface *table = tree.value("GPStandA");
+  QCOMPARE(table->role(), QAccessible::Table);
+  QVERIFY(table->state().focusable);
+  QAccessibleTableInterface *cells = table->tableInterface();
+  QCOMPARE(cells->rowCount() * 10 + cells->columnCount(), 49);
+  QCOMPARE(cells->cellAt(0, 6)->text(QAccessible::Name), QStringLiteral("Group A, place 1, France, goals for"));
+  QCOMPARE(table->text(QAccessible::Description).section('\n', 0, 0),
+           QStringLiteral("place 1, France, points 3, played 1, won 1, tied 0, lost 0, goals for 12, "
+                          "goals against 0, goal difference 12"));
 }
 
 void TestAccess::contrastOfKnownPairs_data()

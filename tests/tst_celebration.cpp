@@ -36,6 +36,8 @@ private slots:
   void clicks_data();
   void clicks();
   void placeholderIsNoLink();
+  void keysOpenItAndThePressEnds_data();
+  void keysOpenItAndThePressEnds();
   void everyClickCelebratesAgain();
   void noSoundDevice();
   void soundFileThatCannotBeOpened();
@@ -355,6 +357,34 @@ void TestCelebration::placeholderIsNoLink()
   clickChampion(g);
   QVERIFY(g.dialogs().modalWindows.isEmpty());
   QVERIFY(g.sound().calls.isEmpty());
+}
+
+void TestCelebration::keysOpenItAndThePressEnds_data()
+{
+  QTest::addColumn<int>("key");   // 0: a click
+  QTest::newRow("click") << 0;
+  QTest::newRow("Enter") << int(Qt::Key_Return);
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+  QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestCelebration::keysOpenItAndThePressEnds()
+{
+  QFETCH(int, key);
+  TGridDriver g;
+  forgetStartUp(g);
+  QLabel *champion = g.label(QStringLiteral("Champion"));
+  QVERIFY(champion->focusPolicy() & Qt::TabFocus);
+  PlayAll(g);
+  QLabel *finalist = g.label(g.text("Final11Lbl") == champion->text() ? "Final11Lbl" : "Final12Lbl");
+  QColor whileOpen;   // the champion's name in the final: red only while held
+  g.dialogs().onModal = [&](QDialog *) {
+    whileOpen = finalist->palette().color(QPalette::WindowText);
+    return int(QDialog::Rejected);
+  };
+  key ? QTest::keyClick(champion, Qt::Key(key)) : clickChampion(g);
+  QCOMPARE(g.dialogs().modalWindows, QStringList{"WinnerForm"});
+  QVERIFY(whileOpen != QColor(255, 0, 0));
 }
 
 void TestCelebration::everyClickCelebratesAgain()

@@ -4,6 +4,7 @@
 
 #include "app/brakkaCommon.h"
 #include "app/fixtures.h"
+#include "app/gridScroll.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/preferences.h"
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QAccessible>
 
 class TestGrid : public QObject {
   Q_OBJECT
@@ -36,6 +38,12 @@ private slots:
   void everyControlScrollsIntoView_data();
   void everyControlScrollsIntoView();
   void tabbingScrollsToTheFocus();
+  void shootOutTypedWithTab_data();
+  void shootOutTypedWithTab();
+  void scrollBarsAtEveryScale_data();
+  void scrollBarsAtEveryScale();
+  void keyboardShowsTeamAndHint_data();
+  void keyboardShowsTeamAndHint();
   void menuTree_data();
   void menuTree();
   void federationItems();
@@ -237,8 +245,12 @@ void TestGrid::keyboardOrder()
   QCOMPARE(order.mid(at("GH22"), 4), (QStringList{"GH22", "GH32", "GH31", "GH41"}));
   QCOMPARE(order.mid(at("GF11") - 2, 4), (QStringList{"GF21", "GF22", "GF11", "GF12"}));
   QVERIFY(at("GD62") < at("GE11"));
-  QVERIFY(at("GH62") < at("GAPts1"));
-  QVERIFY(at("GHPM4") < at("Final811"));
+  // Each group table is one stop: nine presses of Tab from the last group
+  // field reach the first 1/8 final.
+  QCOMPARE(order.mid(at("Final811") - 9, 10),
+           (QStringList{"GH62", "GPStandA", "GPStandB", "GPStandC", "GPStandD", "GPStandE",
+                        "GPStandF", "GPStandG", "GPStandH", "Final811"}));
+  QCOMPARE(at("GAPts1"), -1);
   QVERIFY(at("Final882") < at("Final411"));
   QVERIFY(at("Final442") < at("Final211"));
   QVERIFY(at("Final222") < at("Third11"));
@@ -822,13 +834,110 @@ void TestGrid::secondaryWindowIsModalAndReleased()
   TGridDriver g;   // a first start, whose options dialog is gone too
   QVERIFY(!g.form().findChild<QDialog *>("OptionsForm"));
   const qsizetype objects = g.form().findChildren<QObject *>().size();
+  Qt::WindowFlags flags;
+  bool fixed = false;
+  g.dialogs().onModal = [&](QDialog *d) {
+    flags = d->windowFlags();
+    fixed = d->minimumSize() == d->maximumSize();
+    return int(QDialog::Rejected);
+  };
   for (int opening = 0; opening < 3; ++opening) {
     g.form().menuItem(menuItem)->trigger();
     QCOMPARE(g.dialogs().modalWindows.last(), window);
   }
+  // A fixed dialog frame, never a minimise or maximise button; a close
+  // button where the window is closed from its frame.
+  QVERIFY(fixed && (flags & Qt::WindowType_Mask) == Qt::Dialog);
+  QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
+  QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), menuItem == "About1" || menuItem == "Seoul1");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(!g.form().findChild<QDialog *>(window));
   QCOMPARE(g.form().findChildren<QObject *>().size(), objects);
+}
+
+void TestGrid::shootOutTypedWithTab_data()
+{
+  QTest::addColumn<QString>("match");
+  QTest::newRow("first 1/8 final") << "Final81";
+  QTest::newRow("last 1/8 final") << "Final88";
+}
+
+void TestGrid::shootOutTypedWithTab()
+{
+  QFETCH(QString, match);
+  TGridDriver g;
+  QVERIFY(showAt(g.form(), QSize(1024, 738)));
+  g.field(match + '1')->setFocus(Qt::TabFocusReason);
+  for (const QChar key : QStringLiteral("1\t1\t3\t2"))
+    QTest::keyClick(QApplication::focusWidget(), key == '\t' ? '\t' : key.toLatin1());
+  QCOMPARE(g.text(match + '1') + g.text(match + '2') + g.text(match + "1pk") + g.text(match + "2pk"),
+           QStringLiteral("1132"));
+}
+
+void TestGrid::scrollBarsAtEveryScale_data()
+{
+  // The maximised window's grid area on a 1920 x 1080 screen, below a title
+  // bar of 19 device pixels and the menu bar, in the interface's pixels.
+  QTest::addColumn<qreal>("scale");
+  QTest::addColumn<QSize>("area");
+  QTest::addColumn<QString>("bars");
+  QTest::newRow("1") << 1.0 << QSize(1920, 1043) << "";
+  QTest::newRow("1.25") << 1.25 << QSize(1536, 831) << "";
+  QTest::newRow("1.5, a third of a pixel to spare") << 1.5 << QSize(1280, 689) << "V";
+  QTest::newRow("1.75") << 1.75 << QSize(1097, 588) << "V";
+  QTest::newRow("2") << 2.0 << QSize(960, 513) << "HV";
+  QTest::newRow("2, the grid's size") << 2.0 << QSize(1001, 689) << "";
+}
+
+void TestGrid::scrollBarsAtEveryScale()
+{
+  QFETCH(qreal, scale);
+  QFETCH(QSize, area);
+  QFETCH(QString, bars);
+  TGridDriver g;
+  const auto b = TGridScroll::BarsFor(area, g.form().findChild<TGridScroll *>()->widget()->size(), 14, scale);
+  QCOMPARE(QString(b.horizontal ? "H" : "") + (b.vertical ? "V" : ""), bars);
+}
+
+void TestGrid::keyboardShowsTeamAndHint_data()
+{
+  QTest::addColumn<QString>("focused");
+  QTest::addColumn<QString>("team");   // its team's label
+  QTest::newRow("team label") << "GA12Lbl" << "GA12Lbl";
+  QTest::newRow("score field") << "GA12" << "GA12Lbl";
+  QTest::newRow("penalty field") << "Final822pk" << "Final822Lbl";
+  QTest::newRow("1/8-final team") << "Final821Lbl" << "Final821Lbl";
+}
+
+void TestGrid::keyboardShowsTeamAndHint()
+{
+  QFETCH(QString, focused);
+  QFETCH(QString, team);
+  TGridDriver g;
+  QVERIFY(showAt(g.form(), QSize(1024, 738)));
+  auto *w = g.form().findChild<QWidget *>(focused);
+  w->setFocus();
+  // A key held shows the team in red wherever it appears, as a press does.
+  QTest::keyPress(w, Qt::Key_Space);
+  QCOMPARE(textColour(g.label(team)), Red);
+  QTest::keyRelease(w, Qt::Key_Space);
+  QVERIFY(textColour(g.label(team)) != Red);
+
+  // Its match's hint: the accessible description and, for Shift+F1, What's This.
+  const QString hint = g.label(team)->toolTip();
+  QVERIFY(hint.contains('\n'));
+  QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), hint);
+  QCOMPARE(w->whatsThis(), hint);
+
+  // Left from the start of a field reaches its team's label, Right comes back.
+  if (auto *f = qobject_cast<QLineEdit *>(w); f && !f->isHidden()) {
+    f->setCursorPosition(0);
+    QTest::keyClick(f, Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), g.label(team));
+    QTest::keyClick(g.label(team), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), w);
+  }
 }
 
 QTEST_MAIN(TestGrid)

@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QAccessible>
+#include <QLabel>
 #include <QTest>
 
 class TestOptions : public QObject {
@@ -29,6 +31,8 @@ private slots:
   void cancelKeepsFavouriteIndexOnly();
   void switchingLanguageCarriesNames();
   void sameLanguageChangesNothing();
+  void captionsLeadToTheirLists_data();
+  void captionsLeadToTheirLists();
   void qtDialogsSpeakTheLanguage_data();
   void qtDialogsSpeakTheLanguage();
 };
@@ -261,6 +265,42 @@ void TestOptions::qtDialogsSpeakTheLanguage()
   const QStringList shown = {box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
                              box.button(QMessageBox::Cancel)->text()};
   QCOMPARE(shown, buttons);
+}
+
+void TestOptions::captionsLeadToTheirLists_data()
+{
+  QTest::addColumn<int>("language");   // -1: the first start, nothing chosen yet
+  QTest::addColumn<QStringList>("names");
+  QTest::newRow("first start") << -1 << QStringList{"Your Language", "Your Favorite Team", "Your Time Zone"};
+  QTest::newRow("Spanish") << int(LangSpanish) << QStringList{"Su idioma", "Su equipo favorito", "Su zona horaria"};
+  QTest::newRow("French") << int(LangFrench) << QStringList{"Votre Langue", "Votre Equipe Favorite", "Votre fuseau horaire"};
+}
+
+void TestOptions::captionsLeadToTheirLists()
+{
+  QFETCH(int, language);
+  QFETCH(QStringList, names);
+  TGridDriver g;
+  FirstRun = language < 0;
+  LanguageIndex = qMax(language, 0);
+  g.form().ApplyLanguage();
+  openOptions(g, [&](TOptionsForm *o) {
+    o->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(o));
+    int i = 0;
+    for (QComboBox *list : {o->LangCB, o->FavCB, o->TimeZoneCB}) {
+      // Labelled by its caption, and named by it while nothing is chosen.
+      QAccessibleInterface *node = QAccessible::queryAccessibleInterface(list);
+      const auto labels = node->relations(QAccessible::Label);
+      QVERIFY(!labels.isEmpty());
+      auto *caption = qobject_cast<QLabel *>(labels[0].first->object());
+      QCOMPARE(caption->text().remove('&').chopped(1), names[i]);
+      QCOMPARE(node->text(QAccessible::Name), list->currentIndex() < 0 ? names[i] : list->currentText());
+      QTest::keySequence(o, QKeySequence::mnemonic(caption->text()));   // Alt and its letter
+      QCOMPARE(QApplication::focusWidget(), list);
+      ++i;
+    }
+  });
 }
 
 QTEST_MAIN(TestOptions)

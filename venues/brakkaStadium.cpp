@@ -89,7 +89,7 @@ TStadiumForm::TStadiumForm(QWidget *owner, std::function<void(const QString &)> 
     : QDialog(owner), OpenLink(std::move(openLink))
 {
   setObjectName(QStringLiteral("StadiumForm"));
-  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setWindowFlags(FixedDialogFlags(true, true));
   if (owner)
     setFont(owner->font());
   setFixedSize(FormWidth, FormHeight);
