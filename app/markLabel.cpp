@@ -1,14 +1,33 @@
 #include "app/markLabel.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+
+namespace {
+
+// A sign's outline, made once for each sign and font: outlining a glyph
+// costs far more than filling the outline, and there are two signs.
+const QPainterPath &SignPath(const QString &text, const QFont &font)
+{
+  static QHash<QString, QPainterPath> paths;
+  const QString key = font.key() + QLatin1Char('\n') + text;
+  auto it = paths.find(key);
+  if (it == paths.end()) {
+    QPainterPath sign;
+    sign.addText(0, 0, font, text);
+    it = paths.insert(key, sign);
+  }
+  return *it;
+}
+
+}  // namespace
 
 void TMarkLabel::paintEvent(QPaintEvent *)
 {
   if (text().isEmpty())
     return;
-  QPainterPath sign;
-  sign.addText(0, 0, font(), text());
+  const QPainterPath &sign = SignPath(text(), font());
   const QRectF ink = sign.boundingRect();
   const QRectF area = contentsRect();
   if (ink.isEmpty() || area.isEmpty())
