@@ -193,6 +193,26 @@ quint8 PlaceRange(int first, int last)
   return mask;
 }
 
+// The places team t can take, from how it compares with each other team:
+// side(u) is above 0 where u is surely above t, below 0 where surely below,
+// 0 where either may be.
+template <class TSide>
+quint8 PlacesOf(int t, TSide side)
+{
+  int above = 0, below = 0;
+  for (int u = 0; u < Teams; ++u) {
+    if (u == t)
+      continue;
+    const int s = side(u);
+    above += s > 0;
+    below += s < 0;
+  }
+  return PlaceRange(1 + above, Teams - below);
+}
+
+// Whether a set of places holds more than one.
+bool SeveralPlaces(quint8 places) { return (places & (places - 1)) != 0; }
+
 class TEngine {
 public:
   TEngine(const TGroupScores &group, qint64 topScore) : Top(topScore)
@@ -265,16 +285,10 @@ public:
     for (int t = 0; t < Teams; ++t) {
       if (!quest.needed(t))
         continue;
-      int above = 0, level = 0;
-      for (int u = 0; u < Teams; ++u) {
-        if (u == t)
-          continue;
-        above += points[u] > points[t];
-        level += points[u] == points[t];
-      }
-      const quint8 places = PlaceRange(1 + above, 1 + above + level);
+      const quint8 places =
+          PlacesOf(t, [&](int u) { return points[u] > points[t] ? 1 : points[u] < points[t] ? -1 : 0; });
       quest.witness(t, places);
-      if (level > 0 && (places & quest.useful(t)))
+      if (SeveralPlaces(places) && (places & quest.useful(t)))
         more = true;
     }
     return more;
@@ -484,15 +498,7 @@ private:
     for (int t = 0; t < Teams; ++t) {
       if (!quest.needed(t))
         continue;
-      int above = 0, below = 0;
-      for (int u = 0; u < Teams; ++u) {
-        if (u == t)
-          continue;
-        const int side = finalSide(t, u, box);
-        above += side > 0;
-        below += side < 0;
-      }
-      const quint8 places = PlaceRange(1 + above, Teams - below);
+      const quint8 places = PlacesOf(t, [&](int u) { return finalSide(t, u, box); });
       quest.witness(t, places);
       if (places & quest.useful(t))
         useful = true;
