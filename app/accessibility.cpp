@@ -3,7 +3,7 @@
 #include "app/accessibility.h"
 
 #include "app/brakkaMain.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "app/tablePanel.h"
 #include "i18n/texts.h"
 #include "knockout/bracket.h"

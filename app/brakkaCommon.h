@@ -2,6 +2,8 @@
 // Routines shared by the grid's handlers: reading scores, the key filter of
 // the score fields, control state helpers and the knockout pairing routine.
 
+#include "grid/scoreText.h"
+
 #include <QString>
 #include <Qt>
 
@@ -9,17 +11,6 @@ class QColor;
 class QLabel;
 class QLineEdit;
 class QWidget;
-
-// A score field holds a score when its text is one or more decimal digits.
-// Anything else (empty, or text pasted through the context menu) is no score.
-bool IsScore(const QString &text);
-// Compares two scores by value, whatever their length: -1, 0 or 1.
-int CompareScores(const QString &a, const QString &b);
-
-// What a paste puts into a score field: the first line of the pasted text
-// without the blanks around it, when that is all ASCII digits; otherwise
-// nothing (a score field never holds text that does not count).
-QString PastedScore(const QString &pasted);
 
 // The score fields' key filter: digits and backspace pass, as do keys that
 // only move the cursor or the focus; every other key (letters, minus, space,

@@ -4,7 +4,7 @@
 #include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/figureField.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "app/hints.h"
 #include "app/undoHistory.h"
 #include "groups/brakkaDebug.h"

@@ -3,7 +3,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "app/gridScroll.h"
 #include "app/figureField.h"
 #include "app/markLabel.h"

@@ -5,7 +5,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/accessibility.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/texts.h"
 
 #include <QKeyEvent>

@@ -9,7 +9,7 @@
 #include "app/undoHistory.h"
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/texts.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // when it walks the whole window. Typing itself builds no names. And what a
 // dark palette costs a keystroke that moves the favourite.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"

@@ -1,6 +1,6 @@
 #include "fuzzWindow.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "schedule/calendar.h"
 #include "settings/optionsForm.h"

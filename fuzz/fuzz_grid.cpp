@@ -4,7 +4,7 @@
 
 #include "fuzzWindow.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "support/randomPlay.h"
 
 #include <QAction>

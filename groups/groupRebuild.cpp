@@ -3,7 +3,7 @@
 
 #include "app/brakkaMain.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "groups/groupTables.h"
 #include "i18n/names.h"
 

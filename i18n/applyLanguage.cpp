@@ -2,7 +2,7 @@
 
 #include "app/brakkaMain.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/preferences.h"

@@ -2,7 +2,7 @@
 // team, and a click on it opens the celebration window with its sound.
 
 #include "app/brakkaMain.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "knockout/sound.h"

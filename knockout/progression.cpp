@@ -4,7 +4,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "knockout/bracket.h"
 
 #include <QLabel>

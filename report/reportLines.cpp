@@ -3,7 +3,7 @@
 
 #include "report/reportLines.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "schedule/calendar.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "schedule/regional.h"
 
 #include <QtGlobal>

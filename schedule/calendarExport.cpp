@@ -1,6 +1,6 @@
 #include "schedule/calendarExport.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/texts.h"
 
 #include <libical/ical.h>

@@ -8,6 +8,7 @@
 #include <vector>
 
 class TProfileFile;
+class TTournament;
 
 using TResultTexts = std::vector<QString>;
 
@@ -21,3 +22,15 @@ TResultTexts ReadResultTexts(const TProfileFile &ini);
 bool HasResultSections(const TProfileFile &ini);
 // Writes the result sections, each after the file's other lines.
 void WriteResultTexts(TProfileFile &ini, const TResultTexts &texts);
+
+// The texts the tournament's score and penalty fields hold.
+TResultTexts ResultTextsOf(const TTournament &tournament);
+
+// Fills every score and penalty field from texts, each knockout stage after
+// the groups, scores before penalties; the rules recompute the rest.
+// Loading fills a grid just built or read; FieldByField runs every field's
+// rule as it is filled, what the quicker ways must always equal; Restoring
+// brings back a step of the history over any grid. Texts of another length
+// than the fields' count change nothing.
+enum class TFill { Loading, FieldByField, Restoring };
+void FillResults(TTournament &tournament, const TResultTexts &texts, TFill how);

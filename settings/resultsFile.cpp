@@ -3,7 +3,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/optionsForm.h"
@@ -20,73 +20,10 @@ namespace {
 const QString FileName = QStringLiteral("Brakka.ini");
 const QString Preferences = QStringLiteral("PREFERENCES");
 
-// The file's result sections in the order SaveAll writes them, with the
-// score fields of each: field prefix + match + side ("GA11", "Final811").
-struct TResultSection {
-  const char *section;
-  const char *fieldPrefix;
-  int matches;
-  bool penalties;
-  int side2Length;   // characters of side 2 read back; -1 for all (the final)
-};
-const TResultSection ResultSections[] = {
-  {"GROUP A", "GA", MatchesPerGroup, false, 2}, {"GROUP B", "GB", MatchesPerGroup, false, 2},
-  {"GROUP C", "GC", MatchesPerGroup, false, 2}, {"GROUP D", "GD", MatchesPerGroup, false, 2},
-  {"GROUP E", "GE", MatchesPerGroup, false, 2}, {"GROUP F", "GF", MatchesPerGroup, false, 2},
-  {"GROUP G", "GG", MatchesPerGroup, false, 2}, {"GROUP H", "GH", MatchesPerGroup, false, 2},
-  {"FINAL 8", "Final8", 8, true, 2},            {"FINAL 4", "Final4", 4, true, 2},
-  {"FINAL 2", "Final2", 2, true, 2},            {"THIRD", "Third", 1, true, 2},
-  // The final's score fields take any number of digits.
-  {"FINAL", "Final", 1, true, -1},
-};
-
-// "Game1" holds match 1's score; "Game1Apk" side 1's penalties, "Game1Bpk"
-// side 2's. Made once: every load and save asks for them all.
-constexpr int MostMatches = 8;
-struct TMatchKeys {
-  QString score;
-  QString penalties[2];
-};
-const TMatchKeys &KeysOf(int match)
-{
-  static const auto keys = [] {
-    std::array<TMatchKeys, MostMatches + 1> k;
-    for (int m = 1; m <= MostMatches; ++m) {
-      k[m].score = QStringLiteral("Game%1").arg(m);
-      k[m].penalties[0] = k[m].score + QStringLiteral("Apk");
-      k[m].penalties[1] = k[m].score + QStringLiteral("Bpk");
-    }
-    return k;
-  }();
-  return keys[std::size_t(match)];
-}
-const QString &MatchKey(int match) { return KeysOf(match).score; }
-const QString &PenaltyKey(int match, int side) { return KeysOf(match).penalties[side - 1]; }
-
 QString SettingsFilePath(const QString &folder)
 {
   return folder.endsWith(QLatin1Char('/')) ? folder + FileName
                                            : folder + QLatin1Char('/') + FileName;
-}
-
-// A score as the grid takes it: decimal digits only. A side of an edited
-// file that holds anything else loads as no score.
-QString ScoreOrEmpty(const QString &text) { return IsScore(text) ? text : QString(); }
-
-// A match is stored as side 1, a hyphen, side 2 ("2-1", "-", "3-"). Reading
-// it back: side 1 is everything before the first hyphen; side 2 is at most
-// side2Length characters after it, or the first ones when there is no hyphen
-// (with two: "21" is side 2 alone; "10-123" gives 10 and 12). A length of -1
-// takes side 2 whole.
-struct TMatchValue {
-  QString side1;
-  QString side2;
-};
-TMatchValue SplitMatchValue(const QString &value, int side2Length)
-{
-  const qsizetype hyphen = value.indexOf(QLatin1Char('-'));
-  return {hyphen < 0 ? QString() : ScoreOrEmpty(value.left(hyphen)),
-          ScoreOrEmpty(value.mid(hyphen + 1, side2Length))};
 }
 
 // Why a settings file that is there cannot be read, in the user's words.
@@ -107,74 +44,6 @@ TText UnreadableReason(TProfileFile::TLoadResult result)
 }
 
 }  // namespace
-
-const std::vector<QString> &ResultFieldNames()
-{
-  static const std::vector<QString> names = [] {
-    std::vector<QString> n;
-    for (const TResultSection &s : ResultSections) {
-      for (int m = 1; m <= s.matches; ++m)
-        for (int side = 1; side <= 2; ++side)
-          n.push_back(KnockoutName(s.fieldPrefix, m, side, ""));
-      for (int m = 1; s.penalties && m <= s.matches; ++m)
-        for (int side = 1; side <= 2; ++side)
-          n.push_back(KnockoutName(s.fieldPrefix, m, side, "pk"));
-    }
-    return n;
-  }();
-  return names;
-}
-
-TResultTexts ReadResultTexts(const TProfileFile &ini)
-{
-  TResultTexts texts;
-  texts.reserve(ResultFieldNames().size());
-  for (const TResultSection &s : ResultSections) {
-    const QString section = QLatin1String(s.section);
-    for (int m = 1; m <= s.matches; ++m) {
-      const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()),
-                                                s.side2Length);
-      texts.push_back(value.side1);
-      texts.push_back(value.side2);
-    }
-    for (int m = 1; s.penalties && m <= s.matches; ++m) {
-      for (int side = 1; side <= 2; ++side)
-        texts.push_back(ScoreOrEmpty(ini.readString(section, PenaltyKey(m, side), QString())));
-    }
-  }
-  return texts;
-}
-
-bool HasResultSections(const TProfileFile &ini)
-{
-  // A missing key reads as either default; a key that is there as itself.
-  for (const TResultSection &s : ResultSections) {
-    const QString section = QLatin1String(s.section);
-    if (ini.readString(section, MatchKey(1), QStringLiteral("-")).isEmpty() !=
-        ini.readString(section, MatchKey(1), QString()).isEmpty())
-      return false;
-  }
-  return true;
-}
-
-void WriteResultTexts(TProfileFile &ini, const TResultTexts &texts)
-{
-  std::size_t base = 0;
-  for (const TResultSection &s : ResultSections) {
-    const QString section = QLatin1String(s.section);
-    ini.eraseSection(section);
-    const std::size_t penalties = base + 2 * std::size_t(s.matches);
-    for (int m = 0; m < s.matches; ++m) {
-      const std::size_t i = base + 2 * std::size_t(m);
-      ini.writeString(section, MatchKey(m + 1), texts[i] + QLatin1Char('-') + texts[i + 1]);
-      if (s.penalties) {
-        ini.writeString(section, PenaltyKey(m + 1, 1), texts[penalties + 2 * std::size_t(m)]);
-        ini.writeString(section, PenaltyKey(m + 1, 2), texts[penalties + 2 * std::size_t(m) + 1]);
-      }
-    }
-    base = s.penalties ? penalties + 2 * std::size_t(s.matches) : penalties;
-  }
-}
 
 bool TMainForm::SaveAll()
 {
@@ -333,7 +202,12 @@ void TMainForm::fillResults(const TResultTexts &texts, TFill how)
   // match finds its teams and, when level, its penalty fields.
   std::size_t i = 0;
   int group = 0;
-  for (const TResultSection &s : ResultSections) {
+  for (int stage = 0; stage < StageCount; ++stage) {
+    const struct {
+      int matches;
+      bool penalties;
+    } s = {stage < GroupCount ? MatchesPerGroup : KnockoutStage(stage - GroupCount).matches,
+           stage >= GroupCount};
     const bool atOnce = groupsAtOnce && !s.penalties;
     const QStringList before = atOnce ? groupTexts(group) : QStringList();
     if (atOnce)

@@ -2,7 +2,7 @@
 // readable on a dark palette.
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "settings/preferences.h"
 #include "support/grid.h"

@@ -2,7 +2,7 @@
 // window for the favourite and for any other champion, its sound, and the
 // sound files the program ships.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "knockout/sound.h"
 #include "knockout/winnerForm.h"

@@ -3,7 +3,7 @@
 // closing the window.
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "app/gridScroll.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"

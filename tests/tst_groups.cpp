@@ -1,7 +1,7 @@
 // Group tables as the user sees them: typing scores into the real fields and
 // reading the table panels and the 1/8-final slots they seed.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "groups/brakkaDebug.h"
 #include "settings/preferences.h"
 #include "support/grid.h"

@@ -2,7 +2,7 @@
 // on, shoot-outs, third place, the champion, and clearing results.
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"

@@ -2,7 +2,7 @@
 // zone, the first start's insistence, and team names carried into a newly
 // chosen language.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "settings/optionsForm.h"
 #include "settings/preferences.h"

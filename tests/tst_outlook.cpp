@@ -2,7 +2,7 @@
 // every completion of the group worked out one by one through the table's
 // ordering, for small top scores.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "groups/groupTables.h"
 #include "groups/outlook.h"
 #include "groups/outlookForm.h"

@@ -1,7 +1,7 @@
 // The match calendar in the user's time zone: the time-zone list, kick-off
 // conversion, the kick-off hints of the grid and the game schedule window.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "schedule/calendar.h"
 #include "schedule/calendarExport.h"

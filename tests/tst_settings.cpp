@@ -2,7 +2,7 @@
 // reads back into the real main window, and the failures of both.
 
 #include "app/brakkaCommon.h"
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "settings/preferences.h"
 #include "settings/profileFile.h"
 #include "settings/timeZoneValue.h"

@@ -2,7 +2,7 @@
 // the provisional and final orderings with the head-to-head tie-break, and
 // the goal-difference text.
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 #include "groups/brakkaDebug.h"
 #include "groups/groupTables.h"
 #include "groups/standings.h"

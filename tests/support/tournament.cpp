@@ -1,6 +1,6 @@
 #include "support/tournament.h"
 
-#include "app/fixtures.h"
+#include "groups/fixtures.h"
 
 namespace {
 

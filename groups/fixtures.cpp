@@ -1,6 +1,4 @@
-#include "app/fixtures.h"
-
-const QString Placeholder = QStringLiteral("xxxxxxxxxx");
+#include "groups/fixtures.h"
 
 namespace {
 
@@ -36,61 +34,3 @@ const std::array<TGroupFixtures, GroupCount> Fixtures = {{
 }  // namespace
 
 const TGroupFixtures &GroupFixtures(int group) { return Fixtures.at(group); }
-
-namespace {
-
-// Control names are joined on every recomputation of the grid: plain appends
-// into room reserved once cost a small part of what chained arg() calls do.
-constexpr qsizetype NameRoom = 16;
-
-QString StartName(QLatin1String start)
-{
-  QString name;
-  name.reserve(NameRoom);
-  name += start;
-  return name;
-}
-
-void appendNumber(QString &name, int n)
-{
-  if (n >= 0 && n <= 9)
-    name += QLatin1Char(char('0' + n));
-  else
-    name += QString::number(n);
-}
-
-}  // namespace
-
-QString GroupFieldName(int group, int match, int side)
-{
-  QString name = StartName(QLatin1String("G"));
-  name += GroupLetter(group);
-  appendNumber(name, match);
-  appendNumber(name, side);
-  return name;
-}
-
-QString GroupMatchLabelName(int group, int match, int side)
-{
-  QString name = GroupFieldName(group, match, side);
-  name += QLatin1String("Lbl");
-  return name;
-}
-
-QString GroupTableName(int group, const char *column, int place)
-{
-  QString name = StartName(QLatin1String("G"));
-  name += GroupLetter(group);
-  name += QLatin1String(column);
-  appendNumber(name, place);
-  return name;
-}
-
-QString KnockoutName(const char *prefix, int match, int side, const char *suffix)
-{
-  QString name = StartName(QLatin1String(prefix));
-  appendNumber(name, match);
-  appendNumber(name, side);
-  name += QLatin1String(suffix);
-  return name;
-}

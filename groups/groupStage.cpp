@@ -1,0 +1,98 @@
+#include "groups/groupStage.h"
+
+#include "groups/fixtures.h"
+#include "groups/groupTables.h"
+
+namespace {
+
+// Each match's two teams by their number in the group's initial order.
+const std::array<std::array<int, 2>, MatchesPerGroup> &SidesOf(int group)
+{
+  static const auto sides = [] {
+    std::array<std::array<std::array<int, 2>, MatchesPerGroup>, GroupCount> all{};
+    for (int g = 0; g < GroupCount; ++g) {
+      const auto &order = GroupSeeding(g).initialOrder;
+      for (int m = 0; m < MatchesPerGroup; ++m) {
+        const TGroupMatch &match = GroupFixtures(g)[m];
+        for (int t = 0; t < TeamsPerGroup; ++t) {
+          if (order[t] == match.side1)
+            all[g][m][0] = t;
+          if (order[t] == match.side2)
+            all[g][m][1] = t;
+        }
+      }
+    }
+    return all;
+  }();
+  return sides[std::size_t(group)];
+}
+
+void ShowOutlook(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList &names)
+{
+  TGroupStage::TShownOutlook &shown = stage.outlooks[std::size_t(group)];
+  const TGroupScores scores = GroupScoresOf(grid, group);
+  if (!shown.scores || !(*shown.scores == scores)) {
+    shown.outlook = GroupOutlook(scores);
+    shown.scores = scores;
+  }
+  const TGroupSeeding &seeding = GroupSeeding(group);
+  const TGroupRec &table = stage.tables[std::size_t(group)];
+  for (int r = 0; r < TeamsPerGroup; ++r)
+    for (int t = 0; t < TeamsPerGroup; ++t)
+      if (table[r].TeamName == names[seeding.initialOrder[t]])
+        shown.teamAt[r] = t;
+  for (int r = 0; r < TeamsPerGroup; ++r)
+    grid.setCaption(MarkLabel(group, r), OutlookMark(shown.outlook[shown.teamAt[r]]));
+}
+
+}  // namespace
+
+QString OutlookMark(TOutlook outlook)
+{
+  return outlook == TOutlook::Winner || outlook == TOutlook::Through ? QStringLiteral("✓")
+         : outlook == TOutlook::Out                                 ? QStringLiteral("✗")
+                                                                    : QString();
+}
+
+TGroupScores GroupScoresOf(const TGrid &grid, int group)
+{
+  TGroupScores scores;
+  scores.sides = SidesOf(group);
+  for (int m = 0; m < MatchesPerGroup; ++m)
+    for (int s = 0; s < 2; ++s)
+      scores.scores[m][s] = ReadGroupScore(grid.text(GroupScoreField(group, m, s)));
+  return scores;
+}
+
+void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList &names)
+{
+  TGroupRec &table = stage.tables[std::size_t(group)];
+  const TGroupSeeding &seeding = GroupSeeding(group);
+  std::array<QString, 4> initialOrder;
+  for (int i = 0; i < TeamsPerGroup; ++i)
+    initialOrder[i] = names[seeding.initialOrder[i]];
+  InitializeGroupStandings(table, initialOrder);
+
+  // A provisional order after each match counted feeds the next; the panel
+  // shows the final order.
+  for (int m = 0; m < MatchesPerGroup; ++m) {
+    const std::optional<qint64> s1 = ReadGroupScore(grid.text(GroupScoreField(group, m, 0)));
+    const std::optional<qint64> s2 = ReadGroupScore(grid.text(GroupScoreField(group, m, 1)));
+    if (!s1 || !s2)
+      continue;
+    SetGroupScores(*s1, *s2, grid.caption(GroupMatchLabel(group, m, 0)),
+                   grid.caption(GroupMatchLabel(group, m, 1)), table);
+    SetGroupStandings(table);
+  }
+  SetGroupStandingsFinal(table, GroupLetter(group));
+
+  for (int r = 0; r < TeamsPerGroup; ++r) {
+    const TTeamRec &t = table[r];
+    grid.setCaption(TableNameLabel(group, r), t.TeamName);
+    const qint64 figures[7] = {t.Points, t.Played, t.Wins, t.Ties, t.Losses, t.GoalsFor, t.GoalsAgainst};
+    for (int col = 0; col < 7; ++col)
+      grid.writeText(TableField(group, r, col), QString::number(figures[col]));
+    grid.writeText(TableField(group, r, 7), AddAPlusToDiff(t.PlusMinus));
+  }
+  ShowOutlook(grid, stage, group, names);
+}
