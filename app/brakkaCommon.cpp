@@ -1,6 +1,5 @@
 #include "app/brakkaCommon.h"
 
-#include "grid/gridIds.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -161,101 +160,4 @@ void ShowTeamHue(QWidget *control, TTeamHue hue)
     control->setPalette(QPalette());
   else
     applyHue(control, hue);
-}
-
-namespace {
-
-struct TKnockoutMatch {
-  QLineEdit *score1, *score2, *pen1, *pen2, *next;
-  QLabel *team1, *team2, *nextLbl;
-
-  void enableSlot() const
-  {
-    next->setEnabled(true);
-    nextLbl->setEnabled(true);
-  }
-  void resetSlot() const
-  {
-    next->setEnabled(false);
-    next->setText(QString());
-    nextLbl->setText(Placeholder);
-    nextLbl->setEnabled(false);
-  }
-  void showPenaltyFields(bool visible) const
-  {
-    pen1->setVisible(visible);
-    pen2->setVisible(visible);
-  }
-  void clearPenaltyFields() const
-  {
-    pen1->setText(QString());
-    pen2->setText(QString());
-  }
-  void plain() const
-  {
-    SetBold(team1, false);
-    SetBold(team2, false);
-  }
-  void sendOn(QLabel *winner, QLabel *loser) const
-  {
-    enableSlot();
-    nextLbl->setText(winner->text());
-    SetBold(winner, true);
-    SetBold(loser, false);
-  }
-
-  void decideWinner() const
-  {
-    if (!IsScore(score1->text()) || !IsScore(score2->text())) {
-      resetSlot();
-      plain();
-      return;
-    }
-    const int goals = CompareScores(score1->text(), score2->text());
-    if (goals != 0) {
-      clearPenaltyFields();
-      showPenaltyFields(false);
-      if (goals > 0)
-        sendOn(team1, team2);
-      else
-        sendOn(team2, team1);
-      return;
-    }
-    if (!IsScore(pen1->text()) || !IsScore(pen2->text())) {
-      resetSlot();
-      plain();
-      return;
-    }
-    const int penalties = CompareScores(pen1->text(), pen2->text());
-    if (penalties > 0) {
-      sendOn(team1, team2);
-    } else if (penalties < 0) {
-      sendOn(team2, team1);
-    } else {
-      resetSlot();
-      plain();
-    }
-  }
-};
-
-}  // namespace
-
-void AdvanceWinner(QLineEdit *Score1, QLineEdit *Score2, QLineEdit *Pen1, QLineEdit *Pen2,
-                   QLineEdit *NextField, QLabel *Team1Lbl, QLabel *Team2Lbl, QLabel * /*PenLbl*/,
-                   QLabel *NextLbl)
-{
-  const TKnockoutMatch m{Score1, Score2, Pen1, Pen2, NextField, Team1Lbl, Team2Lbl, NextLbl};
-  if (!IsScore(Score1->text()) || !IsScore(Score2->text())) {
-    m.clearPenaltyFields();
-    m.showPenaltyFields(false);
-    m.decideWinner();
-    return;
-  }
-  if (CompareScores(Score1->text(), Score2->text()) != 0 || !Pen1->isHidden()) {
-    m.decideWinner();
-    return;
-  }
-  m.resetSlot();
-  m.plain();
-  m.showPenaltyFields(true);
 }

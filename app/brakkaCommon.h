@@ -1,6 +1,6 @@
 #pragma once
-// Routines shared by the grid's handlers: reading scores, the key filter of
-// the score fields, control state helpers and the knockout pairing routine.
+// Routines shared by the grid's controls: the key filter of the score
+// fields, control state helpers and the team colours.
 
 #include "grid/scoreText.h"
 
@@ -9,7 +9,6 @@
 
 class QColor;
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 // The score fields' key filter: digits and backspace pass, as do keys that
@@ -41,10 +40,3 @@ QColor TeamHueColour(TTeamHue hue, const QColor &background);
 // Shows a team-name label or field in a hue, against the background it has;
 // it keeps a readable shade when the palette changes later.
 void ShowTeamHue(QWidget *control, TTeamHue hue);
-
-// Decides one knockout match from its goals (then penalties) and fills or
-// resets the following stage's slot. Emptying fields runs their change
-// handlers before this returns.
-void AdvanceWinner(QLineEdit *Score1, QLineEdit *Score2, QLineEdit *Pen1, QLineEdit *Pen2,
-                   QLineEdit *NextField, QLabel *Team1Lbl, QLabel *Team2Lbl, QLabel *PenLbl,
-                   QLabel *NextLbl);

@@ -52,11 +52,7 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   FormCreate();
 }
 
-TMainForm::~TMainForm()
-{
-  // The steps go with the window; the menu no longer hears of them.
-  disconnect(&History->Stack, nullptr, this, nullptr);
-}
+TMainForm::~TMainForm() = default;
 
 QLineEdit *TMainForm::field(const QString &name) const { return Fields.value(name); }
 QLabel *TMainForm::label(const QString &name) const { return Labels.value(name); }
@@ -187,12 +183,12 @@ void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
     // Its Undo and Redo are the window's.
     if (disconnect(action, &QAction::triggered, field, &QLineEdit::undo) ||
         disconnect(action, SIGNAL(triggered()), field, SLOT(undo()))) {
-      action->setEnabled(undoStack()->canUndo());
+      action->setEnabled(History->Steps.canUndo());
       connect(action, &QAction::triggered, this, &TMainForm::Undo1Click);
     }
     if (disconnect(action, &QAction::triggered, field, &QLineEdit::redo) ||
         disconnect(action, SIGNAL(triggered()), field, SLOT(redo()))) {
-      action->setEnabled(undoStack()->canRedo());
+      action->setEnabled(History->Steps.canRedo());
       connect(action, &QAction::triggered, this, &TMainForm::Redo1Click);
     }
   }
@@ -229,12 +225,6 @@ bool TMainForm::IsFavouriteText(const QString &text)
   return !text.isEmpty() && text == FavoriteName;
 }
 
-TMainForm::TColourBatch::~TColourBatch()
-{
-  if (--Form.ColourBatchDepth == 0 && Form.ColoursStale)
-    Form.HighlightFavourite();
-}
-
 void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
 {
   if (c.colour == colour)
@@ -247,11 +237,6 @@ void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
 
 void TMainForm::HighlightFavourite()
 {
-  if (ColourBatchDepth > 0) {
-    ColoursStale = true;
-    return;
-  }
-  ColoursStale = false;
   // With no favourite no text is the favourite's: the texts need no reading.
   const bool anyFavourite = !FavoriteName.isEmpty();
   for (TColoured &c : ColourWalk) {

@@ -1,11 +1,12 @@
 #pragma once
-// The main window: the whole tournament on one screen. Its controls are the
-// tournament's state; every handler reads their texts and writes results back.
+// The main window: the whole tournament on one screen. It shows the
+// tournament's engine: the user's input goes to the engine, and once an
+// operation has run the window writes each control whose value changed.
 
 #include "app/platform.h"
-#include "groups/outlook.h"
-#include "groups/standings.h"
+#include "knockout/tournament.h"
 #include "settings/resultTexts.h"
+#include "settings/resultsHistory.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -20,7 +21,6 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
-class QUndoStack;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -38,12 +38,12 @@ public:
   QPushButton *button(const QString &name) const;
   QAction *menuItem(const QString &name) const;
 
-  const TGroupRec &groupTable(int group) const { return GroupTables[group]; }
+  const TTournament &tournament() const { return Engine; }
+  const TGroupRec &groupTable(int group) const { return Engine.groupTable(group); }
   const QString &settingsDir() const { return SettingsDir; }
   TPlatform &platform() { return Platform; }
 
-  // Shared operations of the grid. While a colour batch is open (see
-  // TColourBatch), HighlightFavourite only notes that the colours are stale.
+  // Shared operations of the grid.
   void HighlightFavourite();
   void HighlightTeam(const QString &name);
   void ApplyLanguage();
@@ -75,7 +75,6 @@ public:
   // Re-labels every team label outside the group matches into the current
   // language, when a re-labelling was requested.
   void SetFirstTimeGroups();
-  void PopulateGroupTeamName(QLabel *label);
 
   // Clear buttons: stage 0..7 the groups A..H, 8 the 1/8 finals, 9 the
   // quarter-finals, 10 the semi-finals, 11 third place, 12 the final.
@@ -90,11 +89,15 @@ public:
 
   // The history of the user's steps, for undo and redo, and the recovery
   // file kept while the grid holds unsaved results (app/undoHistory.cpp).
-  QUndoStack *undoStack() const;
+  TResultsHistory &history();
   void Undo1Click();
   void Redo1Click();
   // The texts of every score and penalty field, in the settings file's order.
   TResultTexts resultTexts();
+
+signals:
+  // The steps done changed: a new step, a joined edit, an undo or a redo.
+  void stepsChanged(int done);
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -103,47 +106,19 @@ protected:
 private:
   void FormCreate();
   void readResults(bool fieldByField);
-  // Fills every score and penalty field from texts, each knockout stage after
-  // the groups, scores before penalties; the cascade recomputes the rest.
-  enum class TFill { Loading, FieldByField, Restoring };
+  // The engine's operations as the window runs them: the operation, then the
+  // changed controls shown, then the step recorded.
+  void fieldEdited(TField field);
+  void showChanges();
   void fillResults(const TResultTexts &texts, TFill how);
-  const std::vector<QLineEdit *> &resultFields();
-  std::vector<QLineEdit *> ResultFields;
 
-  // History. A user step is what one field edit, clear button or Clear All
-  // changes, with the cascade it runs; field changes inside a step or while
-  // fields are filled form no step of their own.
+  // History.
   struct THistory;
   std::unique_ptr<THistory> History;
-  friend class TResultsStep;
-  enum class TStepKind { Typing, Clearing, ClearingAll, Recovering };
-  class TStepScope {
-  public:
-    TStepScope(TMainForm &form, TStepKind kind, int stage = -1);
-    ~TStepScope();
-    TStepScope(const TStepScope &) = delete;
-    TStepScope &operator=(const TStepScope &) = delete;
-
-  private:
-    TMainForm &Form;
-    TStepKind Kind;
-    int Stage;
-  };
-  class TQuietChanges {
-  public:
-    explicit TQuietChanges(TMainForm &form);
-    ~TQuietChanges();
-    TQuietChanges(const TQuietChanges &) = delete;
-    TQuietChanges &operator=(const TQuietChanges &) = delete;
-
-  private:
-    TMainForm &Form;
-  };
   void startHistory();
-  void fieldChanging(QLineEdit *field);
-  void fieldChanged();
-  void endStep(TStepKind kind, QLineEdit *field, int stage);
-  void restoreResults(const TResultTexts &texts);
+  void endStep(TStepKind kind, TField field, int stage);
+  void restoreResults(const TResultTexts *texts);
+  void stepDone();
   void showUndoTexts();
   void resultsRead();
   void resultsSaved();
@@ -187,40 +162,9 @@ private:
   void GAName1MouseDown(QLabel *label);
   void GAName1MouseUp(QLabel *label);
 
-  // Group stage. While HeldGroup names a group, its fields' changes leave
-  // its table alone: the group is being filled or emptied as a whole and is
-  // rebuilt once at the end.
-  int HeldGroup = -1;
-  void GroupChange(int group);
-  void CalculateGroup(int group, bool final);
-
-  // What the remaining matches can change, marked beside each place of the
-  // tables (groups/outlookMarks.cpp): worked out again only when the group's
-  // scores differ from those it was last worked out for.
-  struct TShownOutlook {
-    std::optional<TGroupScores> scores;
-    std::array<TOutlook, 4> outlook{};
-    std::array<int, 4> teamAt = {0, 1, 2, 3};   // team number at each place
-  };
-  std::array<TShownOutlook, 8> Outlooks;
-  TGroupScores GroupScoresOf(int group) const;
-  void ShowOutlook(int group);
+  // The outlook marks' hints, written again when a group's outlook changed.
+  std::array<TGroupStage::TShownOutlook, GroupCount> ShownOutlooks{};
   void WriteOutlookMarks(int group);
-
-  // Knockout stage.
-  void GroupStageChange(QLineEdit *sender);
-  void SetThirdPlace(int side);
-  void ThirdChange();
-  void FinalChange();
-  void CalculateWinner();
-  void EnableThirdPlace(QLineEdit *field, QLabel *label);
-  void DisableThirdPlace(QLineEdit *field, QLabel *label);
-  void ShowThirdPenaltyFields(bool on);
-  void ClearThirdPenaltyFields();
-  void ShowFinalPenaltyFields(bool on);
-  void ClearFinalPenaltyFields();
-  void ShowPenaltyFieldsOf(const char *stage, bool on);
-  void ClearPenaltyFieldsOf(const char *stage);
 
   QString SettingsDir;
   TPlatform Platform;
@@ -236,31 +180,11 @@ private:
   QHash<QString, QAction *> MenuItems;
   QHash<QLineEdit *, bool> TwoCharLimit;
 
-  std::array<TGroupRec, 8> GroupTables;
-
-  // Controls of each group, resolved once.
-  struct TGroupControls {
-    std::array<std::array<QLineEdit *, 2>, 6> scores;
-    std::array<std::array<QLabel *, 2>, 6> teams;
-    std::array<QLabel *, 4> names;
-    std::array<std::array<QLineEdit *, 8>, 4> figures;   // Pts P W T L GF GA PM by place
-    std::array<QLabel *, 4> marks;                      // outlook marks by place
-    QLabel *winnerSlot;
-    QLabel *runnerUpSlot;
-    std::array<QLineEdit *, 2> winnerMatch;
-    std::array<QLineEdit *, 2> runnerUpMatch;
-  };
-  std::array<TGroupControls, 8> Group{};
-
-  // Controls of the bracket's matches, in the order of Bracket().
-  struct TBracketControls {
-    QLineEdit *score1, *score2, *pen1, *pen2, *next;
-    QLabel *team1, *team2, *penLbl, *nextLbl;
-  };
-  std::vector<TBracketControls> BracketMatches;
-
-  // Fields emptied by each clear button, in order.
-  std::array<std::vector<QLineEdit *>, 13> ClearLists;
+  TTournament Engine;
+  TGrid Shown = Engine.grid();   // the flags the controls were last given
+  // The grid's controls by their ids.
+  std::array<QLineEdit *, FieldCount> FieldWidgets{};
+  std::array<QLabel *, LabelCount> LabelWidgets{};
 
   // Controls whose colour the favourite walk sets, in walk order, and the
   // colour each one shows now.
@@ -273,24 +197,6 @@ private:
   };
   std::vector<TColoured> ColourWalk;
 
-  // Team colours follow the texts once per user operation. Change handlers
-  // nest (a setText runs further handlers before it returns) and each one
-  // ends by recolouring; while an outer handler is still running, a
-  // recolouring only marks the colours stale and the outermost handler
-  // recolours once as it returns. Nothing paints or reads a colour in
-  // between, so every colour the user can see is the same.
-  class TColourBatch {
-  public:
-    explicit TColourBatch(TMainForm &form) : Form(form) { ++Form.ColourBatchDepth; }
-    ~TColourBatch();
-    TColourBatch(const TColourBatch &) = delete;
-    TColourBatch &operator=(const TColourBatch &) = delete;
-
-  private:
-    TMainForm &Form;
-  };
-  int ColourBatchDepth = 0;
-  bool ColoursStale = false;
   // Whether text is the favourite's name: an empty text never is.
   static bool IsFavouriteText(const QString &text);
 

@@ -113,8 +113,11 @@ QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x,
   f->setAcceptDrops(false);
   f->setAttribute(Qt::WA_InputMethodEnabled, false);
   f->installEventFilter(this);
-  // Seen before the change handlers connected after this: see startHistory.
-  connect(f, &QLineEdit::textChanged, this, [this, f] { fieldChanging(f); });
+  // Whatever changes the text (a key, a paste, a cut) hands it to the engine;
+  // the window's own writes of the engine's texts change nothing there.
+  TField id;
+  if (FieldByName(name, id))
+    connect(f, &QLineEdit::textChanged, this, [this, id] { fieldEdited(id); });
   Fields.insert(name, f);
   TwoCharLimit.insert(f, twoCharLimit);
   return f;
@@ -171,12 +174,7 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
       for (int entry = 0; entry < 2; ++entry) {
         const int side = entry == 0 ? upper : 3 - upper;
         const TTeam team = side == 1 ? match.side1 : match.side2;
-        QLineEdit *f = addScoreField(panel, GroupFieldName(group, m + 1, side), 80,
-                                     top + 18 * entry, 20, 18, true);
-        connect(f, &QLineEdit::textChanged, this, [this, group] {
-          if (group != HeldGroup)
-            GroupChange(group);
-        });
+        addScoreField(panel, GroupFieldName(group, m + 1, side), 80, top + 18 * entry, 20, 18, true);
         addTeamLabel(panel, GroupMatchLabelName(group, m + 1, side), TeamNameIn(LangEnglish, team), 8,
                      top + 4 + 16 * entry, 70, 13);
       }
@@ -375,66 +373,10 @@ void TMainForm::buildGrid()
 
 void TMainForm::resolveControls()
 {
-  for (int g = 0; g < GroupCount; ++g) {
-    TGroupControls &c = Group[g];
-    for (int m = 0; m < MatchesPerGroup; ++m) {
-      for (int s = 0; s < 2; ++s) {
-        c.scores[m][s] = field(GroupFieldName(g, m + 1, s + 1));
-        c.teams[m][s] = label(GroupMatchLabelName(g, m + 1, s + 1));
-      }
-    }
-    for (int r = 0; r < 4; ++r) {
-      c.names[r] = label(GroupTableName(g, "Name", r + 1));
-      for (int col = 0; col < 8; ++col)
-        c.figures[r][col] = field(GroupTableName(g, TableColumns[col], r + 1));
-      c.marks[r] = label(GroupTableName(g, "Qual", r + 1));
-    }
-    const TGroupSeeding &s = GroupSeeding(g);
-    c.winnerSlot = label(KnockoutName("Final8", s.winner.match, s.winner.side, "Lbl"));
-    c.runnerUpSlot = label(KnockoutName("Final8", s.runnerUp.match, s.runnerUp.side, "Lbl"));
-    for (int side = 0; side < 2; ++side) {
-      c.winnerMatch[side] = field(KnockoutName("Final8", s.winner.match, side + 1));
-      c.runnerUpMatch[side] = field(KnockoutName("Final8", s.runnerUp.match, side + 1));
-    }
-    for (int m = 1; m <= MatchesPerGroup; ++m) {
-      for (int side = 1; side <= 2; ++side)
-        ClearLists[g].push_back(field(GroupFieldName(g, m, side)));
-    }
-  }
-
-  for (const TBracketMatch &b : Bracket()) {
-    TBracketControls c;
-    c.score1 = field(KnockoutName(b.prefix, b.match, 1));
-    c.score2 = field(KnockoutName(b.prefix, b.match, 2));
-    c.pen1 = field(KnockoutName(b.prefix, b.match, 1, "pk"));
-    c.pen2 = field(KnockoutName(b.prefix, b.match, 2, "pk"));
-    c.next = field(KnockoutName(b.nextPrefix, b.nextMatch, b.nextSide));
-    c.team1 = label(KnockoutName(b.prefix, b.match, 1, "Lbl"));
-    c.team2 = label(KnockoutName(b.prefix, b.match, 2, "Lbl"));
-    c.penLbl = label(QStringLiteral("%1PKLbl").arg(QLatin1String(b.prefix)));
-    c.nextLbl = label(KnockoutName(b.nextPrefix, b.nextMatch, b.nextSide, "Lbl"));
-    BracketMatches.push_back(c);
-  }
-
-  const TKnockoutStage stages[5] = {{"Final8", 8}, {"Final4", 4}, {"Final2", 2}, {"Third", 1},
-                                    {"Final", 1}};
-  for (int st = 0; st < 5; ++st) {
-    for (int k = 1; k <= stages[st].matches; ++k) {
-      for (int side = 1; side <= 2; ++side) {
-        QLineEdit *f = field(KnockoutName(stages[st].prefix, k, side));
-        ClearLists[GroupCount + st].push_back(f);
-        if (st >= 3) {
-          QLineEdit *pk = field(KnockoutName(stages[st].prefix, k, side, "pk"));
-          connect(f, &QLineEdit::textChanged, this, st == 3 ? &TMainForm::ThirdChange : &TMainForm::FinalChange);
-          connect(pk, &QLineEdit::textChanged, this, st == 3 ? &TMainForm::ThirdChange : &TMainForm::FinalChange);
-        }
-      }
-    }
-  }
-  for (const TBracketControls &c : BracketMatches) {
-    for (QLineEdit *f : {c.score1, c.score2, c.pen1, c.pen2})
-      connect(f, &QLineEdit::textChanged, this, [this, f] { GroupStageChange(f); });
-  }
+  for (int i = 0; i < FieldCount; ++i)
+    FieldWidgets[std::size_t(i)] = field(FieldName(TField(i)));
+  for (int i = 0; i < LabelCount; ++i)
+    LabelWidgets[std::size_t(i)] = label(LabelName(TLabel(i)));
 
   // The favourite walk: text fields and labels inside the panels. The
   // tables' read-only fields always hold a number, never a team's name nor

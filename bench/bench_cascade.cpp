@@ -5,7 +5,6 @@
 #include "support/tournament.h"
 
 #include <QApplication>
-#include <QUndoStack>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -62,7 +61,7 @@ void FillWholeTournament(benchmark::State &state)
       state.SkipWithError("the tournament did not end with Brazil");
     g.dialogs().answers = {QMessageBox::Yes};
     g.form().ClearAllButtonClick();
-    g.form().undoStack()->clear();
+    g.form().history().clear();
     state.ResumeTiming();
   }
 }
@@ -76,7 +75,7 @@ void ClearAllOnFullTournament(benchmark::State &state)
     state.PauseTiming();
     // The history of one typed tournament, as a user's would be, not of
     // every round the benchmark has played.
-    g.form().undoStack()->clear();
+    g.form().history().clear();
     PlayAll(g);
     g.dialogs().answers = {QMessageBox::Yes};
     state.ResumeTiming();

@@ -8,7 +8,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -20,7 +19,7 @@ void GroupKeystrokeRecordedAsStep(benchmark::State &state)
   TGridDriver g;
   PlayAll(g);
   QLineEdit *sides[2] = {g.field("GC11"), g.field("GC12")};
-  const int before = g.form().undoStack()->count();
+  const int before = int(g.form().history().count());
   int turn = 0;
   for (auto _ : state) {
     QLineEdit *f = sides[turn % 2];
@@ -28,7 +27,7 @@ void GroupKeystrokeRecordedAsStep(benchmark::State &state)
     QTest::keyClick(f, turn % 4 < 2 ? Qt::Key_1 : Qt::Key_2);
     ++turn;
   }
-  if (g.form().undoStack()->count() - before < qMin(turn, 4))
+  if (int(g.form().history().count()) - before < qMin(turn, 4))
     state.SkipWithError("the keystrokes were not recorded as steps");
 }
 BENCHMARK(GroupKeystrokeRecordedAsStep)->Unit(benchmark::kMicrosecond);

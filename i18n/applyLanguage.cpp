@@ -125,13 +125,7 @@ void TMainForm::ApplyLanguage()
 
   // Team names: the group-match labels always show their fixed pairings.
   FillTeamNames(LanguageIndex);
-  for (int g = 0; g < GroupCount; ++g) {
-    const TGroupFixtures &fixtures = GroupFixtures(g);
-    for (int m = 0; m < MatchesPerGroup; ++m) {
-      Group[g].teams[m][0]->setText(TeamNames[fixtures[m].side1]);
-      Group[g].teams[m][1]->setText(TeamNames[fixtures[m].side2]);
-    }
-  }
+  Engine.setTeamNames(TeamNames);
 
   FillFavoriteName(FavoriteIndex);
   for (int g = 0; g < GroupCount; ++g)
@@ -158,5 +152,5 @@ void TMainForm::ApplyLanguage()
   showUndoTexts();
   NameGridParts();
 
-  HighlightFavourite();
+  showChanges();
 }

@@ -110,8 +110,6 @@ void TMainForm::readResults(bool fieldByField)
     return;
   }
 
-  // Everything below recolours the team names: once, at the end.
-  const TColourBatch colours(*this);
   LanguageIndex = ini.readInteger(Preferences, QStringLiteral("Language"), 0);
   // A number outside 0..32 names no team: no name is the favourite's.
   FavoriteIndex = ini.readInteger(Preferences, QStringLiteral("Favorite"), 0);
@@ -136,95 +134,7 @@ void TMainForm::readResults(bool fieldByField)
   CalculateAll();
 }
 
-const std::vector<QLineEdit *> &TMainForm::resultFields()
-{
-  if (ResultFields.empty()) {
-    for (const QString &name : ResultFieldNames())
-      ResultFields.push_back(field(name));
-  }
-  return ResultFields;
-}
-
-TResultTexts TMainForm::resultTexts()
-{
-  TResultTexts texts;
-  texts.reserve(resultFields().size());
-  for (const QLineEdit *f : resultFields())
-    texts.push_back(f->text());
-  return texts;
-}
-
-void TMainForm::fillResults(const TResultTexts &texts, TFill how)
-{
-  const TColourBatch colours(*this);
-  const TQuietChanges quiet(*this);
-  const std::vector<QLineEdit *> &fields = resultFields();
-  auto fill = [&](std::size_t i) {
-    if (fields[i]->text() != texts[i])
-      fields[i]->setText(texts[i]);
-  };
-
-  // A group's table is rebuilt from its twelve fields as a whole. Filled one
-  // by one, each field would rebuild it and write a passing winner and
-  // runner-up into the 1/8 finals, whose fields the change of a name
-  // empties; all that is overwritten by the group's last rebuild before
-  // anyone can see it: while those fields are still empty (always so at
-  // start-up), or when every knockout field is filled from the texts after
-  // the groups (a restored step). So the group is filled first and rebuilt
-  // once. The trace log records every rebuild, so with the trace on every
-  // field is filled on its own.
-  bool groupsAtOnce = how != TFill::FieldByField && !BRAKKA_TRACE_ENABLED;
-  if (how == TFill::Loading) {
-    for (const QLineEdit *f : ClearLists[GroupCount])   // the 1/8 finals' scores
-      groupsAtOnce = groupsAtOnce && f->text().isEmpty();
-  }
-  // A restored step first empties the knockout scores it leaves empty, from
-  // the final back to the 1/8 finals, as Clear All does: no match is reset
-  // while the matches after it still hold scores.
-  const std::size_t groupFields = std::size_t(GroupCount) * MatchesPerGroup * 2;
-  if (how == TFill::Restoring && groupsAtOnce) {
-    for (std::size_t i = fields.size(); i-- > groupFields;) {
-      if (texts[i].isEmpty() && !fields[i]->objectName().endsWith(QLatin1String("pk")))
-        fill(i);
-    }
-  }
-
-  auto groupTexts = [this](int group) {
-    QStringList texts;
-    for (const auto &match : Group[group].scores)
-      for (const QLineEdit *f : match)
-        texts.append(f->text());
-    return texts;
-  };
-
-  // Every other filled field recomputes what follows from it: each knockout
-  // stage after the groups, its scores before its penalties, so that each
-  // match finds its teams and, when level, its penalty fields.
-  std::size_t i = 0;
-  int group = 0;
-  for (int stage = 0; stage < StageCount; ++stage) {
-    const struct {
-      int matches;
-      bool penalties;
-    } s = {stage < GroupCount ? MatchesPerGroup : KnockoutStage(stage - GroupCount).matches,
-           stage >= GroupCount};
-    const bool atOnce = groupsAtOnce && !s.penalties;
-    const QStringList before = atOnce ? groupTexts(group) : QStringList();
-    if (atOnce)
-      HeldGroup = group;
-    for (int k = 0; k < 2 * s.matches; ++k)
-      fill(i++);
-    HeldGroup = -1;
-    if (!s.penalties) {
-      if (atOnce && groupTexts(group) != before)
-        GroupChange(group);
-      ++group;
-      continue;
-    }
-    for (int k = 0; k < 2 * s.matches; ++k)
-      fill(i++);
-  }
-}
+TResultTexts TMainForm::resultTexts() { return ResultTextsOf(Engine); }
 
 // Everything is recomputed while the fields are filled.
 void TMainForm::CalculateAll() {}

@@ -32,6 +32,9 @@ public:
   // changed.
   bool record(TStepKind kind, TField field, int stage, const TResultTexts &now);
 
+  std::size_t done() const { return At; }
+  std::size_t count() const { return Steps.size(); }
+  void clear() { Steps.clear(); At = 0; TypingOpen = false; }
   bool canUndo() const { return At > 0; }
   bool canRedo() const { return At < Steps.size(); }
   const TResultsStep *undoStep() const { return canUndo() ? &Steps[At - 1] : nullptr; }

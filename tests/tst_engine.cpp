@@ -13,7 +13,6 @@
 #include "support/tournament.h"
 
 #include <QPushButton>
-#include <QUndoStack>
 #include <QTest>
 
 namespace {
@@ -119,7 +118,7 @@ private slots:
     QCOMPARE(Differences(g.form(), loaded), QStringList());
 
     // Each undo brings the window's texts back; restored, the engine agrees.
-    for (int step = 0; step < 12 && g.form().undoStack()->canUndo(); ++step) {
+    for (int step = 0; step < 12 && g.form().history().canUndo(); ++step) {
       g.form().Undo1Click();
       FillResults(engine, g.form().resultTexts(), TFill::Restoring);
       QCOMPARE(Differences(g.form(), engine), QStringList());

@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 class TestRoundTrip : public QObject {
   Q_OBJECT
@@ -35,12 +34,36 @@ private slots:
   void undoAndRedoPassEveryState();
   void undoNamesTheStepAndBringsBackWhatItEmptied_data();
   void undoNamesTheStepAndBringsBackWhatItEmptied();
+  void undoTextFollowsTheLanguage();
   void crashLeavesTheTypedResultsToRestore_data();
   void crashLeavesTheTypedResultsToRestore();
   void damagedRecoveryFileIsIgnored();
   void closingOrSavingRemovesTheRecoveryFile_data();
   void closingOrSavingRemovesTheRecoveryFile();
 };
+
+// The step's teams are named in each new language, knockout teams included
+// (the final's, whose labels are carried over after the menus).
+void TestRoundTrip::undoTextFollowsTheLanguage()
+{
+  TGridDriver g;
+  PlayAll(g);
+  const struct {
+    int language;
+    const char *undoText;
+  } switches[] = {{LangSpanish, "Deshacer lo escrito en Alemania – Brasil"},
+                  {LangFrench, "Annuler la saisie dans Allemagne – Brésil"},
+                  {LangEnglish, "Undo typing in Germany – Brazil"}};
+  for (const auto &to : switches) {
+    SnapshotTeamNames();   // the language switch of the options dialog
+    LanguageIndex = to.language;
+    RelabelRequest = true;
+    g.form().ApplyLanguage();
+    g.form().SetFirstTimeGroups();
+    QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), QString::fromUtf8(to.undoText));
+  }
+  ResetPreferences();
+}
 
 namespace {
 
@@ -124,10 +147,9 @@ void TestRoundTrip::undoAndRedoPassEveryState()
 {
   QFETCH(quint32, seed);
   TPlayedWindow w(seed);
-  const QUndoStack *steps = w.form().undoStack();
   // The window after each step; an edit that joins the last step replaces it.
   QList<QStringList> states{controlSnapshot(w.form())};
-  const auto recording = connect(steps, &QUndoStack::indexChanged, this, [&](int index) {
+  const auto recording = connect(&w.form(), &TMainForm::stepsChanged, this, [&](int index) {
     states.resize(index + 1);
     states[index] = controlSnapshot(w.form());
   });
