@@ -82,10 +82,9 @@ public:
 
   bool SaveAll();
   void ReadAll();
-  // ReadAll with every field's change handlers run as the field is filled,
-  // in file order: what the quicker ReadAll must always equal.
+  // ReadAll with every field's rule run as the field is filled, in file
+  // order: what the quicker ReadAll must always equal.
   void ReadAllFieldByField();
-  void CalculateAll();
 
   // The history of the user's steps, for undo and redo, and the recovery
   // file kept while the grid holds unsaved results (app/undoHistory.cpp).
@@ -106,6 +105,7 @@ protected:
 private:
   void FormCreate();
   void readResults(bool fieldByField);
+  void showOptions();
   // The engine's operations as the window runs them: the operation, then the
   // changed controls shown, then the step recorded.
   void fieldEdited(TField field);

@@ -4,6 +4,8 @@
 #include "app/brakkaMain.h"
 
 #include "app/brakkaCommon.h"
+#include "i18n/texts.h"
+#include "knockout/clearing.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,4 +64,24 @@ void TMainForm::showChanges()
       WriteOutlookMarks(g);
   }
   HighlightFavourite();
+}
+
+void TMainForm::DelButtonClick(int stage)
+{
+  ClearStage(Engine, stage);
+  showChanges();
+  endStep(TStepKind::Clearing, TField(), stage);
+}
+
+void TMainForm::ClearAllButtonClick()
+{
+  const QMessageBox::StandardButton answer = Platform.dialogs->message(
+      this, TMsgIcon::Warning, Text(TText::ClearAllConfirmText), QMessageBox::Yes | QMessageBox::No);
+  if (answer != QMessageBox::Yes)
+    return;
+  setCursor(Qt::WaitCursor);
+  ClearAll(Engine);
+  showChanges();
+  endStep(TStepKind::ClearingAll, TField(), -1);
+  unsetCursor();
 }

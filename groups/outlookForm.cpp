@@ -1,7 +1,10 @@
 #include "groups/outlookForm.h"
 
 #include "app/windowPlacement.h"
+#include "app/platform.h"
+#include "groups/groupTables.h"
 #include "i18n/texts.h"
+#include "knockout/tournament.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -173,4 +176,29 @@ void TOutlookForm::showEvent(QShowEvent *event)
 {
   CentreOnScreen(this);
   QDialog::showEvent(event);
+}
+
+void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &tournament,
+                       const TTeamNameList &names, int favourite)
+{
+  // The grid as it is now: each group's scores, its teams' names in the
+  // interface language and its table order.
+  std::array<TOutlookGroupView, GroupCount> groups;
+  int chosen = 0;
+  for (int g = 0; g < GroupCount; ++g) {
+    TOutlookGroupView &view = groups[g];
+    view.title = Text(TText::GroupWord) + GroupLetter(g);
+    view.scores = GroupScoresOf(tournament.grid(), g);
+    const TGroupSeeding &seeding = GroupSeeding(g);
+    for (int t = 0; t < 4; ++t) {
+      view.names[t] = names[seeding.initialOrder[t]];
+      if (seeding.initialOrder[t] == favourite)
+        chosen = g;
+    }
+    view.order = tournament.groups().outlooks[std::size_t(g)].teamAt;
+  }
+  auto *form = new TOutlookForm(parent, groups, chosen);
+  form->setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::OutlookCaption));
+  dialogs.showModal(form);
+  form->deleteLater();
 }

@@ -3,6 +3,7 @@
 // what each combination of results of the last matches means for it.
 
 #include "groups/outlook.h"
+#include "i18n/names.h"
 
 #include <QDialog>
 #include <QString>
@@ -12,6 +13,8 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TDialogs;
+class TTournament;
 
 // One group as the grid shows it when the window opens.
 struct TOutlookGroupView {
@@ -23,6 +26,12 @@ struct TOutlookGroupView {
 
 // A team's outlook in words, in the interface language.
 QString OutlookWords(TOutlook outlook, const QString &team, const QString &groupTitle);
+
+// The outlook window on the tournament as it is now, modally: each group's
+// scores, its teams' names and its table order; the favourite's group
+// first shown.
+void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &tournament,
+                       const TTeamNameList &names, int favourite);
 
 class TOutlookForm : public QDialog {
   Q_OBJECT

@@ -1,7 +1,7 @@
 #include "settings/optionsForm.h"
 #include "app/windowPlacement.h"
 
-#include "app/brakkaMain.h"
+#include "app/platform.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "schedule/timeZones.h"
@@ -45,7 +45,8 @@ QStringList favouriteList(int language)
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(TMainForm *owner) : QDialog(owner), Owner(owner)
+TOptionsForm::TOptionsForm(QWidget *parent, TDialogs &dialogs, std::function<void()> applied)
+    : QDialog(parent), Dialogs(dialogs), Applied(std::move(applied))
 {
   setObjectName(QStringLiteral("OptionsForm"));
   setWindowTitle(QStringLiteral("Brakka - Options"));
@@ -159,7 +160,7 @@ void TOptionsForm::OKButtonClick()
                                           : Text(TText::SelectLanguageText);
   const QString selectTimeZone = FirstRun ? TextIn(LangEnglish, TText::SelectTimeZoneText)
                                           : Text(TText::SelectTimeZoneText);
-  TDialogs &dialogs = *Owner->platform().dialogs;
+  TDialogs &dialogs = Dialogs;
   if (LangCB->currentIndex() < 0) {
     dialogs.message(this, TMsgIcon::Error, selectLanguage, QMessageBox::Ok);
     return;
@@ -186,7 +187,7 @@ void TOptionsForm::OKButtonClick()
   if (zone >= 13 && zone <= 18)
     TimeZoneCode = TimeZoneCodeOf(zone);
 
-  Owner->ApplyLanguage();
+  Applied();
   accept();
 }
 

@@ -2,18 +2,21 @@
 // The options dialog: interface language, favourite team and time zone.
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TMainForm;
+class TDialogs;
 
 class TOptionsForm : public QDialog {
   Q_OBJECT
 
 public:
-  explicit TOptionsForm(TMainForm *owner);
+  // OK keeps the chosen preferences, then calls applied (the interface is
+  // shown in the language chosen); its questions go through dialogs.
+  TOptionsForm(QWidget *parent, TDialogs &dialogs, std::function<void()> applied);
 
   QComboBox *LangCB = nullptr;
   QComboBox *FavCB = nullptr;
@@ -33,7 +36,8 @@ private:
   void OKButtonClick();
   void CancelButtonClick();
 
-  TMainForm *Owner;
+  TDialogs &Dialogs;
+  std::function<void()> Applied;
   QGroupBox *OptionsPanel = nullptr;
   QLabel *LangLbl = nullptr;
   QLabel *FavLbl = nullptr;

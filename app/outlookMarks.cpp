@@ -1,5 +1,5 @@
-// The outlook marks beside the places of the group tables, and the outlook
-// window's command.
+// The hints of the outlook marks beside the places of the group tables, and
+// the outlook window's command.
 
 #include "app/brakkaMain.h"
 
@@ -32,24 +32,5 @@ void TMainForm::WriteOutlookMarks(int group)
 
 void TMainForm::Outlook1Click()
 {
-  // The grid as it is now: each group's scores, its teams' names in the
-  // interface language and its table order.
-  std::array<TOutlookGroupView, GroupCount> groups;
-  int chosen = 0;
-  for (int g = 0; g < GroupCount; ++g) {
-    TOutlookGroupView &view = groups[g];
-    view.title = Text(TText::GroupWord) + GroupLetter(g);
-    view.scores = GroupScoresOf(Engine.grid(), g);
-    const TGroupSeeding &seeding = GroupSeeding(g);
-    for (int t = 0; t < 4; ++t) {
-      view.names[t] = TeamNames[seeding.initialOrder[t]];
-      if (seeding.initialOrder[t] == FavoriteIndex)
-        chosen = g;
-    }
-    view.order = Engine.groups().outlooks[std::size_t(g)].teamAt;
-  }
-  auto *form = new TOutlookForm(this, groups, chosen);
-  form->setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::OutlookCaption));
-  Platform.dialogs->showModal(form);
-  form->deleteLater();
+  ShowOutlookWindow(this, *Platform.dialogs, Engine, TeamNames, FavoriteIndex);
 }

@@ -1,0 +1,39 @@
+#pragma once
+// The settings file Brakka.ini as a whole: the preferences and every score.
+
+#include "i18n/texts.h"
+#include "settings/profileFile.h"
+#include "settings/resultTexts.h"
+
+#include <QString>
+
+// The preferences as the file keeps them.
+struct TStoredPreferences {
+  int language = 0;
+  int favorite = 0;              // a number outside 1..32 names no team
+  double timeZoneOffset = 0.0;   // the user's zone minus GMT+9, in days
+  QString timeZoneCode = QStringLiteral("x35");
+};
+
+// Brakka.ini in a folder.
+QString SettingsFilePath(const QString &folder);
+
+struct TSettingsRead {
+  TProfileFile::TLoadResult loaded = TProfileFile::TLoadResult::Missing;
+  bool firstRun = true;           // no preferences saved yet: nothing else is read
+  TStoredPreferences preferences;
+  TResultTexts results;           // every field's text; empty when not read
+};
+// Reads a settings file. A file that is there but cannot be read is no first
+// run; one that is not there, or says so, is.
+TSettingsRead ReadSettingsFile(const QString &path);
+
+// The file with Brakka's sections erased and written again at its end,
+// replacing the old one in one step. A file that cannot be read is not
+// replaced, so that nothing in it is lost: false then, and when the file
+// cannot be written.
+bool SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
+                      const TResultTexts &results);
+
+// Why a settings file that is there cannot be read, in the user's words.
+TText UnreadableReason(TProfileFile::TLoadResult result);
