@@ -558,6 +558,13 @@ constexpr TTextRow TextTable[] = {
      u"Unsaved results cannot be kept for recovery: %1",
      u"Los resultados sin guardar no se pueden conservar para su recuperación: %1",
      u"Les résultats non sauvegardés ne peuvent pas être conservés pour récupération : %1"},
+    {TText::SettingsChangedText,
+     u"Brakka.ini was changed by another program since it was read. Replace it with the "
+     u"results shown?",
+     u"Otro programa ha modificado Brakka.ini desde que se leyó. ¿Reemplazarlo por los "
+     u"resultados mostrados?",
+     u"Brakka.ini a été modifié par un autre programme depuis sa lecture. Le remplacer par les "
+     u"résultats affichés ?"},
     {TText::AccessClearGroup,
      u"Clear the scores of Group %1",
      u"Borrar los resultados del Grupo %1",

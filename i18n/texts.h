@@ -52,6 +52,8 @@ enum class TText : int {
   UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
   ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
   RecoveryUnwritableText,
+  // Saving over another program's change of Brakka.ini
+  SettingsChangedText,
   // Keyboard and screen reader: what each clear button clears, a table's name
   AccessClearGroup, AccessClearFinal8, AccessClearFinal4, AccessClearFinal2, AccessClearThird,
   AccessClearFinal, AccessTableOf,

@@ -184,6 +184,11 @@ bool TMainForm::SaveAll()
   // cannot be read is not replaced, so that nothing in it is lost.
   TProfileFile ini;
   bool saved = TProfileFile::readable(ini.load(path));
+  // Another program's changes are replaced only when the user says so.
+  if (saved && SettingsGuard.changedOnDisk(path) &&
+      Platform.dialogs->message(this, TMsgIcon::Question, Text(TText::SettingsChangedText),
+                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return false;
   if (saved) {
     ini.eraseSection(Preferences);
     ini.writeString(Preferences, QStringLiteral("Language"), QString::number(LanguageIndex));
@@ -193,6 +198,8 @@ bool TMainForm::SaveAll()
     ini.writeString(Preferences, QStringLiteral("FirstTime"), QStringLiteral("0"));
     WriteResultTexts(ini, resultTexts());
     saved = ini.save(path);
+    if (saved)
+      SettingsGuard.noteWritten(ini.content());
   }
   if (!saved)
     Platform.dialogs->message(this, TMsgIcon::Error, QStringLiteral("Unable to write to ") + path,
@@ -218,6 +225,7 @@ void TMainForm::readResults(bool fieldByField)
 {
   const QString path = SettingsFilePath(SettingsDir);
   TProfileFile ini;
+  SettingsGuard.noteRead(path);
   const TProfileFile::TLoadResult loaded = ini.load(path);
   if (!TProfileFile::readable(loaded)) {
     // The user's scores and preferences may still be in it: SaveAll will not
