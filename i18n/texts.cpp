@@ -565,6 +565,12 @@ constexpr TTextRow TextTable[] = {
      u"resultados mostrados?",
      u"Brakka.ini a été modifié par un autre programme depuis sa lecture. Le remplacer par les "
      u"résultats affichés ?"},
+    {TText::StateFolderUnusableText,
+     u"The state folder %1 cannot be used: a second start on this settings file is not stopped.",
+     u"No se puede usar la carpeta de estado %1: no se impide un segundo inicio con este "
+     u"archivo de configuración.",
+     u"Le dossier d'état %1 est inutilisable : un second démarrage sur ce fichier de réglages "
+     u"n'est pas empêché."},
     {TText::AccessClearGroup,
      u"Clear the scores of Group %1",
      u"Borrar los resultados del Grupo %1",
