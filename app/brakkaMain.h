@@ -7,6 +7,7 @@
 #include "knockout/tournament.h"
 #include "settings/resultTexts.h"
 #include "settings/resultsHistory.h"
+#include "settings/settingsGuard.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -168,6 +169,8 @@ private:
 
   QString SettingsDir;
   TPlatform Platform;
+  // Whether another program changed Brakka.ini since it was read or saved.
+  TSettingsGuard SettingsGuard;
 
   // The grid holds every panel and command button at its designed place; it
   // keeps its design size and scrolls when the window is smaller.

@@ -1,10 +1,17 @@
 #include "app/brakkaMain.h"
+#include "app/singleInstance.h"
+#include "settings/recoveryFile.h"
+#include "settings/settingsPlace.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QScreen>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+  const QByteArray activationToken = ActivationTokenOfThisStart();
   QApplication app(argc, argv);
   // The application's title; message boxes carry it.
   QApplication::setApplicationName(QStringLiteral("Brakka - Korea/Japan"));
@@ -15,7 +22,25 @@ int main(int argc, char *argv[])
   font.setPixelSize(12);
   QApplication::setFont(font);
 
-  auto *form = new TMainForm;
+  // One Brakka per settings file: a second start brings the first forward
+  // and ends, before it shows anything.
+  const QString settingsFolder = SettingsFolder(QCoreApplication::applicationDirPath());
+  TSingleInstance instance(CanonicalSettingsFile(settingsFolder));
+  switch (instance.claim(activationToken)) {
+  case TSingleInstance::TClaim::Forwarded:
+    return 0;
+  case TSingleInstance::TClaim::NoAnswer:
+    std::fprintf(stderr, "Brakka is already running on %s but does not answer.\n",
+                 qPrintable(QDir::toNativeSeparators(CanonicalSettingsFile(settingsFolder))));
+    return 1;
+  case TSingleInstance::TClaim::First:
+  case TSingleInstance::TClaim::Unguarded:
+    break;
+  }
+  RemoveForsakenRecoveryFiles(QDateTime::currentDateTime());
+
+  auto *form = new TMainForm(settingsFolder, TPlatform::desktop());
+  instance.attach(form);
   form->setAttribute(Qt::WA_DeleteOnClose);
   // Restored, the window sits in the middle of the screen; it starts maximised.
   if (const QScreen *screen = QGuiApplication::primaryScreen()) {

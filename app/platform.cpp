@@ -9,6 +9,11 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLoggingCategory>
+
+// The questions asked, for whoever watches a running Brakka (its tests):
+// QT_LOGGING_RULES="brakka.dialogs.info=true".
+Q_LOGGING_CATEGORY(lcDialogs, "brakka.dialogs", QtWarningMsg)
 
 QMessageBox::StandardButton TQtDialogs::message(QWidget *parent, TMsgIcon icon, const QString &text,
                                                 QMessageBox::StandardButtons buttons)
@@ -20,6 +25,7 @@ QMessageBox::StandardButton TQtDialogs::message(QWidget *parent, TMsgIcon icon, 
   case TMsgIcon::Error: qtIcon = QMessageBox::Critical; break;
   case TMsgIcon::Information: qtIcon = QMessageBox::Information; break;
   }
+  qCInfo(lcDialogs).noquote() << "asks:" << text;
   QMessageBox box(qtIcon, QCoreApplication::applicationName(), text, buttons, parent);
   box.setTextFormat(Qt::PlainText);
   return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -23,7 +23,19 @@ TStoredPreferences PreferencesNow()
 bool TMainForm::SaveAll()
 {
   const QString path = SettingsFilePath(SettingsDir);
-  const bool saved = SaveSettingsFile(path, PreferencesNow(), resultTexts());
+  // Another program's changes are replaced only when the user says so.
+  auto mayReplace = [this, &path] {
+    return !SettingsGuard.changedOnDisk(path) ||
+           Platform.dialogs->message(this, TMsgIcon::Question, Text(TText::SettingsChangedText),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
+  QByteArray written;
+  const TSaveResult result = SaveSettingsFile(path, PreferencesNow(), resultTexts(), mayReplace, &written);
+  if (result == TSaveResult::Declined)
+    return false;
+  const bool saved = result == TSaveResult::Saved;
+  if (saved)
+    SettingsGuard.noteWritten(written);
   if (!saved)
     Platform.dialogs->message(this, TMsgIcon::Error, QStringLiteral("Unable to write to ") + path,
                               QMessageBox::Ok);
@@ -47,6 +59,7 @@ void TMainForm::ReadAllFieldByField()
 void TMainForm::readResults(bool fieldByField)
 {
   const QString path = SettingsFilePath(SettingsDir);
+  SettingsGuard.noteRead(path);
   const TSettingsRead read = ReadSettingsFile(path);
   FirstRun = read.firstRun;
   if (!TProfileFile::readable(read.loaded)) {

@@ -7,9 +7,11 @@
 #include "controlCensus.h"
 #include "savedTournament.h"
 
+#include "app/singleInstance.h"
 #include "settings/preferences.h"
 
 #include <QLabel>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <ctime>
 
@@ -98,5 +100,27 @@ void MainWindowAgainstBare(benchmark::State &state)
   ResetPreferences();
 }
 BENCHMARK(MainWindowAgainstBare)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// What a first start adds for being the only one on its settings file:
+// taking the lock in the state folder and listening on the socket beside
+// it, then, at the end, giving both back.
+void SingleInstanceLock(benchmark::State &state)
+{
+  const QTemporaryDir stateHome;
+  const QByteArray before = qgetenv("XDG_STATE_HOME");
+  qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()));
+  const QString settingsFile = CanonicalSettingsFile(stateHome.path());
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    {
+      TSingleInstance instance(settingsFile);
+      if (instance.claim() != TSingleInstance::TClaim::First)
+        state.SkipWithError("the lock was not taken");
+    }
+    state.SetIterationTime(ThreadSeconds() - start);
+  }
+  qputenv("XDG_STATE_HOME", before);
+}
+BENCHMARK(SingleInstanceLock)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -558,6 +558,19 @@ constexpr TTextRow TextTable[] = {
      u"Unsaved results cannot be kept for recovery: %1",
      u"Los resultados sin guardar no se pueden conservar para su recuperación: %1",
      u"Les résultats non sauvegardés ne peuvent pas être conservés pour récupération : %1"},
+    {TText::SettingsChangedText,
+     u"Brakka.ini was changed by another program since it was read. Replace it with the "
+     u"results shown?",
+     u"Otro programa ha modificado Brakka.ini desde que se leyó. ¿Reemplazarlo por los "
+     u"resultados mostrados?",
+     u"Brakka.ini a été modifié par un autre programme depuis sa lecture. Le remplacer par les "
+     u"résultats affichés ?"},
+    {TText::StateFolderUnusableText,
+     u"The state folder %1 cannot be used: a second start on this settings file is not stopped.",
+     u"No se puede usar la carpeta de estado %1: no se impide un segundo inicio con este "
+     u"archivo de configuración.",
+     u"Le dossier d'état %1 est inutilisable : un second démarrage sur ce fichier de réglages "
+     u"n'est pas empêché."},
     {TText::AccessClearGroup,
      u"Clear the scores of Group %1",
      u"Borrar los resultados del Grupo %1",

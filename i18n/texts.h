@@ -52,6 +52,9 @@ enum class TText : int {
   UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
   ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
   RecoveryUnwritableText,
+  // Saving over another program's change of Brakka.ini; a state folder that
+  // cannot be used (%1 the folder)
+  SettingsChangedText, StateFolderUnusableText,
   // Keyboard and screen reader: what each clear button clears, a table's name
   AccessClearGroup, AccessClearFinal8, AccessClearFinal4, AccessClearFinal2, AccessClearThird,
   AccessClearFinal, AccessTableOf,

@@ -21,6 +21,8 @@ done
 workdir=$(mktemp -d)
 mkdir -m 700 "$workdir/run"
 export XDG_RUNTIME_DIR=$workdir/run
+# The lock each start takes, and its recovery files, stay in the work folder.
+export XDG_STATE_HOME=$workdir/state
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

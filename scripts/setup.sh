@@ -10,7 +10,7 @@ packages=(
   libgl-dev libbenchmark-dev libglib2.0-dev libical-dev python3-icalendar
   librsvg2-bin desktop-file-utils appstream lintian
   fonts-liberation fonts-dejavu-core
-  xvfb xauth x11-apps imagemagick openbox
+  xvfb xauth x11-apps x11-utils xdotool imagemagick openbox
   at-spi2-core python3-pyatspi dbus dbus-x11 libxcb1-dev
   clang clang-14 libclang-rt-14-dev llvm-14
 )

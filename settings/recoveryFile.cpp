@@ -29,12 +29,39 @@ QString RecoveryFolder()
   return state + QStringLiteral("/Brakka");
 }
 
+QString StateFileKey(const QString &settingsFile)
+{
+  return QString::fromLatin1(
+      QCryptographicHash::hash(settingsFile.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+}
+
 QString RecoveryFilePath(const QString &settingsFile)
 {
-  const QByteArray key =
-      QCryptographicHash::hash(settingsFile.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-  return RecoveryFolder() + QStringLiteral("/recovery-") + QString::fromLatin1(key) +
+  return RecoveryFolder() + QStringLiteral("/recovery-") + StateFileKey(settingsFile) +
          QStringLiteral(".ini");
+}
+
+int RemoveForsakenRecoveryFiles(const QDateTime &now)
+{
+  constexpr qint64 KeptFor = 30LL * 24 * 60 * 60 * 1000;   // milliseconds
+  const QFileInfoList files = QDir(RecoveryFolder())
+                                  .entryInfoList({QStringLiteral("recovery-*.ini")}, QDir::Files);
+  int removed = 0;
+  for (const QFileInfo &file : files) {
+    if (file.lastModified().msecsTo(now) <= KeptFor)
+      continue;
+    // Only a file that names its settings file can be known to be forsaken.
+    TProfileFile ini;
+    if (ini.load(file.filePath()) != TProfileFile::TLoadResult::Loaded)
+      continue;
+    const QString settingsFile =
+        QString::fromUtf8(ini.readString(Section, SettingsKey, QString()).toLatin1());
+    const QFileInfo settings(settingsFile);
+    if (!settingsFile.isEmpty() && !settings.exists() && !settings.isSymLink() &&
+        QFile::remove(file.filePath()))
+      ++removed;
+  }
+  return removed;
 }
 
 QByteArray RecoveryFileText(const QString &settingsFile, const TResultTexts &texts)

@@ -7,6 +7,7 @@
 #include "settings/resultTexts.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <condition_variable>
 #include <functional>
@@ -17,8 +18,14 @@
 // $XDG_STATE_HOME/Brakka (XDG_STATE_HOME counts only when it is an absolute
 // path), else ~/.local/state/Brakka.
 QString RecoveryFolder();
+// What names the files of a settings file in the state folder: its
+// recovery file, and the lock of the start that has it open.
+QString StateFileKey(const QString &settingsFile);
 // The recovery file of a settings file, named after its full path.
 QString RecoveryFilePath(const QString &settingsFile);
+// Removes the recovery files older than 30 days whose settings file is gone;
+// returns how many.
+int RemoveForsakenRecoveryFiles(const QDateTime &now);
 
 QByteArray RecoveryFileText(const QString &settingsFile, const TResultTexts &texts);
 

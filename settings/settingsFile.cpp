@@ -38,12 +38,15 @@ TSettingsRead ReadSettingsFile(const QString &path)
   return read;
 }
 
-bool SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
-                      const TResultTexts &results)
+TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
+                             const TResultTexts &results, const std::function<bool()> &mayReplace,
+                             QByteArray *written)
 {
   TProfileFile ini;
   if (!TProfileFile::readable(ini.load(path)))
-    return false;
+    return TSaveResult::Failed;
+  if (mayReplace && !mayReplace())
+    return TSaveResult::Declined;
   ini.eraseSection(Preferences);
   ini.writeString(Preferences, QStringLiteral("Language"), QString::number(preferences.language));
   ini.writeString(Preferences, QStringLiteral("Favorite"), QString::number(preferences.favorite));
@@ -51,7 +54,11 @@ bool SaveSettingsFile(const QString &path, const TStoredPreferences &preferences
   ini.writeString(Preferences, QStringLiteral("GMT"), preferences.timeZoneCode);
   ini.writeString(Preferences, QStringLiteral("FirstTime"), QStringLiteral("0"));
   WriteResultTexts(ini, results);
-  return ini.save(path);
+  if (!ini.save(path))
+    return TSaveResult::Failed;
+  if (written)
+    *written = ini.content();
+  return TSaveResult::Saved;
 }
 
 TText UnreadableReason(TProfileFile::TLoadResult result)

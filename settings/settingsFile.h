@@ -5,7 +5,9 @@
 #include "settings/profileFile.h"
 #include "settings/resultTexts.h"
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 
 // The preferences as the file keeps them.
 struct TStoredPreferences {
@@ -30,10 +32,15 @@ TSettingsRead ReadSettingsFile(const QString &path);
 
 // The file with Brakka's sections erased and written again at its end,
 // replacing the old one in one step. A file that cannot be read is not
-// replaced, so that nothing in it is lost: false then, and when the file
-// cannot be written.
-bool SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
-                      const TResultTexts &results);
+// replaced, so that nothing in it is lost: Failed then, and when the file
+// cannot be written. Once the file is read, mayReplace (when given) says
+// whether it may be replaced: Declined when not. Saved hands the bytes
+// written to `written` (when given).
+enum class TSaveResult { Saved, Declined, Failed };
+TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
+                             const TResultTexts &results,
+                             const std::function<bool()> &mayReplace = {},
+                             QByteArray *written = nullptr);
 
 // Why a settings file that is there cannot be read, in the user's words.
 TText UnreadableReason(TProfileFile::TLoadResult result);

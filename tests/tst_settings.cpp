@@ -358,6 +358,7 @@ void TestSettings::otherSectionsAndCommentsAreKept()
   PlayAndChoose(g);
   const QString path = IniPath(g.form().settingsDir());
   WriteBytes(path, DataFile("settings_foreign_in.ini"));
+  g.dialogs().answers = {QMessageBox::Yes};   // written by another program: replace it
   QVERIFY(g.form().SaveAll());
   QCOMPARE(ReadBytes(path), DataFile("settings_foreign_out.ini"));
   QVERIFY(g.form().SaveAll());

@@ -10,6 +10,11 @@ done
 n=150
 while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
 export DISPLAY=:$n WORK=$(mktemp -d) READER=$(cd "$(dirname "$0")" && pwd)/readGrid.py
+# What the program writes for its user (recovery file, lock, configuration)
+# stays in the work folder.
+export XDG_STATE_HOME=$WORK/state HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config \
+  XDG_CACHE_HOME=$WORK/home/.cache XDG_DATA_HOME=$WORK/home/.local/share
+mkdir -p "$HOME"
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$WORK"' EXIT
 Xvfb :$n -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
