@@ -3,6 +3,7 @@
 // keeps the grid's invariants, and a save and a restart show it unchanged.
 
 #include "fuzzWindow.h"
+#include "fuzzInput.h"
 
 #include "groups/fixtures.h"
 #include "support/randomPlay.h"
@@ -18,19 +19,6 @@
 #include <cstdint>
 
 namespace {
-
-// The input read front to back; zeros once it is used up.
-class TActions {
-public:
-  TActions(const uint8_t *data, size_t size) : Data(data), Size(size) {}
-  bool more() const { return Pos < Size; }
-  unsigned next() { return Pos < Size ? Data[Pos++] : 0u; }
-
-private:
-  const uint8_t *Data;
-  size_t Size;
-  size_t Pos = 0;
-};
 
 struct TKey {
   Qt::Key key;
@@ -112,7 +100,7 @@ void CheckSaveAndRestart(const char *when)
   CompareSnapshots(controlSnapshot(*Window->form), controlSnapshot(Window->restarted()), when);
 }
 
-void Play(TActions &in)
+void Play(TFuzzInput &in)
 {
   TMainForm &form = *Window->form;
   const std::vector<QLineEdit *> fields = ScoreFields(form);
@@ -186,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   CompareSnapshots(Pristine, controlSnapshot(*Window->form), "clearing every stage leaves a trace");
 
-  TActions in(data, size);
+  TFuzzInput in(data, size);
   Play(in);
   return 0;
 }

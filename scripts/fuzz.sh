@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_settings fuzz_grid)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_settings fuzz_grid fuzz_engine)
 bash "$here/scripts/setup.sh"
 
 source "$here/scripts/sanitizers.sh"
