@@ -1,4 +1,5 @@
 #include "app/aboutForm.h"
+#include "app/platform.h"
 #include "app/windowPlacement.h"
 
 #include "i18n/texts.h"
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner, FixedDialogFlags(true))
 {
@@ -45,4 +47,11 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner, FixedDialogFlags(true))
   layout->setContentsMargins(24, 16, 24, 16);
   layout->setSpacing(10);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ShowAbout(QWidget *parent, TDialogs &dialogs)
+{
+  // Each opening builds a new about box, released once it is closed.
+  const auto about = std::make_unique<TAboutForm>(parent);
+  dialogs.showModal(about.get());
 }

@@ -8,3 +8,8 @@ class TAboutForm : public QDialog {
 public:
   explicit TAboutForm(QWidget *owner);
 };
+
+class TDialogs;
+
+// Help > About: a new about box each time, modal over parent.
+void ShowAbout(QWidget *parent, TDialogs &dialogs);

@@ -42,11 +42,6 @@ constexpr const char *ClearButtons[] = {
   "Final8DelButton", "Final4DelButton", "Final2DelButton", "ThirdDelButton", "FinalDelButton",
 };
 
-constexpr const char *HeadingColumns[8] = {"Pts", "P", "W", "T", "L", "GF", "GA", "PM"};
-constexpr TText Headings[8] = {TText::PtsHeading, TText::PHeading, TText::WHeading,
-                               TText::THeading,   TText::LHeading, TText::GFHeading,
-                               TText::GAHeading,  TText::PMHeading};
-
 // Qt's own texts (standard buttons of message boxes, the print, file and
 // message dialogs) in the interface language: one translator for the whole
 // program, reloaded when the language changes and removed for English.
@@ -108,19 +103,14 @@ void TMainForm::ApplyLanguage()
   };
   for (int g = 0; g < GroupCount; ++g) {
     const QChar letter = GroupLetter(g);
-    const QString title = Text(TText::GroupWord) + letter;
+    const QString title = GroupTitle(LanguageIndex, g);
     caption(joined("Group", letter, "Lbl"), title);
     caption(joined("Group", letter, "StandLbl"), title);
-    for (int c = 0; c < 8; ++c)
-      caption(joined("G", letter, HeadingColumns[c], "Lbl"), Text(Headings[c]));
+    for (int c = 0; c < TableColumnCount; ++c)
+      caption(joined("G", letter, TableColumnName(c), "Lbl"), TableHeading(LanguageIndex, c));
   }
-  const QString ending = LanguageIndex == LangSpanish ? QStringLiteral("es") : QStringLiteral("s");
-  const QString finals = Text(TText::FinalWord) + ending;
-  caption(QStringLiteral("Final8Lbl"), QStringLiteral("1/8 ") + finals);
-  caption(QStringLiteral("Final4Lbl"), QStringLiteral("1/4 ") + finals);
-  caption(QStringLiteral("Final2Lbl"), QStringLiteral("1/2 ") + finals);
-  caption(QStringLiteral("ThirdLbl"), Text(TText::ThirdPlaceText));
-  caption(QStringLiteral("FinalLbl"), Text(TText::FinalWord));
+  for (int stage = 0; stage < KnockoutCount; ++stage)
+    caption(QLatin1String(KnockoutStage(stage).prefix) + QLatin1String("Lbl"), KnockoutTitle(LanguageIndex, stage));
   label(QStringLiteral("ChampionLbl"))->setText(Text(TText::ChampionText));
 
   // Team names: the group-match labels always show their fixed pairings.

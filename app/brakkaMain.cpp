@@ -1,6 +1,6 @@
 #include "app/brakkaMain.h"
 
-#include "app/aboutForm.h"
+#include "app/championLabel.h"
 #include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/figureField.h"
@@ -94,13 +94,6 @@ void TMainForm::OKButtonClick() { close(); }
 
 void TMainForm::SaveButtonClick() { SaveAll(); }
 
-void TMainForm::About1Click()
-{
-  // Each opening builds a new about box, released once it is closed.
-  const auto about = std::make_unique<TAboutForm>(this);
-  Platform.dialogs->showModal(about.get());
-}
-
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
   switch (event->type()) {
@@ -146,7 +139,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
       // A click on the champion comes before the release's colouring.
       if (l == label(QStringLiteral("Champion")) && ChampionClickArmed &&
           release->button() == Qt::LeftButton && l->rect().contains(release->position().toPoint()))
-        ChampionClick();
+        CelebrateChampion(*this);
       GAName1MouseUp(l);
     }
     break;

@@ -53,22 +53,11 @@ public:
   void ClearAllButtonClick();
   void SaveButtonClick();
   void OKButtonClick();
-  void About1Click();
-  void Report1Click();
   void Options1Click();
-  void Schedule1Click();
-  // Writes the match calendar to an iCalendar file the user chooses; its
-  // dialogs belong to parent (the main window when none is given).
-  void ExportCalendar1Click(QWidget *parent = nullptr);
   void Outlook1Click();
-  void VenueFormSetup(QAction *sender);
-  void CountryWebLink(QAction *sender);
-  // Starts the default browser on an address.
-  void OpenWebPage(const QString &address);
 
   // The champion label: armed as a link while a champion is shown.
   void ChampionMouseMove();
-  void ChampionClick();
 
   // The grid's team labels carry their match's venue and kick-off as hint.
   void SetMatchHints();

@@ -5,6 +5,7 @@
 #include "app/brakkaMain.h"
 
 #include "app/accessibility.h"
+#include "app/championLabel.h"
 #include "groups/fixtures.h"
 #include "i18n/texts.h"
 
@@ -74,7 +75,7 @@ bool TMainForm::KeyboardWay(QObject *watched, QKeyEvent *e)
   switch (e->key()) {
   case Qt::Key_Space:
     if (!e->isAutoRepeat() && IsPress(e) && champion && !field)
-      ChampionClick();
+      CelebrateChampion(*this);
     else if (!e->isAutoRepeat() && IsPress(e))
       GAName1MouseDown(team);
     else if (!e->isAutoRepeat())
@@ -85,7 +86,7 @@ bool TMainForm::KeyboardWay(QObject *watched, QKeyEvent *e)
     if (!champion || field)
       return false;
     if (IsPress(e) && !e->isAutoRepeat())
-      ChampionClick();
+      CelebrateChampion(*this);
     return true;
   case Qt::Key_Left:
     if (!field || field->cursorPosition() != 0 || field->hasSelectedText() || !IsPress(e))

@@ -2,9 +2,19 @@
 
 #include "app/brakkaMain.h"
 
+#include "app/aboutForm.h"
+#include "i18n/names.h"
+#include "report/printing.h"
+#include "report/reportCommand.h"
+#include "schedule/calendarCommand.h"
+#include "schedule/regional.h"
+#include "schedule/scheduleCommands.h"
+#include "settings/preferences.h"
 #include "venues/menuPictures.h"
+#include "venues/venueCommands.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -141,22 +151,41 @@ void TMainForm::buildMenu()
     case TCommand::None: break;
     case TCommand::ClearAll: connect(action, &QAction::triggered, this, &TMainForm::ClearAllButtonClick); break;
     case TCommand::Save: connect(action, &QAction::triggered, this, &TMainForm::SaveButtonClick); break;
-    case TCommand::Report: connect(action, &QAction::triggered, this, &TMainForm::Report1Click); break;
+    case TCommand::Report:
+      connect(action, &QAction::triggered, this, [this] {
+        // The report's font is the one its hidden label shows.
+        const QLabel *sample = label(QStringLiteral("PrintFontLbl"));
+        PrintReport(this, Engine.grid(), LanguageIndex, PrinterFont(sample->font(), sample->logicalDpiY()),
+                    *Platform.printing, *Platform.dialogs);
+      });
+      break;
     case TCommand::Exit: connect(action, &QAction::triggered, this, &TMainForm::OKButtonClick); break;
     case TCommand::Undo: connect(action, &QAction::triggered, this, &TMainForm::Undo1Click); break;
     case TCommand::Redo: connect(action, &QAction::triggered, this, &TMainForm::Redo1Click); break;
     case TCommand::Options: connect(action, &QAction::triggered, this, &TMainForm::Options1Click); break;
-    case TCommand::Schedule: connect(action, &QAction::triggered, this, &TMainForm::Schedule1Click); break;
-    case TCommand::About: connect(action, &QAction::triggered, this, &TMainForm::About1Click); break;
+    case TCommand::Schedule:
+      connect(action, &QAction::triggered, this, [this] {
+        ShowSchedule(this, Engine.grid(), LanguageIndex, FormatsOrSystem(Platform.regional.get()), TimeZoneOffset,
+                     VenueNames, *Platform.dialogs);
+      });
+      break;
+    case TCommand::About:
+      connect(action, &QAction::triggered, this, [this] { ShowAbout(this, *Platform.dialogs); });
+      break;
     case TCommand::ExportCalendar:
-      connect(action, &QAction::triggered, this, [this] { ExportCalendar1Click(); });
+      connect(action, &QAction::triggered, this,
+              [this] { ExportCalendar(this, Engine.grid(), VenueNames, *Platform.dialogs); });
       break;
     case TCommand::Outlook: connect(action, &QAction::triggered, this, &TMainForm::Outlook1Click); break;
     case TCommand::Venue:
-      connect(action, &QAction::triggered, this, [this, action] { VenueFormSetup(action); });
+      connect(action, &QAction::triggered, this, [this, action] {
+        ShowVenueViewer(this, action->data().toInt(), *Platform.dialogs, Platform.browser.get());
+      });
       break;
     case TCommand::WebLink:
-      connect(action, &QAction::triggered, this, [this, action] { CountryWebLink(action); });
+      connect(action, &QAction::triggered, this, [this, action] {
+        OpenWebLink(this, action->data().toInt(), *Platform.dialogs, Platform.browser.get());
+      });
       break;
     }
   }

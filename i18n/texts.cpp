@@ -3,6 +3,7 @@
 
 #include "i18n/texts.h"
 
+#include "grid/gridIds.h"
 #include "i18n/names.h"
 
 #include <array>
@@ -635,6 +636,26 @@ QString TextIn(int language, TText id) {
     case LangSpanish: return QString::fromUtf16(row.spanish);
     case LangFrench: return QString::fromUtf16(row.french);
     default: return QString::fromUtf16(row.english);
+  }
+}
+
+QString GroupTitle(int language, int group) {
+  return TextIn(language, TText::GroupWord) + GroupLetter(group);
+}
+
+QString TableHeading(int language, int column) {
+  return TextIn(language, static_cast<TText>(static_cast<int>(TText::PtsHeading) + column));
+}
+
+QString KnockoutTitle(int language, int stage) {
+  const QString finalWord = TextIn(language, TText::FinalWord);
+  const QString finals = finalWord + (ColumnOf(language) == LangSpanish ? QStringLiteral("es") : QStringLiteral("s"));
+  switch (stage) {
+    case Final8: return QStringLiteral("1/8 ") + finals;
+    case Final4: return QStringLiteral("1/4 ") + finals;
+    case Final2: return QStringLiteral("1/2 ") + finals;
+    case ThirdPlace: return TextIn(language, TText::ThirdPlaceText);
+    default: return finalWord;
   }
 }
 

@@ -67,6 +67,13 @@ enum class TText : int {
 // Line breaks inside message texts are "\n".
 QString TextIn(int language, TText id);
 
+// The grid's headings in a language: a group's title ("Group A"), a table
+// column's heading (0 "Pts" .. 7 "+/-") and a knockout stage's title
+// ("1/8 Finals" .. "Final"; stages as in grid/gridIds.h).
+QString GroupTitle(int language, int group);
+QString TableHeading(int language, int column);
+QString KnockoutTitle(int language, int stage);
+
 // Current values: empty until the first FillTexts().
 void FillTexts(int language);
 QString Text(TText id);

@@ -1,9 +1,9 @@
-// The champion's celebration: the Champion label is a link while it shows a
-// team, and a click on it opens the celebration window with its sound.
+// The champion's celebration window and its sound.
 
-#include "app/brakkaMain.h"
-#include "groups/fixtures.h"
-#include "i18n/names.h"
+#include "knockout/celebration.h"
+
+#include "app/platform.h"
+#include "grid/gridIds.h"
 #include "i18n/texts.h"
 #include "knockout/sound.h"
 #include "knockout/winnerForm.h"
@@ -29,28 +29,18 @@ constexpr TCelebration Celebrations[2] = {
 
 }  // namespace
 
-void TMainForm::ChampionMouseMove()
+void Celebrate(QWidget *parent, const QString &champion, const QString &favouriteName, int language,
+               TSoundOutput *sound, TDialogs &dialogs, const std::function<void()> &beforeShowing)
 {
-  QLabel *champion = label(QStringLiteral("Champion"));
-  ChampionClickArmed = champion->text() != Placeholder;
-  if (ChampionClickArmed)
-    champion->setCursor(Qt::PointingHandCursor);
-  else
-    champion->unsetCursor();
-}
-
-void TMainForm::ChampionClick()
-{
-  const QString champion = label(QStringLiteral("Champion"))->text();
   if (champion == Placeholder)
     return;
-  const bool favourite = !FavoriteName.isEmpty() && champion == FavoriteName;
+  const bool favourite = !favouriteName.isEmpty() && champion == favouriteName;
   const TCelebration &c = Celebrations[favourite ? 1 : 0];
 
-  auto form = std::make_unique<TWinnerForm>(this);
+  auto form = std::make_unique<TWinnerForm>(parent);
   form->setWindowTitle(champion + QStringLiteral("!!!!"));
   form->WinnerLbl->setText(ChampionCapitals(champion) + QStringLiteral("!!!"));
-  form->CongratulationsLbl->setText(Text(TText::CongratulationsLbl));
+  form->CongratulationsLbl->setText(TextIn(language, TText::CongratulationsLbl));
   form->setFixedSize(c.width, c.height);
   form->CongratulationsLbl->move(c.congratulations);
   form->WinnerLbl->move(c.winner);
@@ -60,21 +50,20 @@ void TMainForm::ChampionClick()
   form->TrophyImage->setHidden(c.favourite);
 
   // Without an output device the window is shown in silence.
-  TSoundOutput *sound = Platform.sound.get();
   const bool withSound = sound && sound->deviceCount() != 0;
   if (withSound) {
     QString error;
     const QString path = FindSoundFile(QLatin1String(c.soundFile));
     if (!sound->open(path, &error)) {
-      Platform.dialogs->message(this, TMsgIcon::Error, error, QMessageBox::Ok);
+      dialogs.message(parent, TMsgIcon::Error, error, QMessageBox::Ok);
       return;
     }
     sound->play();
   }
 
-  // The press that opened the window ends here: its release goes to the window.
-  HighlightFavourite();
-  Platform.dialogs->showModal(form.get());
+  if (beforeShowing)
+    beforeShowing();
+  dialogs.showModal(form.get());
 
   // The sound is cut off with the window.
   if (withSound) {

@@ -3,8 +3,12 @@
 
 #include "report/reportLines.h"
 
+#include "grid/gridState.h"
 #include "groups/fixtures.h"
 #include "i18n/names.h"
+#include "i18n/texts.h"
+
+#include <QHash>
 
 namespace {
 
@@ -141,4 +145,32 @@ QStringList ReportLines(const TCaptionOf &captionOf, int language)
                UpperCaseAZ(captionOf(QStringLiteral("Champion"))));
   AddBlanks(lines, 1);
   return lines;
+}
+
+QStringList ReportLines(const TGrid &grid, int language)
+{
+  // The headings the window gives its labels in that language.
+  QHash<QString, QString> headings;
+  for (int g = 0; g < GroupCount; ++g) {
+    const QString letter = GroupLetter(g);
+    headings.insert(QStringLiteral("Group") + letter + QStringLiteral("Lbl"), GroupTitle(language, g));
+    for (int c = 0; c < TableColumnCount; ++c)
+      headings.insert(QLatin1Char('G') + letter + QLatin1String(TableColumnName(c)) + QStringLiteral("Lbl"),
+                      TableHeading(language, c));
+  }
+  for (int stage = 0; stage < KnockoutCount; ++stage)
+    headings.insert(QLatin1String(KnockoutStage(stage).prefix) + QStringLiteral("Lbl"), KnockoutTitle(language, stage));
+  headings.insert(QStringLiteral("ChampionLbl"), TextIn(language, TText::ChampionText));
+
+  return ReportLines(
+      [&](const QString &name) {
+        TField field;
+        TLabel label;
+        if (FieldByName(name, field))
+          return grid.text(field);
+        if (LabelByName(name, label))
+          return grid.caption(label);
+        return headings.value(name);
+      },
+      language);
 }

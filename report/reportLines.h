@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 
+class TGrid;
+
 using TCaptionOf = std::function<QString(const QString &controlName)>;
 
 constexpr int ReportLineCount = 193;
@@ -15,6 +17,10 @@ constexpr int ReportLineCount = 193;
 // The whole report, one entry per line, without line ends. language: 1
 // Spanish, 2 French, anything else English (it only chooses the title).
 QStringList ReportLines(const TCaptionOf &captionOf, int language);
+
+// The report of a tournament's grid: its scores, team names and table
+// figures, with the headings and the title in language.
+QStringList ReportLines(const TGrid &grid, int language);
 
 // The report's title line in a language, e.g. "BRAKKA - Korea/Japan".
 QString ReportTitle(int language);

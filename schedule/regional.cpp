@@ -174,3 +174,11 @@ std::shared_ptr<TRegionalFormats> DesktopRegionalFormats()
 {
   return RegionalFormatsOf(QLocale::system());
 }
+
+const TRegionalFormats &FormatsOrSystem(const TRegionalFormats *formats)
+{
+  if (formats)
+    return *formats;
+  static const std::shared_ptr<TRegionalFormats> system = DesktopRegionalFormats();
+  return *system;
+}

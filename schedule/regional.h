@@ -21,6 +21,8 @@ public:
 
 // The formats of the system locale (its date and time category).
 std::shared_ptr<TRegionalFormats> DesktopRegionalFormats();
+// formats, or the system locale's when there are none.
+const TRegionalFormats &FormatsOrSystem(const TRegionalFormats *formats);
 // The formats of any locale.
 std::shared_ptr<TRegionalFormats> RegionalFormatsOf(const QLocale &locale);
 

@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QHash>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -40,6 +42,8 @@ private slots:
   void reportFile_data();
   void reportFile();
   void shootOutOnlyWhenBothFieldsHoldText();
+  void engineReportIsWhatTheWindowShows_data();
+  void engineReportIsWhatTheWindowShows();
   void dialogsCancelled_data();
   void dialogsCancelled();
   void existingFileIsReplacedWhole();
@@ -251,6 +255,36 @@ void TestReport::reportFile()
                                                .arg(i + 1)
                                                .arg(QString::fromLatin1(got[i]), QString::fromLatin1(want[i]))));
   QCOMPARE(bytes, expected);
+}
+
+void TestReport::engineReportIsWhatTheWindowShows_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<bool>("played");
+  for (int language : {0, 1, 2}) {
+    QTest::addRow("language %d, empty", language) << language << false;
+    QTest::addRow("language %d, played", language) << language << true;
+  }
+}
+
+void TestReport::engineReportIsWhatTheWindowShows()
+{
+  QFETCH(int, language);
+  QFETCH(bool, played);
+  LanguageIndex = language;
+  TGridDriver g;
+  if (played)
+    PlayAll(g);
+  // Every heading, team, score and figure read off the window's controls.
+  const QStringList shown = ReportLines(
+      [&g](const QString &name) {
+        if (const QLineEdit *f = g.form().field(name))
+          return f->text();
+        const QLabel *l = g.form().label(name);
+        return l ? l->text() : QStringLiteral("<no control %1>").arg(name);
+      },
+      language);
+  QCOMPARE(ReportLines(g.form().tournament().grid(), language), shown);
 }
 
 void TestReport::shootOutOnlyWhenBothFieldsHoldText()

@@ -104,7 +104,7 @@ TShownSchedule openSchedule(TGridDriver &g)
       shown.lines << form->ScheduleLB->item(i)->text();
     return int(QDialog::Accepted);
   };
-  g.form().Schedule1Click();
+  g.form().menuItem("Schedule1")->trigger();
   g.dialogs().onModal = nullptr;
   return shown;
 }
@@ -138,7 +138,7 @@ QJsonArray exportAndRead(TGridDriver &g, const QString &path, bool button, QStri
     QTest::mouseClick(qobject_cast<TScheduleForm *>(dialog)->ExportButton, Qt::LeftButton);
     return int(QDialog::Rejected);
   };
-  button ? g.form().Schedule1Click() : g.form().menuItem("ExportCalendar1")->trigger();
+  button ? g.form().menuItem("Schedule1")->trigger() : g.form().menuItem("ExportCalendar1")->trigger();
   QProcess reader;   // the system's Python, which python3-icalendar is for
   reader.start(QFileInfo::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3",
                {BRAKKA_TEST_DATA "/../readCalendar.py", path});
@@ -520,7 +520,7 @@ void TestSchedule::scheduleWindow()
     }();
     return int(QDialog::Accepted);
   };
-  g.form().Schedule1Click();
+  g.form().menuItem("Schedule1")->trigger();
   QVERIFY(!QTest::currentTestFailed());
   QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("ScheduleForm"));
   QVERIFY(opened);
@@ -685,7 +685,7 @@ void TestSchedule::closeButtonClosesWindow()
     closed = form->isHidden();
     return form->result();
   };
-  g.form().Schedule1Click();
+  g.form().menuItem("Schedule1")->trigger();
   QVERIFY(closed);
 }
 

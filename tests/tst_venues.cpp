@@ -10,6 +10,7 @@
 #include "venues/browser.h"
 #include "venues/menuPictures.h"
 #include "venues/stadiums.h"
+#include "venues/venueCommands.h"
 #include "venues/webLinks.h"
 
 #include <QAction>
@@ -390,9 +391,7 @@ void TestVenues::failedBrowserKeepsViewerOpen()
 void TestVenues::codeOutsideTheTableBlanksTheViewer()
 {
   TVenueDesk desk;
-  // Through the main window, as a menu item with an unknown code would.
-  QAction stray;
-  stray.setData(7);
+  // As a menu item with an unknown code would open it.
   const auto blank = [&](TStadiumForm *viewer) {
     QCOMPARE(viewer->StadiumTag, 0);
     for (const char *panel : {"StadiumNamePanel", "CityWebSitePanel", "StadiumWebSitePanel", "CapacityPanel"})
@@ -408,7 +407,7 @@ void TestVenues::codeOutsideTheTableBlanksTheViewer()
     blank(qobject_cast<TStadiumForm *>(dialog));
     return int(QDialog::Rejected);
   };
-  desk.form().VenueFormSetup(&stray);
+  ShowVenueViewer(&desk.form(), 7, desk.dialogs(), &desk.browser());
   QCOMPARE(desk.dialogs().modalWindows.size(), 1);
 
   // A venue shown, then an unknown code: blank, but the code stays.
@@ -420,10 +419,10 @@ void TestVenues::codeOutsideTheTableBlanksTheViewer()
   QVERIFY(ShownPictures(&viewer).isEmpty());
   viewer.LeftButtonClick();
   QCOMPARE(viewer.StadiumTag, 158);
-  // A null link opener and a null sender change nothing.
+  // A null link opener changes nothing; code 0 opens the viewer blank.
   viewer.CityWebSitePanelClick();
   desk.dialogs().onModal = nullptr;
-  desk.form().VenueFormSetup(nullptr);
+  ShowVenueViewer(&desk.form(), 0, desk.dialogs(), &desk.browser());
   QCOMPARE(desk.dialogs().modalWindows.size(), 2);
 }
 
@@ -561,7 +560,7 @@ void TestVenues::missingAssociationIsSilent()
   desk.browser().hasBrowser = false;
   desk.form().menuItem(QStringLiteral("FIFA1"))->trigger();
   desk.openVenue(QStringLiteral("Seoul1"), [](TStadiumForm *viewer) { ClickPanel(viewer, "CityWebSitePanel"); });
-  desk.form().OpenWebPage(QStringLiteral("http://www.fifa.com/"));
+  OpenWebPage(&desk.form(), QStringLiteral("http://www.fifa.com/"), desk.dialogs(), &desk.browser());
   QVERIFY(desk.browser().opened.isEmpty());
   QVERIFY(desk.dialogs().asked.isEmpty());
   QVERIFY(desk.form().cursor().shape() != Qt::WaitCursor);
@@ -580,10 +579,7 @@ void TestVenues::tagsWithoutAddressOpenNothing()
 {
   QFETCH(int, tag);
   TVenueDesk desk;
-  QAction item;
-  item.setData(tag);
-  desk.form().CountryWebLink(&item);
-  desk.form().CountryWebLink(nullptr);
+  OpenWebLink(&desk.form(), tag, desk.dialogs(), &desk.browser());
   QVERIFY(WebLinkAddress(tag).isEmpty());
   QVERIFY(desk.browser().opened.isEmpty());
   QVERIFY(desk.dialogs().asked.isEmpty());

@@ -1,17 +1,15 @@
 // The venue viewer and the web links of the menu.
 
-#include "app/brakkaMain.h"
+#include "venues/venueCommands.h"
 
+#include "app/platform.h"
 #include "venues/brakkaStadium.h"
 #include "venues/browser.h"
 #include "venues/webLinks.h"
 
-#include <QAction>
 #include <QApplication>
 
 namespace {
-
-int TagOf(const QAction *sender) { return sender ? sender->data().toInt() : 0; }
 
 // The hourglass on a window while the browser starts; the window's own
 // cursor comes back when this ends, whatever happened meanwhile.
@@ -40,40 +38,41 @@ private:
 
 // A browser that could not be started is reported in a message box above
 // whichever window is in front (the venue viewer is kept on top).
-void ReportBrowserStart(TMainForm *form, TBrowserStart result)
+void ReportBrowserStart(QWidget *window, TDialogs &dialogs, TBrowserStart result)
 {
   if (result != TBrowserStart::Failed)
     return;
   QWidget *front = QApplication::activeModalWidget();
-  form->platform().dialogs->message(front ? front : form, TMsgIcon::Error, BrowserStartErrorText(),
-                                    QMessageBox::Ok);
+  dialogs.message(front ? front : window, TMsgIcon::Error, BrowserStartErrorText(), QMessageBox::Ok);
 }
 
 }  // namespace
 
-void TMainForm::VenueFormSetup(QAction *sender)
+void ShowVenueViewer(QWidget *parent, int code, TDialogs &dialogs, TBrowserLauncher *browser)
 {
-  auto *viewer = new TStadiumForm(this, [this](const QString &address) { OpenWebPage(address); });
-  viewer->ShowVenue(TagOf(sender));
+  auto *viewer = new TStadiumForm(parent, [parent, &dialogs, browser](const QString &address) {
+    OpenWebPage(parent, address, dialogs, browser);
+  });
+  viewer->ShowVenue(code);
   viewer->SetCaptions();
-  Platform.dialogs->showModal(viewer);
+  dialogs.showModal(viewer);
   viewer->deleteLater();
 }
 
-void TMainForm::CountryWebLink(QAction *sender)
+void OpenWebLink(QWidget *window, int code, TDialogs &dialogs, TBrowserLauncher *browser)
 {
-  const QString address = WebLinkAddress(TagOf(sender));
+  const QString address = WebLinkAddress(code);
   if (address.isEmpty())
     return;
   TBrowserStart result;
   {
-    TWaitCursor hourglass(this);
-    result = StartBrowser(Platform.browser.get(), address);
+    TWaitCursor hourglass(window);
+    result = StartBrowser(browser, address);
   }
-  ReportBrowserStart(this, result);
+  ReportBrowserStart(window, dialogs, result);
 }
 
-void TMainForm::OpenWebPage(const QString &address)
+void OpenWebPage(QWidget *window, const QString &address, TDialogs &dialogs, TBrowserLauncher *browser)
 {
-  ReportBrowserStart(this, StartBrowser(Platform.browser.get(), address));
+  ReportBrowserStart(window, dialogs, StartBrowser(browser, address));
 }

@@ -1,0 +1,38 @@
+// The kick-off hints of the grid's team labels and score fields.
+
+#include "app/brakkaMain.h"
+
+#include "i18n/names.h"
+#include "schedule/calendar.h"
+#include "schedule/regional.h"
+#include "settings/preferences.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+void TMainForm::SetMatchHints()
+{
+  // Formatting the 64 kick-offs is most of the work of a change of language
+  // and of loading: with the same language, time zone and formats every
+  // hint would be written with the text it already shows.
+  if (HintSource.language == LanguageIndex && HintSource.timeZoneOffset == TimeZoneOffset &&
+      HintSource.formats == Platform.regional)
+    return;
+  HintSource = {LanguageIndex, TimeZoneOffset, Platform.regional};
+  BuildKickoffTexts(FormatsOrSystem(Platform.regional.get()), TimeZoneOffset);
+  for (int m = 0; m < MatchCount; ++m) {
+    const TCalendarMatch &match = MatchCalendar()[m];
+    const QString hint = VenueNames[match.venue] + QLatin1Char('\n') + KickoffTexts[m];
+    for (const char *side : {match.side1Label, match.side2Label}) {
+      // Shift+F1 shows the hint of a focused label or of its score fields.
+      QLabel *team = label(QLatin1String(side));
+      team->setToolTip(hint);
+      team->setWhatsThis(hint);
+      QString stem = team->objectName();
+      stem.chop(3);   // "Lbl"
+      for (QLineEdit *f : {field(stem), field(stem + QLatin1String("pk"))})
+        if (f)
+          f->setWhatsThis(hint);
+    }
+  }
+}
