@@ -6,6 +6,7 @@
 #include "app/figureField.h"
 #include "groups/fixtures.h"
 #include "app/hints.h"
+#include "app/teamColours.h"
 #include "app/undoHistory.h"
 #include "groups/brakkaDebug.h"
 #include "i18n/names.h"
@@ -218,35 +219,10 @@ bool TMainForm::IsFavouriteText(const QString &text)
   return !text.isEmpty() && text == FavoriteName;
 }
 
-void TMainForm::setTeamColour(TColoured &c, TTeamColour colour)
-{
-  if (c.colour == colour)
-    return;
-  c.colour = colour;
-  ShowTeamHue(c.control, colour == TTeamColour::Favourite ? TTeamHue::Favourite
-                         : colour == TTeamColour::Pressed ? TTeamHue::Pressed
-                                                          : TTeamHue::Default);
-}
-
 void TMainForm::HighlightFavourite()
 {
-  // With no favourite no text is the favourite's: the texts need no reading.
-  const bool anyFavourite = !FavoriteName.isEmpty();
-  for (TColoured &c : ColourWalk) {
-    const bool favourite =
-        anyFavourite && IsFavouriteText(c.asLabel ? c.asLabel->text() : c.asField->text());
-    setTeamColour(c, favourite ? TTeamColour::Favourite : TTeamColour::Default);
-  }
+  Colours->showFavourite(FavoriteName);
   AnnounceGridChanges(this);   // each change of the grid ends here
 }
 
-void TMainForm::HighlightTeam(const QString &name)
-{
-  for (TColoured &c : ColourWalk) {
-    const QString text = c.asLabel ? c.asLabel->text() : c.asField->text();
-    if (text == name)
-      setTeamColour(c, TTeamColour::Pressed);
-    else if (!IsFavouriteText(text))
-      setTeamColour(c, TTeamColour::Default);
-  }
-}
+void TMainForm::HighlightTeam(const QString &name) { Colours->showPressed(name, FavoriteName); }

@@ -22,6 +22,7 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
+class TTeamColours;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -178,16 +179,7 @@ private:
   std::array<QLineEdit *, FieldCount> FieldWidgets{};
   std::array<QLabel *, LabelCount> LabelWidgets{};
 
-  // Controls whose colour the favourite walk sets, in walk order, and the
-  // colour each one shows now.
-  enum class TTeamColour : unsigned char { Default, Favourite, Pressed };
-  struct TColoured {
-    QWidget *control;
-    QLabel *asLabel;
-    QLineEdit *asField;
-    TTeamColour colour;
-  };
-  std::vector<TColoured> ColourWalk;
+  std::unique_ptr<TTeamColours> Colours;
 
   // Whether text is the favourite's name: an empty text never is.
   static bool IsFavouriteText(const QString &text);
@@ -205,5 +197,4 @@ private:
   // Whether a click on the champion label opens the celebration: from the
   // start, then as the mouse moves over it.
   bool ChampionClickArmed = true;
-  void setTeamColour(TColoured &c, TTeamColour colour);
 };

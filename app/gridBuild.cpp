@@ -8,6 +8,7 @@
 #include "app/figureField.h"
 #include "app/markLabel.h"
 #include "app/tablePanel.h"
+#include "app/teamColours.h"
 #include "app/teamLabel.h"
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
@@ -378,18 +379,5 @@ void TMainForm::resolveControls()
   for (int i = 0; i < LabelCount; ++i)
     LabelWidgets[std::size_t(i)] = label(LabelName(TLabel(i)));
 
-  // The favourite walk: text fields and labels inside the panels. The
-  // tables' read-only fields always hold a number, never a team's name nor
-  // an empty text, so the walk would never colour them: it passes them by.
-  for (QObject *child : Grid->children()) {
-    auto *panel = qobject_cast<QFrame *>(child);
-    if (!panel || qobject_cast<QLabel *>(child))
-      continue;
-    for (QObject *control : panel->children()) {
-      auto *l = qobject_cast<QLabel *>(control);
-      auto *f = qobject_cast<QLineEdit *>(control);
-      if (l || (f && !f->isReadOnly()))
-        ColourWalk.push_back({static_cast<QWidget *>(control), l, f, TTeamColour::Default});
-    }
-  }
+  Colours = std::make_unique<TTeamColours>(Grid);
 }

@@ -64,7 +64,8 @@ TGroupScores GroupScoresOf(const TGrid &grid, int group)
   return scores;
 }
 
-void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList &names)
+void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList &names,
+                  bool outlookMarks)
 {
   TGroupRec &table = stage.tables[std::size_t(group)];
   const TGroupSeeding &seeding = GroupSeeding(group);
@@ -94,5 +95,6 @@ void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameLis
       grid.writeText(TableField(group, r, col), QString::number(figures[col]));
     grid.writeText(TableField(group, r, 7), AddAPlusToDiff(t.PlusMinus));
   }
-  ShowOutlook(grid, stage, group, names);
+  if (outlookMarks)
+    ShowOutlook(grid, stage, group, names);
 }

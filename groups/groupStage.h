@@ -28,9 +28,10 @@ struct TGroupStage {
 TGroupScores GroupScoresOf(const TGrid &grid, int group);
 
 // Rebuilds the group's table from its score fields and writes it, with the
-// outlook marks, into the group's table panel; names are the team names
-// now shown.
-void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList &names);
+// outlook marks (when wanted), into the group's table panel; names are the
+// team names now shown.
+void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList &names,
+                  bool outlookMarks = true);
 
 // The outlook mark of a place: "✓" for a team sure of the 1/8 finals, "✗"
 // for one that is out, nothing while it is open.

@@ -66,7 +66,7 @@ TTeamNameList EnglishNames()
 
 }  // namespace
 
-TTournament::TTournament() : Names(EnglishNames())
+TTournament::TTournament(bool outlookMarks) : Names(EnglishNames()), OutlookMarks(outlookMarks)
 {
   for (int g = 0; g < GroupCount; ++g) {
     const TGroupFixtures &fixtures = GroupFixtures(g);
@@ -186,7 +186,7 @@ void TTournament::fieldChanged(TField field)
 // slots: a slot that takes another team has its match's scores emptied.
 void TTournament::groupChange(int group)
 {
-  RebuildGroup(Grid, Groups, group, Names);
+  RebuildGroup(Grid, Groups, group, Names, OutlookMarks);
   const TGroupRec &table = Groups.tables[std::size_t(group)];
   const QString winner = table[0].TeamName;
   const QString runnerUp = table[1].TeamName;
@@ -269,6 +269,12 @@ void TTournament::decideWinner(int match)
   const TBracketIds &m = BracketIds().matches[std::size_t(match)];
   auto resetSlot = [this, match] { TTournament::resetSlot(match); };
   auto sendOn = [&](TLabel winner, TLabel loser) {
+    // A match is played by two teams: a score read from a file for a match
+    // whose teams are not known yet sends nobody on.
+    if (Grid.caption(m.team1) == Placeholder || Grid.caption(m.team2) == Placeholder) {
+      resetSlot();
+      return;
+    }
     Grid.setEnabled(m.next, true);
     Grid.setEnabled(m.nextLbl, true);
     Grid.setCaption(m.nextLbl, Grid.caption(winner));
@@ -315,7 +321,18 @@ void TTournament::setThirdPlace(int side)
   const TField thirdField = KnockoutScoreField(ThirdPlace, 0, m);
   const TLabel thirdLabel = KnockoutTeamLabel(ThirdPlace, 0, m);
 
+  auto noThird = [&] {
+    Grid.setEnabled(thirdField, false);
+    setText(thirdField, QString());
+    Grid.setEnabled(thirdLabel, false);
+    Grid.setCaption(thirdLabel, Placeholder);
+  };
   auto loserGoesOn = [&](int loserSide) {
+    if (Grid.caption(KnockoutTeamLabel(Final2, m, 0)) == Placeholder ||
+        Grid.caption(KnockoutTeamLabel(Final2, m, 1)) == Placeholder) {
+      noThird();   // no semi-final was played without its two teams
+      return;
+    }
     Grid.setEnabled(thirdField, true);
     Grid.setEnabled(thirdLabel, true);
     const QString loser = Grid.caption(KnockoutTeamLabel(Final2, m, loserSide));
@@ -324,12 +341,7 @@ void TTournament::setThirdPlace(int side)
     Grid.setCaption(thirdLabel, loser);
     thirdChange();   // the third-place match with its new team
   };
-  auto noThird = [&] {
-    Grid.setEnabled(thirdField, false);
-    setText(thirdField, QString());
-    Grid.setEnabled(thirdLabel, false);
-    Grid.setCaption(thirdLabel, Placeholder);
-  };
+
 
   if (!IsScore(Grid.text(g1)) || !IsScore(Grid.text(g2))) {
     noThird();
@@ -374,9 +386,12 @@ void TTournament::thirdChange()
   const TField g2 = KnockoutScoreField(ThirdPlace, 0, 1);
   const TField p1 = PenaltyField(ThirdPlace, 0, 0);
   const TField p2 = PenaltyField(ThirdPlace, 0, 1);
+  // Without both teams nobody wins it, whatever a file's score says.
+  const bool teams = Grid.caption(KnockoutTeamLabel(ThirdPlace, 0, 0)) != Placeholder &&
+                     Grid.caption(KnockoutTeamLabel(ThirdPlace, 0, 1)) != Placeholder;
   auto mark = [&](bool bold1, bool bold2) {
-    Grid.setBold(KnockoutTeamLabel(ThirdPlace, 0, 0), bold1);
-    Grid.setBold(KnockoutTeamLabel(ThirdPlace, 0, 1), bold2);
+    Grid.setBold(KnockoutTeamLabel(ThirdPlace, 0, 0), teams && bold1);
+    Grid.setBold(KnockoutTeamLabel(ThirdPlace, 0, 1), teams && bold2);
   };
 
   if (!IsScore(Grid.text(g1)) || !IsScore(Grid.text(g2))) {
@@ -431,10 +446,15 @@ void TTournament::calculateWinner()
     Grid.setCaption(ChampionLabel(), Placeholder);
     return;
   }
+  // Without both finalists there is no champion, whatever a file's score says.
+  auto champion = [&](TLabel winner) {
+    const bool teams = Grid.caption(side1) != Placeholder && Grid.caption(side2) != Placeholder;
+    return teams ? Grid.caption(winner) : Placeholder;
+  };
   if (const int goals = CompareScores(Grid.text(g1), Grid.text(g2)); goals != 0) {
     clearPenaltyFields(TheFinal);
     showPenaltyFields(TheFinal, false);
-    Grid.setCaption(ChampionLabel(), Grid.caption(goals > 0 ? side1 : side2));
+    Grid.setCaption(ChampionLabel(), champion(goals > 0 ? side1 : side2));
     return;
   }
   if (!IsScore(Grid.text(p1)) || !IsScore(Grid.text(p2))) {
@@ -443,5 +463,5 @@ void TTournament::calculateWinner()
   }
   const int penalties = CompareScores(Grid.text(p1), Grid.text(p2));
   Grid.setCaption(ChampionLabel(),
-                  penalties == 0 ? Placeholder : Grid.caption(penalties > 0 ? side1 : side2));
+                  penalties == 0 ? Placeholder : champion(penalties > 0 ? side1 : side2));
 }

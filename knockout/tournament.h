@@ -15,8 +15,11 @@
 class TTournament {
 public:
   // The grid as it first shows: the teams' English names, the 1/8 finals
-  // seeded from each group's initial order, nothing played.
-  TTournament();
+  // seeded from each group's initial order, nothing played. Without
+  // outlook marks the tables' marks stay empty: for a tournament that is
+  // read, compared or checked but never shown, the outlook's search is
+  // most of a group's rebuild.
+  explicit TTournament(bool outlookMarks = true);
 
   const TGrid &grid() const { return Grid; }
   const TGroupStage &groups() const { return Groups; }
@@ -59,4 +62,5 @@ private:
   TGrid Grid;
   TGroupStage Groups;
   TTeamNameList Names;
+  bool OutlookMarks;
 };

@@ -2,6 +2,9 @@
 // on, shoot-outs, third place, the champion, and clearing results.
 
 #include "app/brakkaCommon.h"
+#include "knockout/tournament.h"
+#include "settings/profileFile.h"
+#include "settings/resultTexts.h"
 #include "groups/fixtures.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
@@ -35,6 +38,8 @@ private slots:
   void clearAllAnsweredNo();
   void clearAllAnsweredYes();
   void clearEmptyStageChangesNothing();
+  void scoreReadWithoutTeamsSendsNobodyOn_data();
+  void scoreReadWithoutTeamsSendsNobodyOn();
 };
 
 namespace {
@@ -483,3 +488,36 @@ void TestKnockout::clearEmptyStageChangesNothing()
 
 QTEST_MAIN(TestKnockout)
 #include "tst_knockout.moc"
+
+// An edited file may hold a knockout score for a match whose teams are not
+// known yet: it stays in its field, and nobody goes on from that match.
+void TestKnockout::scoreReadWithoutTeamsSendsNobodyOn_data()
+{
+  QTest::addColumn<QByteArray>("file");
+  QTest::newRow("semi-final") << QByteArray("[FINAL 2]\r\nGame1=2-1\r\n");
+  QTest::newRow("semi-final on penalties")
+      << QByteArray("[FINAL 2]\r\nGame2=1-1\r\nGame2Apk=4\r\nGame2Bpk=3\r\n");
+  QTest::newRow("quarter-final, one team known")
+      << QByteArray("[FINAL 8]\r\nGame2=1-0\r\n[FINAL 4]\r\nGame1=3-0\r\n");
+  QTest::newRow("final") << QByteArray("[FINAL]\r\nGame1=3-1\r\n");
+}
+
+void TestKnockout::scoreReadWithoutTeamsSendsNobodyOn()
+{
+  QFETCH(QByteArray, file);
+  TTournament t;
+  FillResults(t, ReadResultTexts(TProfileFile(file)), TFill::Loading);
+  const TGrid &grid = t.grid();
+  for (int stage : {Final2, ThirdPlace, TheFinal}) {
+    for (int m = 0; m < KnockoutStage(stage).matches; ++m) {
+      for (int side = 0; side < 2; ++side) {
+        const TLabel team = KnockoutTeamLabel(stage, m, side);
+        QCOMPARE(grid.caption(team), Placeholder);
+        QVERIFY2(!grid.label(team).enabled, qPrintable(LabelName(team)));
+        QVERIFY2(!grid.field(KnockoutScoreField(stage, m, side)).enabled,
+                 qPrintable(LabelName(team)));
+      }
+    }
+  }
+  QCOMPARE(grid.caption(ChampionLabel()), Placeholder);
+}
