@@ -1,6 +1,6 @@
 #include "app/aboutForm.h"
-#include "app/platform.h"
-#include "app/windowPlacement.h"
+#include "desktop/platform.h"
+#include "desktop/windowPlacement.h"
 
 #include "i18n/texts.h"
 

@@ -3,7 +3,7 @@
 // tournament's engine: the user's input goes to the engine, and once an
 // operation has run the window writes each control whose value changed.
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "knockout/tournament.h"
 #include "settings/resultTexts.h"
 #include "settings/resultsHistory.h"

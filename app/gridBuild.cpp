@@ -9,7 +9,7 @@
 #include "app/markLabel.h"
 #include "app/tablePanel.h"
 #include "app/teamColours.h"
-#include "app/teamLabel.h"
+#include "desktop/teamLabel.h"
 #include "groups/groupTables.h"
 #include "knockout/bracket.h"
 

@@ -32,5 +32,5 @@ void TMainForm::WriteOutlookMarks(int group)
 
 void TMainForm::Outlook1Click()
 {
-  ShowOutlookWindow(this, *Platform.dialogs, Engine, TeamNames, FavoriteIndex);
+  ShowOutlookWindow(this, *Platform.dialogs, Engine.grid(), Engine.groups(), TeamNames, FavoriteIndex);
 }

@@ -476,7 +476,7 @@ void Play(TFuzzInput &in)
     CheckGrid(s.t, s.typed);
   }
   // Long sessions find little more and would slow the run down.
-  for (int actions = 0; actions < 12 && in.more(); ++actions) {
+  for (int actions = 0; actions < 6 && in.more(); ++actions) {
     const unsigned action = in.next() % 16;
     const TField f = Reachable(s.t.grid(), in.next());
     const QString &text = s.t.grid().text(f);

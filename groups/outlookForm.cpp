@@ -1,10 +1,10 @@
 #include "groups/outlookForm.h"
 
-#include "app/windowPlacement.h"
-#include "app/platform.h"
+#include "desktop/windowPlacement.h"
+#include "desktop/platform.h"
 #include "groups/groupTables.h"
 #include "i18n/texts.h"
-#include "knockout/tournament.h"
+#include "groups/groupStage.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -178,8 +178,8 @@ void TOutlookForm::showEvent(QShowEvent *event)
   QDialog::showEvent(event);
 }
 
-void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &tournament,
-                       const TTeamNameList &names, int favourite)
+void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
+                       const TGroupStage &stage, const TTeamNameList &names, int favourite)
 {
   // The grid as it is now: each group's scores, its teams' names in the
   // interface language and its table order.
@@ -188,14 +188,14 @@ void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &to
   for (int g = 0; g < GroupCount; ++g) {
     TOutlookGroupView &view = groups[g];
     view.title = Text(TText::GroupWord) + GroupLetter(g);
-    view.scores = GroupScoresOf(tournament.grid(), g);
+    view.scores = GroupScoresOf(grid, g);
     const TGroupSeeding &seeding = GroupSeeding(g);
     for (int t = 0; t < 4; ++t) {
       view.names[t] = names[seeding.initialOrder[t]];
       if (seeding.initialOrder[t] == favourite)
         chosen = g;
     }
-    view.order = tournament.groups().outlooks[std::size_t(g)].teamAt;
+    view.order = stage.outlooks[std::size_t(g)].teamAt;
   }
   auto *form = new TOutlookForm(parent, groups, chosen);
   form->setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::OutlookCaption));

@@ -14,7 +14,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class TDialogs;
-class TTournament;
+class TGrid;
+struct TGroupStage;
 
 // One group as the grid shows it when the window opens.
 struct TOutlookGroupView {
@@ -30,8 +31,8 @@ QString OutlookWords(TOutlook outlook, const QString &team, const QString &group
 // The outlook window on the tournament as it is now, modally: each group's
 // scores, its teams' names and its table order; the favourite's group
 // first shown.
-void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &tournament,
-                       const TTeamNameList &names, int favourite);
+void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
+                       const TGroupStage &stage, const TTeamNameList &names, int favourite);
 
 class TOutlookForm : public QDialog {
   Q_OBJECT

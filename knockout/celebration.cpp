@@ -2,7 +2,7 @@
 
 #include "knockout/celebration.h"
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "grid/gridIds.h"
 #include "i18n/texts.h"
 #include "knockout/sound.h"

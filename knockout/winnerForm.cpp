@@ -1,7 +1,7 @@
 #include "knockout/winnerForm.h"
-#include "app/windowPlacement.h"
+#include "desktop/windowPlacement.h"
 
-#include "app/teamLabel.h"
+#include "desktop/teamLabel.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -4,7 +4,7 @@
 
 #include "report/reportCommand.h"
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "report/printing.h"
 #include "report/reportLines.h"
 #include "settings/settingsPlace.h"

@@ -3,7 +3,7 @@
 
 #include "schedule/calendarCommand.h"
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "grid/gridState.h"
 #include "report/printing.h"
 #include "schedule/calendar.h"

@@ -2,7 +2,7 @@
 
 #include "schedule/scheduleCommands.h"
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "grid/gridState.h"
 #include "i18n/texts.h"
 #include "schedule/calendar.h"

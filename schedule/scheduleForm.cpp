@@ -1,5 +1,5 @@
 #include "schedule/scheduleForm.h"
-#include "app/windowPlacement.h"
+#include "desktop/windowPlacement.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -33,7 +33,7 @@ fi
 if [ ${#window_targets[@]} -lt ${#targets[@]} ]; then
   CC=clang CXX=clang++ cmake -S "$here" -B "$engine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DBRAKKA_BENCH=OFF -DBRAKKA_FUZZ=ON \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,undefined -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS -fno-omit-frame-pointer" \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,undefined -fno-sanitize-coverage=trace-cmp -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS -fno-omit-frame-pointer" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=undefined" >/dev/null
   cmake --build "$engine_build" --parallel --target fuzz_engine
 fi

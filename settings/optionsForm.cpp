@@ -1,10 +1,10 @@
 #include "settings/optionsForm.h"
-#include "app/windowPlacement.h"
+#include "desktop/windowPlacement.h"
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
-#include "schedule/timeZones.h"
+#include "settings/timeZones.h"
 #include "settings/preferences.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "schedule/calendarExport.h"
 #include "schedule/regional.h"
 #include "schedule/scheduleForm.h"
-#include "schedule/timeZones.h"
+#include "settings/timeZones.h"
 #include "settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"

@@ -1,5 +1,5 @@
 #include "venues/brakkaStadium.h"
-#include "app/windowPlacement.h"
+#include "desktop/windowPlacement.h"
 
 #include "i18n/names.h"
 #include "i18n/texts.h"

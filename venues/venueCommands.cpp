@@ -2,7 +2,7 @@
 
 #include "venues/venueCommands.h"
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "venues/brakkaStadium.h"
 #include "venues/browser.h"
 #include "venues/webLinks.h"

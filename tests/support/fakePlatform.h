@@ -2,7 +2,7 @@
 // A scripted desktop for tests: message boxes answer from a plan and are
 // recorded; modal windows are recorded and closed at once.
 
-#include "app/platform.h"
+#include "desktop/platform.h"
 #include "support/fakeBrowser.h"
 #include "support/fakePrinting.h"
 #include "support/fakeRegional.h"

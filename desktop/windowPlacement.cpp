@@ -1,4 +1,4 @@
-#include "app/windowPlacement.h"
+#include "desktop/windowPlacement.h"
 
 #include <QGuiApplication>
 #include <QLibrary>

@@ -1,4 +1,4 @@
-#include "schedule/timeZones.h"
+#include "settings/timeZones.h"
 
 #include <QtGlobal>
 #include <cmath>

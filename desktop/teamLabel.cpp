@@ -1,4 +1,4 @@
-#include "app/teamLabel.h"
+#include "desktop/teamLabel.h"
 
 #include <QFontMetricsF>
 #include <QHash>
