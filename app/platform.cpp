@@ -53,6 +53,11 @@ QString TQtDialogs::saveFile(QWidget *parent, const TSaveFileRequest &request)
   return LastSaved;
 }
 
+QString TQtDialogs::chooseFolder(QWidget *parent, const QString &start)
+{
+  return QFileDialog::getExistingDirectory(parent, QString(), start);
+}
+
 TPlatform TPlatform::desktop()
 {
   TPlatform p;
