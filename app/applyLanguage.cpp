@@ -28,6 +28,7 @@ constexpr TMenuText MenuTexts[] = {
   {"About1", TText::About1}, {"View1", TText::View1}, {"Schedule1", TText::Schedule1},
   {"ExportCalendar1", TText::ExportCalendar1},
   {"Outlook1", TText::Outlook1},
+  {"Pool1", TText::Pool1},
   {"Stadiums1", TText::Stadiums1}, {"Internet1", TText::Internet1}, {"FIFA1", TText::FIFA1},
   {"BrakkaKoreaJapan1", TText::BrakkaKoreaJapan1},
   {"OfficialFootballSites1", TText::OfficialFootballSites1},

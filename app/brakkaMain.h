@@ -5,6 +5,7 @@
 
 #include "desktop/platform.h"
 #include "knockout/tournament.h"
+#include "settings/poolSettings.h"
 #include "settings/resultTexts.h"
 #include "settings/resultsHistory.h"
 #include "settings/settingsGuard.h"
@@ -12,6 +13,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -161,6 +163,9 @@ private:
   TPlatform Platform;
   // Whether another program changed Brakka.ini since it was read or saved.
   TSettingsGuard SettingsGuard;
+  // The prediction pool's values and folder: saved when the file had them
+  // or the pool window was opened.
+  std::optional<TPoolSettings> PoolSettings;
 
   // The grid holds every panel and command button at its designed place; it
   // keeps its design size and scrolls when the window is smaller.

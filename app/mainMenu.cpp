@@ -4,12 +4,14 @@
 
 #include "app/aboutForm.h"
 #include "i18n/names.h"
+#include "pool/poolForm.h"
 #include "report/printing.h"
 #include "report/reportCommand.h"
 #include "schedule/calendarCommand.h"
 #include "schedule/regional.h"
 #include "schedule/scheduleCommands.h"
 #include "settings/preferences.h"
+#include "settings/settingsFile.h"
 #include "venues/menuPictures.h"
 #include "venues/venueCommands.h"
 
@@ -21,7 +23,7 @@
 namespace {
 
 enum class TCommand { None, ClearAll, Save, Report, Exit, Undo, Redo, Options, Schedule, Venue, WebLink,
-                      About, ExportCalendar, Outlook };
+                      About, ExportCalendar, Outlook, Pool };
 
 struct TMenuEntry {
   const char *parent;   // nullptr: the menu bar
@@ -50,6 +52,7 @@ const TMenuEntry MenuTree[] = {
   {"View1", "Schedule1", "&Game Schedule", 0, true, false, TCommand::Schedule},
   {"View1", "ExportCalendar1", "Export to calendar…", 0, true, false, TCommand::ExportCalendar},
   {"View1", "Outlook1", "&What does my team need?", 0, true, false, TCommand::Outlook},
+  {"View1", "Pool1", "Prediction &pool…", 0, true, false, TCommand::Pool},
   {"View1", "N3", "-", 0, true, false, TCommand::None},
   {"View1", "Stadiums1", "&Venues", 0, true, true, TCommand::None},
   {"Stadiums1", "Korea1", "&Korea", 0, true, true, TCommand::None},
@@ -177,6 +180,12 @@ void TMainForm::buildMenu()
               [this] { ExportCalendar(this, Engine.grid(), VenueNames, *Platform.dialogs); });
       break;
     case TCommand::Outlook: connect(action, &QAction::triggered, this, &TMainForm::Outlook1Click); break;
+    case TCommand::Pool:
+      connect(action, &QAction::triggered, this, [this] {
+        ShowPoolWindow(this, *Platform.dialogs, Engine, PoolSettings, SettingsFilePath(SettingsDir),
+                       LanguageIndex);
+      });
+      break;
     case TCommand::Venue:
       connect(action, &QAction::triggered, this, [this, action] {
         ShowVenueViewer(this, action->data().toInt(), *Platform.dialogs, Platform.browser.get());

@@ -15,7 +15,7 @@ namespace {
 
 TStoredPreferences PreferencesNow()
 {
-  return {LanguageIndex, FavoriteIndex, TimeZoneOffset, TimeZoneCode};
+  return {LanguageIndex, FavoriteIndex, TimeZoneOffset, TimeZoneCode, std::nullopt};
 }
 
 }  // namespace
@@ -30,7 +30,9 @@ bool TMainForm::SaveAll()
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
   QByteArray written;
-  const TSaveResult result = SaveSettingsFile(path, PreferencesNow(), resultTexts(), mayReplace, &written);
+  TStoredPreferences preferences = PreferencesNow();
+  preferences.pool = PoolSettings;
+  const TSaveResult result = SaveSettingsFile(path, preferences, resultTexts(), mayReplace, &written);
   if (result == TSaveResult::Declined)
     return false;
   const bool saved = result == TSaveResult::Saved;
@@ -62,6 +64,7 @@ void TMainForm::readResults(bool fieldByField)
   SettingsGuard.noteRead(path);
   const TSettingsRead read = ReadSettingsFile(path);
   FirstRun = read.firstRun;
+  PoolSettings = read.preferences.pool;
   if (!TProfileFile::readable(read.loaded)) {
     // The user's scores and preferences may still be in it: SaveAll will not
     // replace it, and the user hears why once, now. No first-run dialog

@@ -47,3 +47,8 @@ QString TQtDialogs::saveFile(QWidget *parent, const TSaveFileRequest &request)
   LastSaved = dialog.selectedFiles().constFirst();
   return LastSaved;
 }
+
+QString TQtDialogs::chooseFolder(QWidget *parent, const QString &start)
+{
+  return QFileDialog::getExistingDirectory(parent, QString(), start);
+}

@@ -34,6 +34,9 @@ public:
   // A save-file dialog that asks before replacing a file; returns the chosen
   // file, or an empty text when the user cancels.
   virtual QString saveFile(QWidget *parent, const TSaveFileRequest &request) = 0;
+  // A folder dialog opening at start; returns the chosen folder, or an empty
+  // text when the user cancels.
+  virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;
 };
 
 // The real desktop.
@@ -43,6 +46,7 @@ public:
                                       QMessageBox::StandardButtons buttons) override;
   int showModal(QDialog *dialog) override;
   QString saveFile(QWidget *parent, const TSaveFileRequest &request) override;
+  QString chooseFolder(QWidget *parent, const QString &start) override;
 
 private:
   QString LastSaved;   // the file chosen last in a save dialog while the program runs

@@ -60,6 +60,15 @@ enum class TText : int {
   AccessClearFinal, AccessTableOf,
   // The language's own entry in the options dialog's language list
   LanguageName,
+  // The prediction pool: the command and window, the scoring values, the
+  // table's and the detail's headings, the folder, the CSV file and why an
+  // entry is not scored (%1 a key, %2 its section)
+  Pool1, PoolCaption, PoolFolderLbl, PoolFolderButton, PoolNoFolder, PoolNoEntries, PoolValuesLbl,
+  PoolExactValue, PoolDifferenceValue, PoolOutcomeValue, PoolRound16Value, PoolQuarterValue,
+  PoolSemiValue, PoolFinalValue, PoolChampionValue,
+  PoolRankHeading, PoolNameHeading, PoolPointsHeading, PoolExactHeading, PoolDifferenceHeading,
+  PoolOutcomeHeading, PoolRoundsHeading, PoolMatchHeading, PoolPredictionHeading, PoolResultHeading,
+  PoolCsvButton, PoolCsvFilter, PoolCsvFailed, PoolNoResultsText, PoolBadScoreText,
   Count
 };
 

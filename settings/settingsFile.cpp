@@ -6,6 +6,37 @@ namespace {
 
 const QString FileName = QStringLiteral("Brakka.ini");
 const QString Preferences = QStringLiteral("PREFERENCES");
+const QString Pool = QStringLiteral("POOL");
+const QString FolderKey = QStringLiteral("Folder");
+
+// The folder is kept as its UTF-8 bytes: the file holds one byte a character.
+std::optional<TPoolSettings> ReadPoolSettings(const TProfileFile &ini)
+{
+  // No value holds a line break: the default tells a missing key.
+  const QString missing = QStringLiteral("\n");
+  bool found = false;
+  TPoolSettings pool;
+  for (int v = 0; v < PoolValueCount; ++v) {
+    const QString key = QLatin1String(PoolValueKey(v));
+    found = found || ini.readString(Pool, key, missing) != missing;
+    const int value = ini.readInteger(Pool, key, DefaultPoolValues[std::size_t(v)]);
+    pool.values[std::size_t(v)] = value >= 0 && value <= PoolValueMax ? value : DefaultPoolValues[std::size_t(v)];
+  }
+  const QString folder = ini.readString(Pool, FolderKey, missing);
+  if (folder != missing) {
+    found = true;
+    pool.folder = QString::fromUtf8(folder.toLatin1());
+  }
+  return found ? std::optional<TPoolSettings>(pool) : std::nullopt;
+}
+
+void WritePoolSettings(TProfileFile &ini, const TPoolSettings &pool)
+{
+  ini.eraseSection(Pool);
+  for (int v = 0; v < PoolValueCount; ++v)
+    ini.writeString(Pool, QLatin1String(PoolValueKey(v)), QString::number(pool.values[std::size_t(v)]));
+  ini.writeString(Pool, FolderKey, QString::fromLatin1(pool.folder.toUtf8()));
+}
 
 }  // namespace
 
@@ -25,6 +56,7 @@ TSettingsRead ReadSettingsFile(const QString &path)
     return read;
   }
   read.firstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
+  read.preferences.pool = ReadPoolSettings(ini);
   if (read.firstRun)
     return read;
   TStoredPreferences &p = read.preferences;
@@ -47,6 +79,9 @@ TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &pref
     return TSaveResult::Failed;
   if (mayReplace && !mayReplace())
     return TSaveResult::Declined;
+  // [POOL] goes before Brakka's other sections, which end the file in their order.
+  if (preferences.pool)
+    WritePoolSettings(ini, *preferences.pool);
   ini.eraseSection(Preferences);
   ini.writeString(Preferences, QStringLiteral("Language"), QString::number(preferences.language));
   ini.writeString(Preferences, QStringLiteral("Favorite"), QString::number(preferences.favorite));

@@ -2,12 +2,14 @@
 // The settings file Brakka.ini as a whole: the preferences and every score.
 
 #include "i18n/texts.h"
+#include "settings/poolSettings.h"
 #include "settings/profileFile.h"
 #include "settings/resultTexts.h"
 
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The preferences as the file keeps them.
 struct TStoredPreferences {
@@ -15,6 +17,9 @@ struct TStoredPreferences {
   int favorite = 0;              // a number outside 1..32 names no team
   double timeZoneOffset = 0.0;   // the user's zone minus GMT+9, in days
   QString timeZoneCode = QStringLiteral("x35");
+  // The prediction pool's [POOL] section: kept when the file had it or the
+  // pool was used; a file without it is saved without it.
+  std::optional<TPoolSettings> pool;
 };
 
 // Brakka.ini in a folder.
@@ -27,7 +32,8 @@ struct TSettingsRead {
   TResultTexts results;           // every field's text; empty when not read
 };
 // Reads a settings file. A file that is there but cannot be read is no first
-// run; one that is not there, or says so, is.
+// run; one that is not there, or says so, is. [POOL] is read on a first run
+// too, so that saving keeps it.
 TSettingsRead ReadSettingsFile(const QString &path);
 
 // The file with Brakka's sections erased and written again at its end,

@@ -24,3 +24,9 @@ QString TScriptedDialogs::saveFile(QWidget *, const TSaveFileRequest &request)
   saveRequests.append(request);
   return savedFiles.isEmpty() ? QString() : savedFiles.takeFirst();
 }
+
+QString TScriptedDialogs::chooseFolder(QWidget *, const QString &start)
+{
+  folderStarts.append(start);
+  return chosenFolders.isEmpty() ? QString() : chosenFolders.takeFirst();
+}

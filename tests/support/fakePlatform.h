@@ -30,11 +30,15 @@ public:
   // Save-file dialogs: the files they answer in order (none: cancelled), what they offered.
   QStringList savedFiles;
   QList<TSaveFileRequest> saveRequests;
+  // Folder dialogs: the folders they answer in order (none: cancelled), where they opened.
+  QStringList chosenFolders;
+  QStringList folderStarts;
 
   QMessageBox::StandardButton message(QWidget *parent, TMsgIcon icon, const QString &text,
                                       QMessageBox::StandardButtons buttons) override;
   int showModal(QDialog *dialog) override;
   QString saveFile(QWidget *parent, const TSaveFileRequest &request) override;
+  QString chooseFolder(QWidget *parent, const QString &start) override;
 };
 
 struct TFakePlatform {

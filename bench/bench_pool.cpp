@@ -1,0 +1,78 @@
+// The prediction pool on 200 entries: opening its window (reading and
+// scoring every entry, building the table) and the table's update after a
+// scoring value changes.
+
+#include "knockout/tournament.h"
+#include "pool/poolForm.h"
+#include "settings/resultTexts.h"
+#include "settings/settingsFile.h"
+#include "support/fakePlatform.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int EntryCount = 200;
+
+// Every score of a tournament, penalties where a knockout match ends level.
+TResultTexts PlayedTournament(QRandomGenerator &random)
+{
+  TResultTexts texts;
+  for (const QString &name : ResultFieldNames())
+    texts.push_back(QString::number(random.bounded(name.endsWith(QLatin1String("pk")) ? 6 : 4)));
+  return texts;
+}
+
+// A pool folder of 200 friends' files and the results typed so far.
+struct TPoolFolder {
+  QTemporaryDir dir;
+  TTournament results;
+  TPoolFolder()
+  {
+    QRandomGenerator random(2002);
+    for (int i = 0; i < EntryCount; ++i)
+      SaveSettingsFile(dir.filePath(QStringLiteral("friend%1.ini").arg(i)), TStoredPreferences{},
+                       PlayedTournament(random));
+    FillResults(results, PlayedTournament(random), TFill::Loading);
+  }
+};
+TPoolFolder &Folder()
+{
+  static TPoolFolder folder;
+  return folder;
+}
+
+void OpenPoolWindow(benchmark::State &state)
+{
+  TScriptedDialogs dialogs;
+  std::optional<TPoolSettings> settings = TPoolSettings{};
+  settings->folder = Folder().dir.path();
+  for (auto _ : state) {
+    ShowPoolWindow(nullptr, dialogs, Folder().results, settings, QString(), LangEnglish);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+BENCHMARK(OpenPoolWindow)->Unit(benchmark::kMillisecond);
+
+void ChangeScoringValue(benchmark::State &state)
+{
+  TScriptedDialogs dialogs;
+  TPoolSettings settings;
+  settings.folder = Folder().dir.path();
+  TPoolForm form(nullptr, dialogs, PoolResultsOf(Folder().results), settings, QString(), LangEnglish);
+  form.show();
+  QSpinBox *exact = form.ValueEdits[std::size_t(TPoolValue::Exact)];
+  int value = 3;
+  for (auto _ : state) {
+    value = value == 3 ? 9 : 3;
+    exact->setValue(value);
+  }
+}
+BENCHMARK(ChangeScoringValue)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,310 @@
+#include "pool/poolForm.h"
+
+#include "desktop/platform.h"
+#include "desktop/windowPlacement.h"
+#include "i18n/texts.h"
+#include "settings/wholeFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The table's columns.
+enum TPoolColumn { RankColumn, NameColumn, PointsColumn, ExactColumn, DifferenceColumn,
+                   OutcomeColumn, RoundsColumn, PoolColumnCount };
+const TText PoolHeadings[PoolColumnCount] = {
+    TText::PoolRankHeading,  TText::PoolNameHeading,       TText::PoolPointsHeading,
+    TText::PoolExactHeading, TText::PoolDifferenceHeading, TText::PoolOutcomeHeading,
+    TText::PoolRoundsHeading};
+const TText DetailHeadings[] = {TText::PoolMatchHeading, TText::PoolPredictionHeading,
+                                TText::PoolResultHeading, TText::PoolPointsHeading};
+// The value editors, two rows of four: the matches, then the rounds.
+const TText ValueLabels[PoolValueCount] = {
+    TText::PoolExactValue,   TText::PoolDifferenceValue, TText::PoolOutcomeValue,
+    TText::PoolRound16Value, TText::PoolQuarterValue,    TText::PoolSemiValue,
+    TText::PoolFinalValue,   TText::PoolChampionValue};
+const int ValuePlace[PoolValueCount][2] = {{0, 0}, {0, 1}, {0, 2}, {1, 0},
+                                           {1, 1}, {1, 2}, {1, 3}, {0, 3}};
+
+QTableWidget *NewTable(QWidget *parent, const char *name, int language, const TText *headings,
+                       int columns)
+{
+  auto *table = new QTableWidget(0, columns, parent);
+  table->setObjectName(QLatin1String(name));
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->horizontalHeader()->setHighlightSections(false);
+  QStringList labels;
+  for (int c = 0; c < columns; ++c)
+    labels << TextIn(language, headings[c]);
+  table->setHorizontalHeaderLabels(labels);
+  return table;
+}
+
+// A column as wide as its heading or its widest text, whichever is wider.
+void FitColumn(QTableWidget *table, int column, const QStringList &texts)
+{
+  const QFontMetrics metrics = table->fontMetrics();
+  const QHeaderView *header = table->horizontalHeader();
+  int width = header->fontMetrics().horizontalAdvance(table->horizontalHeaderItem(column)->text()) + 24;
+  for (const QString &text : texts)
+    width = qMax(width, metrics.horizontalAdvance(text) + 16);
+  table->setColumnWidth(column, width);
+}
+
+QTableWidgetItem *NumberItem()
+{
+  auto *item = new QTableWidgetItem;
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
+}  // namespace
+
+TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &results,
+                     const TPoolSettings &settings, const QString &settingsFile, int language)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      Dialogs(dialogs), Results(results), Settings(settings), SettingsFile(settingsFile),
+      Language(language)
+{
+  setObjectName(QStringLiteral("PoolForm"));
+  setWindowTitle(TextIn(language, TText::PoolCaption));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(12);
+  setFont(font);
+
+  FolderLbl = new QLabel(TextIn(language, TText::PoolFolderLbl), this);
+  FolderLbl->setObjectName(QStringLiteral("FolderLbl"));
+  FolderName = new QLabel(this);
+  FolderName->setObjectName(QStringLiteral("FolderName"));
+  FolderName->setTextFormat(Qt::PlainText);
+  FolderName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  FolderName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  FolderButton = new QPushButton(TextIn(language, TText::PoolFolderButton), this);
+  FolderButton->setObjectName(QStringLiteral("FolderButton"));
+  connect(FolderButton, &QPushButton::clicked, this, &TPoolForm::FolderButtonClick);
+
+  auto *valuesBox = new QGroupBox(TextIn(language, TText::PoolValuesLbl), this);
+  valuesBox->setObjectName(QStringLiteral("ValuesPanel"));
+  auto *values = new QGridLayout(valuesBox);
+  values->setHorizontalSpacing(8);
+  for (int v = 0; v < PoolValueCount; ++v) {
+    auto *edit = new QSpinBox(valuesBox);
+    edit->setObjectName(QLatin1String(PoolValueKey(v)) + QStringLiteral("Value"));
+    edit->setRange(0, PoolValueMax);
+    edit->setValue(Settings.values[std::size_t(v)]);
+    auto *label = new QLabel(TextIn(language, ValueLabels[v]), valuesBox);
+    label->setBuddy(edit);
+    values->addWidget(label, ValuePlace[v][0], 2 * ValuePlace[v][1]);
+    values->addWidget(edit, ValuePlace[v][0], 2 * ValuePlace[v][1] + 1);
+    connect(edit, &QSpinBox::valueChanged, this, [this, v](int points) { valueChanged(v, points); });
+    ValueEdits[std::size_t(v)] = edit;
+  }
+  for (int c = 0; c < 4; ++c)
+    values->setColumnStretch(2 * c, 1);
+
+  NoticeLbl = new QLabel(this);
+  NoticeLbl->setObjectName(QStringLiteral("NoticeLbl"));
+  NoticeLbl->setWordWrap(true);
+
+  PoolTable = NewTable(this, "PoolTable", language, PoolHeadings, PoolColumnCount);
+  PoolTable->setAccessibleName(TextIn(language, TText::PoolCaption));
+  PoolDetail = NewTable(this, "PoolDetail", language, DetailHeadings, 4);
+  PoolDetail->setSelectionMode(QAbstractItemView::NoSelection);
+  PoolDetail->horizontalHeader()->setStretchLastSection(false);
+  connect(PoolTable, &QTableWidget::itemSelectionChanged, this, &TPoolForm::showDetail);
+
+  auto *split = new QSplitter(Qt::Horizontal, this);
+  split->setChildrenCollapsible(false);
+  split->addWidget(PoolTable);
+  split->addWidget(PoolDetail);
+  split->setStretchFactor(0, 4);
+  split->setStretchFactor(1, 5);
+
+  PoolCsvButton = new QPushButton(TextIn(language, TText::PoolCsvButton), this);
+  PoolCsvButton->setObjectName(QStringLiteral("PoolCsvButton"));
+  connect(PoolCsvButton, &QPushButton::clicked, this, &TPoolForm::PoolCsvButtonClick);
+  CloseButton = new QPushButton(TextIn(language, TText::ScheduleCloseButton), this);
+  CloseButton->setObjectName(QStringLiteral("CloseButton"));
+  CloseButton->setDefault(true);
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+
+  auto *top = new QHBoxLayout;
+  top->addWidget(FolderLbl);
+  top->addWidget(FolderName, 1);
+  top->addWidget(FolderButton);
+  auto *bottom = new QHBoxLayout;
+  bottom->addWidget(PoolCsvButton);
+  bottom->addStretch(1);
+  bottom->addWidget(CloseButton);
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(valuesBox);
+  layout->addWidget(NoticeLbl);
+  layout->addWidget(split, 1);
+  layout->addLayout(bottom);
+  resize(1160, 680);
+
+  readFolder();
+}
+
+void TPoolForm::readFolder()
+{
+  FolderName->setText(QDir::toNativeSeparators(Settings.folder));
+  FolderName->setToolTip(FolderName->text());
+  Entries = ReadPoolFolder(Settings.folder, SettingsFile, Language);
+  ScorePool(Entries, Results);
+  NoticeLbl->setText(Settings.folder.isEmpty() ? TextIn(Language, TText::PoolNoFolder)
+                     : Entries.empty()         ? TextIn(Language, TText::PoolNoEntries)
+                                               : QString());
+  NoticeLbl->setHidden(NoticeLbl->text().isEmpty());
+  PoolCsvButton->setEnabled(!Entries.empty());
+
+  // One item per cell, kept while the values change: only their texts do.
+  PoolTable->clearSpans();
+  PoolTable->setRowCount(0);
+  PoolTable->setRowCount(int(Entries.size()));
+  QStringList names;
+  for (int r = 0; r < int(Entries.size()); ++r) {
+    for (int c = 0; c < PoolColumnCount; ++c)
+      PoolTable->setItem(r, c, c == NameColumn ? new QTableWidgetItem : NumberItem());
+    names << Entries[std::size_t(r)].name;
+  }
+  showTable();
+  for (int c = 0; c < PoolColumnCount; ++c)
+    FitColumn(PoolTable, c, c == NameColumn ? names : QStringList{QStringLiteral("0000")});
+  PoolDetail->setRowCount(0);
+  if (!Entries.empty())
+    PoolTable->selectRow(0);
+}
+
+void TPoolForm::showTable()
+{
+  const int selected = selectedEntry();
+  Rows = RankPool(Entries, Settings.values);
+  const QSignalBlocker quiet(PoolTable);
+  for (int r = 0; r < int(Rows.size()); ++r) {
+    const TPoolRow &row = Rows[std::size_t(r)];
+    const TPoolEntry &e = Entries[std::size_t(row.entry)];
+    const bool scored = e.problem.isEmpty();
+    PoolTable->item(r, RankColumn)->setText(row.rank);
+    PoolTable->item(r, NameColumn)->setText(e.name);
+    PoolTable->item(r, PointsColumn)->setText(scored ? QString::number(row.points) : e.problem);
+    PoolTable->item(r, PointsColumn)->setTextAlignment(
+        scored ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    PoolTable->item(r, ExactColumn)->setText(scored ? QString::number(e.score.exact) : QString());
+    PoolTable->item(r, DifferenceColumn)->setText(scored ? QString::number(e.score.difference) : QString());
+    PoolTable->item(r, OutcomeColumn)->setText(scored ? QString::number(e.score.outcome) : QString());
+    PoolTable->item(r, RoundsColumn)->setText(scored ? QString::number(row.rounds) : QString());
+    // An entry that is not scored shows why across its figures.
+    if (!scored && PoolTable->columnSpan(r, PointsColumn) == 1)
+      PoolTable->setSpan(r, PointsColumn, 1, PoolColumnCount - PointsColumn);
+    if (row.entry == selected)
+      PoolTable->selectRow(r);
+  }
+}
+
+int TPoolForm::selectedEntry() const
+{
+  const QList<QTableWidgetItem *> items = PoolTable->selectedItems();
+  if (items.isEmpty() || items.first()->row() >= int(Rows.size()))
+    return -1;
+  return Rows[std::size_t(items.first()->row())].entry;
+}
+
+void TPoolForm::valueChanged(int value, int points)
+{
+  Settings.values[std::size_t(value)] = points;
+  showTable();
+  showDetail();
+}
+
+void TPoolForm::showDetail()
+{
+  const int entry = selectedEntry();
+  if (entry < 0 || !Entries[std::size_t(entry)].problem.isEmpty()) {
+    PoolDetail->setRowCount(0);
+    return;
+  }
+  const std::vector<TPoolDetailRow> rows =
+      ::PoolDetail(Entries[std::size_t(entry)], Results, Settings.values, Language);
+  PoolDetail->setRowCount(int(rows.size()));
+  QStringList matches;
+  for (int r = 0; r < int(rows.size()); ++r) {
+    const TPoolDetailRow &row = rows[std::size_t(r)];
+    PoolDetail->setItem(r, 0, new QTableWidgetItem(row.match));
+    PoolDetail->setItem(r, 1, new QTableWidgetItem(row.prediction));
+    PoolDetail->setItem(r, 2, new QTableWidgetItem(row.result));
+    QTableWidgetItem *points = NumberItem();
+    points->setText(QString::number(row.points));
+    PoolDetail->setItem(r, 3, points);
+    matches << row.match;
+  }
+  FitColumn(PoolDetail, 0, matches);
+  FitColumn(PoolDetail, 3, {QStringLiteral("000")});
+  // The two teams' columns share what is left.
+  const int rest = PoolDetail->viewport()->width() - PoolDetail->columnWidth(0) - PoolDetail->columnWidth(3);
+  PoolDetail->setColumnWidth(1, qMax(160, rest / 2));
+  PoolDetail->setColumnWidth(2, qMax(160, rest - rest / 2));
+}
+
+void TPoolForm::FolderButtonClick()
+{
+  const QString start =
+      Settings.folder.isEmpty() ? QFileInfo(SettingsFile).absolutePath() : Settings.folder;
+  const QString folder = Dialogs.chooseFolder(this, start);
+  if (folder.isEmpty())
+    return;
+  Settings.folder = folder;
+  readFolder();
+}
+
+void TPoolForm::PoolCsvButtonClick()
+{
+  TSaveFileRequest request;
+  request.folder = Settings.folder;
+  request.fileName = QStringLiteral("pool.csv");
+  request.filter = TextIn(Language, TText::PoolCsvFilter);
+  request.suffix = QStringLiteral("csv");
+  const QString path = Dialogs.saveFile(this, request);
+  if (path.isEmpty())
+    return;
+  QString error;
+  if (!WriteWholeFile(path, PoolCsv(Entries, Rows, Language), &error))
+    Dialogs.message(this, TMsgIcon::Error, TextIn(Language, TText::PoolCsvFailed).arg(path, error),
+                    QMessageBox::Ok);
+}
+
+void TPoolForm::showEvent(QShowEvent *event)
+{
+  CentreOnScreen(this);
+  QDialog::showEvent(event);
+  showDetail();
+}
+
+void ShowPoolWindow(QWidget *parent, TDialogs &dialogs, const TTournament &shown,
+                    std::optional<TPoolSettings> &settings, const QString &settingsFile,
+                    int language)
+{
+  auto *form = new TPoolForm(parent, dialogs, PoolResultsOf(shown), settings.value_or(TPoolSettings{}),
+                             settingsFile, language);
+  dialogs.showModal(form);
+  settings = form->settings();
+  form->deleteLater();
+}

@@ -1,0 +1,362 @@
+// The prediction pool: entries read from friends' settings files, scored
+// against the results, ranked, saved as CSV, and the window on them.
+
+#include "knockout/tournament.h"
+#include "pool/poolForm.h"
+#include "pool/poolScoring.h"
+#include "settings/preferences.h"
+#include "settings/resultTexts.h"
+#include "settings/settingsFile.h"
+#include "support/grid.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Scores by match stem and side: {"GA1", "2-1"} fills GA11 and GA12;
+// {"Final81pk", "4-3"} the penalties of the first 1/8 final.
+using TScores = QList<QPair<QString, QString>>;
+
+TResultTexts TextsOf(const TScores &scores)
+{
+  TResultTexts texts(ResultFieldNames().size());
+  for (const auto &[stem, result] : scores) {
+    const QStringList sides = result.split(QLatin1Char('-'));
+    QString suffix;
+    QString match = stem;
+    if (match.endsWith(QLatin1String("pk"))) {
+      suffix = QStringLiteral("pk");
+      match.chop(2);
+    }
+    for (int s = 0; s < 2; ++s) {
+      const auto &names = ResultFieldNames();
+      const auto i = std::find(names.begin(), names.end(), match + QString::number(s + 1) + suffix);
+      Q_ASSERT(i != names.end());
+      texts[std::size_t(i - names.begin())] = sides[s];
+    }
+  }
+  return texts;
+}
+
+void SaveEntry(const QString &path, const TResultTexts &texts, int language = LangEnglish)
+{
+  TStoredPreferences preferences;
+  preferences.language = language;
+  QVERIFY(SaveSettingsFile(path, preferences, texts) == TSaveResult::Saved);
+}
+
+TPoolSheet ResultsOf(const TResultTexts &texts)
+{
+  TTournament t;
+  FillResults(t, texts, TFill::Loading);
+  return PoolResultsOf(t);
+}
+
+// Every group's six matches with the same scores, so that each table has an
+// order: side 1 wins by the match's number of goals.
+TScores AllGroups(int skipGroup = -1, int skipMatches = 0)
+{
+  TScores scores;
+  for (int g = 0; g < GroupCount; ++g)
+    for (int m = 1; m <= MatchesPerGroup - (g == skipGroup ? skipMatches : 0); ++m)
+      scores << qMakePair(QStringLiteral("G%1%2").arg(GroupLetter(g)).arg(m),
+                          QStringLiteral("%1-0").arg(m % 3));
+  return scores;
+}
+
+TResultTexts RandomTexts(QRandomGenerator &random)
+{
+  TResultTexts texts;
+  for (const QString &name : ResultFieldNames()) {
+    const bool penalty = name.endsWith(QLatin1String("pk"));
+    texts.push_back(random.bounded(10) < 2 ? QString()
+                                           : QString::number(random.bounded(penalty ? 6 : 4)));
+  }
+  return texts;
+}
+
+}  // namespace
+
+class TestPool : public QObject {
+  Q_OBJECT
+
+private slots:
+  void handComputedPool();
+  void matchRules_data();
+  void matchRules();
+  void roundsWithGroupsIncomplete_data();
+  void roundsWithGroupsIncomplete();
+  void csvFile();
+  void randomPredictions();
+  void window_data();
+  void window();
+  void settingsKeepThePool();
+};
+
+// Four entries and a damaged file beside the settings file in use, against
+// three results of group A.
+void TestPool::handComputedPool()
+{
+  QTemporaryDir dir;
+  const TScores results = {{"GA1", "2-1"}, {"GA2", "0-0"}, {"GA3", "1-3"}};
+  // ana 3+2+1, bob 2+3+1, eve 2+2+2, cid 0+2+3.
+  SaveEntry(dir.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}, {"GA2", "1-1"}, {"GA3", "0-1"}}), LangFrench);
+  SaveEntry(dir.filePath("bob.ini"), TextsOf({{"GA1", "1-0"}, {"GA2", "0-0"}, {"GA3", "2-3"}}), LangSpanish);
+  SaveEntry(dir.filePath("eve.ini"), TextsOf({{"GA1", "1-0"}, {"GA2", "1-1"}, {"GA3", "0-2"}}));
+  SaveEntry(dir.filePath("cid.ini"), TextsOf({{"GA1", "1-3"}, {"GA2", "2-2"}, {"GA3", "1-3"}}));
+  QFile damaged(dir.filePath("dan.ini"));
+  QVERIFY(damaged.open(QIODevice::WriteOnly));
+  damaged.write("[GROUP A]\r\nGame1=2:1\r\n");
+  damaged.close();
+  SaveEntry(dir.filePath("Brakka.ini"), TextsOf(results));
+
+  std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), dir.filePath("Brakka.ini"), LangEnglish);
+  ScorePool(entries, ResultsOf(TextsOf(results)));
+  const std::vector<TPoolRow> rows = RankPool(entries, DefaultPoolValues);
+  QStringList table;
+  for (const TPoolRow &row : rows) {
+    const TPoolEntry &e = entries[std::size_t(row.entry)];
+    table << QStringLiteral("%1 %2 %3 %4/%5/%6 %7")
+                 .arg(row.rank, e.name, e.problem.isEmpty() ? QString::number(row.points) : e.problem)
+                 .arg(e.score.exact).arg(e.score.difference).arg(e.score.outcome).arg(row.rounds);
+  }
+  QCOMPARE(table, QStringList({"1 ana 6 1/1/1 0", "1 bob 6 1/1/1 0", "3 eve 6 0/3/0 0",
+                               "4 cid 5 1/1/0 0", " dan Game1 in [GROUP A] is not a score 0/0/0 0"}));
+
+  // Other values rank them again without reading them again.
+  TPoolValues values = DefaultPoolValues;
+  values[std::size_t(TPoolValue::Exact)] = 10;
+  QCOMPARE(RankPool(entries, values)[0].points, 13);
+  QCOMPARE(entries[std::size_t(RankPool(entries, values)[3].entry)].name, QStringLiteral("eve"));
+}
+
+// A match's mark: group matches compare scores; a knockout match lines the
+// prediction up with the result's teams first.
+void TestPool::matchRules_data()
+{
+  QTest::addColumn<bool>("knockout");
+  QTest::addColumn<QString>("prediction");   // "team team score score pen pen"
+  QTest::addColumn<QString>("result");
+  QTest::addColumn<int>("mark");
+  const int E = int(TPoolMark::Exact), D = int(TPoolMark::Difference), O = int(TPoolMark::Outcome),
+            N = int(TPoolMark::None);
+  QTest::newRow("exact") << false << "1 2 2 1 _ _" << "1 2 2 1 _ _" << E;
+  QTest::newRow("same difference") << false << "1 2 3 2 _ _" << "1 2 2 1 _ _" << D;
+  QTest::newRow("other draw") << false << "1 2 1 1 _ _" << "1 2 0 0 _ _" << D;
+  QTest::newRow("same winner") << false << "1 2 1 0 _ _" << "1 2 3 0 _ _" << O;
+  QTest::newRow("draw for a win") << false << "1 2 1 1 _ _" << "1 2 1 0 _ _" << N;
+  QTest::newRow("score missing") << false << "1 2 1 _ _ _" << "1 2 1 0 _ _" << N;
+  QTest::newRow("no result yet") << false << "1 2 1 0 _ _" << "1 2 _ _ _ _" << N;
+  QTest::newRow("long scores") << false << "1 2 99999999999999999999 1 _ _"
+                               << "1 2 100000000000000000000 2 _ _" << D;
+  QTest::newRow("knockout exact") << true << "3 12 2 0 _ _" << "3 12 2 0 _ _" << E;
+  QTest::newRow("reversed sides exact") << true << "12 3 0 2 _ _" << "3 12 2 0 _ _" << E;
+  QTest::newRow("reversed sides difference") << true << "12 3 1 3 _ _" << "3 12 2 0 _ _" << D;
+  QTest::newRow("reversed sides outcome") << true << "12 3 0 1 _ _" << "3 12 2 0 _ _" << O;
+  QTest::newRow("reversed sides wrong winner") << true << "12 3 2 0 _ _" << "3 12 2 0 _ _" << N;
+  QTest::newRow("shoot-out right winner") << true << "3 12 1 1 4 3" << "3 12 1 1 5 4" << E;
+  QTest::newRow("shoot-out wrong winner") << true << "3 12 1 1 3 4" << "3 12 1 1 5 4" << N;
+  QTest::newRow("shoot-out reversed sides") << true << "12 3 1 1 3 4" << "3 12 1 1 5 4" << E;
+  QTest::newRow("shoot-out for a win") << true << "3 12 1 1 4 3" << "3 12 2 1 _ _" << N;
+  QTest::newRow("level without shoot-out") << true << "3 12 1 1 _ _" << "3 12 1 1 5 4" << N;
+  QTest::newRow("level shoot-out") << true << "3 12 1 1 4 4" << "3 12 1 1 5 4" << N;
+  QTest::newRow("different teams") << true << "3 11 2 0 _ _" << "3 12 2 0 _ _" << N;
+  QTest::newRow("one team on the other side") << true << "12 11 2 0 _ _" << "3 12 2 0 _ _" << N;
+}
+
+void TestPool::matchRules()
+{
+  QFETCH(bool, knockout);
+  QFETCH(QString, prediction);
+  QFETCH(QString, result);
+  QFETCH(int, mark);
+  auto match = [&](const QString &words) {
+    QStringList w = words.split(QLatin1Char(' '));
+    w.replaceInStrings(QStringLiteral("_"), QString());
+    return PoolMatch({w[0].toInt(), w[1].toInt()}, {w[2], w[3]}, {w[4], w[5]}, knockout);
+  };
+  QCOMPARE(int(ComparePoolMatch(match(prediction), match(result), knockout)), mark);
+}
+
+// The 1/8 finals count a team only once its group has all six scores, in
+// the results and in the prediction; the slots show the initial order before.
+void TestPool::roundsWithGroupsIncomplete_data()
+{
+  QTest::addColumn<int>("resultsMissing");      // group A matches missing in the results
+  QTest::addColumn<int>("predictionMissing");   // ... in the prediction
+  QTest::addColumn<int>("round16");
+  QTest::newRow("both played") << 0 << 0 << 16;
+  QTest::newRow("one result missing") << 1 << 0 << 14;
+  QTest::newRow("group not played yet") << 6 << 0 << 14;
+  QTest::newRow("one prediction missing") << 0 << 1 << 14;
+  QTest::newRow("both incomplete") << 2 << 2 << 14;
+}
+
+void TestPool::roundsWithGroupsIncomplete()
+{
+  QFETCH(int, resultsMissing);
+  QFETCH(int, predictionMissing);
+  QFETCH(int, round16);
+  QTemporaryDir dir;
+  SaveEntry(dir.filePath("p.ini"), TextsOf(AllGroups(0, predictionMissing)));
+  TPoolEntry entry = ReadPoolEntry(dir.filePath("p.ini"), LangEnglish);
+  entry.score = ScorePoolSheet(entry.sheet, ResultsOf(TextsOf(AllGroups(0, resultsMissing))));
+  QCOMPARE(entry.score.rounds[RoundOf16], round16);
+  QCOMPARE(entry.score.rounds[RoundQuarter] + entry.score.rounds[RoundChampion], 0);
+  QCOMPARE(RoundsPoints(entry.score, DefaultPoolValues), round16);
+}
+
+void TestPool::csvFile()
+{
+  QTemporaryDir dir;
+  SaveEntry(dir.filePath("O\"Neil, Jr.ini"), TextsOf({{"GA1", "2-1"}}));
+  SaveEntry(dir.filePath("Zoé.ini"), TextsOf({{"GA1", "1-0"}}));
+  QFile damaged(dir.filePath("empty.ini"));
+  QVERIFY(damaged.open(QIODevice::WriteOnly));
+  damaged.close();
+  std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangSpanish);
+  ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
+  QCOMPARE(PoolCsv(entries, RankPool(entries, DefaultPoolValues), LangSpanish),
+           QStringLiteral("Puesto,Nombre,Puntos,Exactos,Diferencia,Signo,Rondas\r\n"
+                          "1,\"O\"\"Neil, Jr\",3,1,0,0,0\r\n"
+                          "2,Zoé,2,0,1,0,0\r\n"
+                          ",empty,no contiene resultados de Brakka,,,,\r\n").toUtf8());
+}
+
+// Over random predictions and results: the detail adds up to the points,
+// and an entry equal to the results has every match played exactly right.
+void TestPool::randomPredictions()
+{
+  QTemporaryDir dir;
+  QRandomGenerator random(22);
+  for (int round = 0; round < 60; ++round) {
+    const TResultTexts resultTexts = RandomTexts(random);
+    const TPoolSheet results = ResultsOf(resultTexts);
+    SaveEntry(dir.filePath("random.ini"), RandomTexts(random), int(random.bounded(3)));
+    SaveEntry(dir.filePath("same.ini"), resultTexts, int(random.bounded(3)));
+    std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangEnglish);
+    ScorePool(entries, results);
+    TPoolValues values;
+    for (int &v : values)
+      v = int(random.bounded(PoolValueMax + 1));
+
+    for (const TPoolEntry &e : entries) {
+      int sum = 0;
+      for (const TPoolDetailRow &row : PoolDetail(e, results, values, int(random.bounded(3))))
+        sum += row.points;
+      QCOMPARE(sum, TotalPoints(e.score, values));
+    }
+    const TPoolEntry &same = entries[1];
+    for (int m = 0; m < PoolMatchCount; ++m)
+      QCOMPARE(same.score.marks[std::size_t(m)] == TPoolMark::Exact, results.matches[std::size_t(m)].complete);
+    for (int r = 0; r < PoolRoundCount; ++r)
+      QCOMPARE(same.score.rounds[std::size_t(r)], int(qPopulationCount(results.rounds[std::size_t(r)])));
+  }
+}
+
+// The window from the menu, in each language: the folder chosen through the
+// folder dialog, a value changed, the table saved as CSV.
+void TestPool::window_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("menu");
+  QTest::addColumn<QString>("title");
+  QTest::newRow("English") << int(LangEnglish) << "Prediction &pool…" << "Prediction pool";
+  QTest::newRow("Spanish") << int(LangSpanish) << "&Porra de pronósticos…" << "Porra de pronósticos";
+  QTest::newRow("French") << int(LangFrench) << "Concours de &pronostics…" << "Concours de pronostics";
+}
+
+void TestPool::window()
+{
+  QFETCH(int, language);
+  QFETCH(QString, menu);
+  QFETCH(QString, title);
+  ResetPreferences();
+  TGridDriver g;
+  LanguageIndex = language;
+  g.form().ApplyLanguage();
+  g.score("GA1", "2-1");
+  QVERIFY(g.form().SaveAll());
+  QTemporaryDir pool;
+  SaveEntry(pool.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}}));
+  SaveEntry(pool.filePath("bob.ini"), TextsOf({{"GA1", "1-0"}}));
+
+  g.dialogs().chosenFolders << g.form().settingsDir() << pool.path();
+  g.dialogs().savedFiles << pool.filePath("table.csv");
+  QStringList seen;
+  g.dialogs().onModal = [&](QDialog *d) {
+    auto *table = d->findChild<QTableWidget *>("PoolTable");
+    seen << d->windowTitle() << QString::number(table->rowCount());
+    d->findChild<QPushButton *>("FolderButton")->click();   // the settings file's own folder
+    seen << QString::number(table->rowCount());
+    d->findChild<QPushButton *>("FolderButton")->click();
+    seen << QString::number(table->rowCount()) << table->item(0, 1)->text() << table->item(0, 2)->text();
+    d->findChild<QSpinBox *>("ExactValue")->setValue(7);
+    seen << table->item(0, 2)->text() << table->item(1, 2)->text();
+    table->selectRow(1);
+    auto *detail = d->findChild<QTableWidget *>("PoolDetail");
+    seen << QString::number(detail->rowCount()) << detail->item(0, 3)->text();
+    d->findChild<QPushButton *>("PoolCsvButton")->click();
+    return 0;
+  };
+  QAction *item = g.form().menuItem("Pool1");
+  QCOMPARE(item->text(), menu);
+  item->trigger();
+  QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("PoolForm"));
+  QCOMPARE(seen, QStringList({title, "0", "0", "2", "ana", "3", "7", "2", "69", "2"}));
+  QCOMPARE(g.dialogs().folderStarts, QStringList({g.form().settingsDir(), g.form().settingsDir()}));
+  QFile csv(pool.filePath("table.csv"));
+  QVERIFY(csv.open(QIODevice::ReadOnly));
+  QCOMPARE(csv.readAll().count('\n'), 3);
+
+  // Saved with the settings, read again at the next start.
+  QVERIFY(g.form().SaveAll());
+  const TSettingsRead read = ReadSettingsFile(g.form().settingsDir() + "/Brakka.ini");
+  QVERIFY(read.preferences.pool);
+  QCOMPARE(read.preferences.pool->folder, pool.path());
+  QCOMPARE(read.preferences.pool->values[std::size_t(TPoolValue::Exact)], 7);
+  QCOMPARE(read.preferences.pool->values[std::size_t(TPoolValue::Champion)], 5);
+}
+
+// [POOL] keeps its values, and a folder whose name is not Latin-1, across a
+// save; a file without it is saved without it.
+void TestPool::settingsKeepThePool()
+{
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Brakka.ini");
+  TStoredPreferences preferences;
+  QVERIFY(SaveSettingsFile(path, preferences, TextsOf({})) == TSaveResult::Saved);
+  QVERIFY(!ReadSettingsFile(path).preferences.pool);
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY(!file.readAll().contains("[POOL]"));
+  file.close();
+
+  TPoolSettings pool;
+  pool.values = {0, 1, 2, 3, 4, 5, 6, 99};
+  pool.folder = QStringLiteral("/home/ана/Porra, 2002");
+  preferences.pool = pool;
+  QVERIFY(SaveSettingsFile(path, preferences, TextsOf({})) == TSaveResult::Saved);
+  TSettingsRead read = ReadSettingsFile(path);
+  QVERIFY(read.preferences.pool);
+  QVERIFY(*read.preferences.pool == pool);
+  // Saving what was read gives the same file.
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray once = file.readAll();
+  file.close();
+  QVERIFY(once.startsWith("[POOL]\r\nExact=0\r\nDifference=1\r\n"));
+  QVERIFY(SaveSettingsFile(path, read.preferences, read.results) == TSaveResult::Saved);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), once);
+}
+
+QTEST_MAIN(TestPool)
+#include "tst_pool.moc"
