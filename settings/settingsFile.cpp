@@ -27,7 +27,7 @@ TSettingsRead ReadSettingsFile(const QString &path)
   read.firstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
   if (read.firstRun)
     return read;
-  TStoredPreferences &p = read.preferences;
+  TPreferences &p = read.preferences;
   p.language = ini.readInteger(Preferences, QStringLiteral("Language"), 0);
   p.favorite = ini.readInteger(Preferences, QStringLiteral("Favorite"), 0);
   p.timeZoneOffset =
@@ -38,7 +38,7 @@ TSettingsRead ReadSettingsFile(const QString &path)
   return read;
 }
 
-TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
+TSaveResult SaveSettingsFile(const QString &path, const TPreferences &preferences,
                              const TResultTexts &results, const std::function<bool()> &mayReplace,
                              QByteArray *written)
 {

@@ -2,6 +2,7 @@
 // The settings file Brakka.ini as a whole: the preferences and every score.
 
 #include "i18n/texts.h"
+#include "settings/preferences.h"
 #include "settings/profileFile.h"
 #include "settings/resultTexts.h"
 
@@ -9,21 +10,13 @@
 #include <QString>
 #include <functional>
 
-// The preferences as the file keeps them.
-struct TStoredPreferences {
-  int language = 0;
-  int favorite = 0;              // a number outside 1..32 names no team
-  double timeZoneOffset = 0.0;   // the user's zone minus GMT+9, in days
-  QString timeZoneCode = QStringLiteral("x35");
-};
-
 // Brakka.ini in a folder.
 QString SettingsFilePath(const QString &folder);
 
 struct TSettingsRead {
   TProfileFile::TLoadResult loaded = TProfileFile::TLoadResult::Missing;
   bool firstRun = true;           // no preferences saved yet: nothing else is read
-  TStoredPreferences preferences;
+  TPreferences preferences;
   TResultTexts results;           // every field's text; empty when not read
 };
 // Reads a settings file. A file that is there but cannot be read is no first
@@ -37,7 +30,7 @@ TSettingsRead ReadSettingsFile(const QString &path);
 // whether it may be replaced: Declined when not. Saved hands the bytes
 // written to `written` (when given).
 enum class TSaveResult { Saved, Declined, Failed };
-TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
+TSaveResult SaveSettingsFile(const QString &path, const TPreferences &preferences,
                              const TResultTexts &results,
                              const std::function<bool()> &mayReplace = {},
                              QByteArray *written = nullptr);
