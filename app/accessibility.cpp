@@ -224,12 +224,14 @@ private:
   }
   QString matchWords() const
   {
-    const QString title = P.group >= 0 ? GroupTitle(language(), P.group) : MatchTitle(language(), P.stage, P.match);
+    const QString title =
+        P.group >= 0 ? GroupTitle(language(), P.group) : MatchTitle(language(), P.stage, P.match);
     return title + QStringLiteral(", ") + TextIn(language(), TText::AccessVersus).arg(team(1), team(2));
   }
   QString placeWords() const
   {
-    return GroupTitle(language(), P.group) + QStringLiteral(", ") + TextIn(language(), TText::AccessPlace).arg(P.place);
+    return GroupTitle(language(), P.group) + QStringLiteral(", ") +
+           TextIn(language(), TText::AccessPlace).arg(P.place);
   }
   QString tableTeam() const { return caption(GroupTableName(P.group, "Name", P.place)); }
 
@@ -492,10 +494,13 @@ public:
   QString columnDescription(int column) const override
   {
     if (column == 0)
-      return TextIn(Form->preferences().language, TText::AccessTeam).arg(QString()).trimmed();
-    return column > 0 && column < 9 ? TextIn(Form->preferences().language, Columns[column - 1].words) : QString();
+      return TextIn(language(), TText::AccessTeam).arg(QString()).trimmed();
+    return column > 0 && column < 9 ? TextIn(language(), Columns[column - 1].words) : QString();
   }
-  QString rowDescription(int row) const override { return TextIn(Form->preferences().language, TText::AccessPlace).arg(row + 1); }
+  QString rowDescription(int row) const override
+  {
+    return TextIn(language(), TText::AccessPlace).arg(row + 1);
+  }
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface *> selectedCells() const override { return {}; }
   int selectedColumnCount() const override { return 0; }
@@ -528,6 +533,8 @@ private:
       return f->text();
     return QString();
   }
+
+  int language() const { return Form->preferences().language; }
 
   const TMainForm *Form;
   int Group;

@@ -24,6 +24,7 @@ void CelebrateChampion(TMainForm &form)
   TPlatform &platform = form.platform();
   // The press that opened the window ends before it shows: its release goes
   // to the window.
-  Celebrate(&form, form.tournament().grid().caption(ChampionLabel()), form.names().favourite, form.preferences().language,
+  Celebrate(&form, form.tournament().grid().caption(ChampionLabel()), form.names().favourite,
+            form.preferences().language,
             platform.sound.get(), *platform.dialogs, [&form] { form.HighlightFavourite(); });
 }

@@ -47,7 +47,8 @@ void TMainForm::NameGridParts()
   for (int s = 0; s < 5; ++s) {
     Grid->findChild<QWidget *>(QLatin1String(StagePanels[s][0]))
         ->setAccessibleName(label(QLatin1String(StagePanels[s][1]))->text());
-    button(QLatin1String(StagePanels[s][2]))->setAccessibleName(TextIn(Prefs.language, ClearWords[GroupCount + s]));
+    button(QLatin1String(StagePanels[s][2]))
+        ->setAccessibleName(TextIn(Prefs.language, ClearWords[GroupCount + s]));
   }
 }
 

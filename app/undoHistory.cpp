@@ -91,7 +91,8 @@ void TMainForm::startHistory()
   // A failed write is told in the status bar; the next change tries again.
   h.Recovery = std::make_unique<TRecoveryWriter>(h.SettingsFile, [this](const QString &why) {
     QMetaObject::invokeMethod(
-        this, [this, why] { History->Notice->setText(TextIn(Prefs.language, TText::RecoveryUnwritableText).arg(why)); },
+        this,
+        [this, why] { History->Notice->setText(TextIn(Prefs.language, TText::RecoveryUnwritableText).arg(why)); },
         Qt::QueuedConnection);
   });
   h.RecoveryTimer.setSingleShot(true);

@@ -1,6 +1,6 @@
 // Team, host-country and venue names in English, Spanish and French, the
-// process-wide name lists of the current language, and the rule that carries
-// a team name already on screen over into a newly chosen language.
+// name lists of a language, and the rule that carries a team name already on
+// screen over into a newly chosen language.
 
 #include "i18n/names.h"
 
