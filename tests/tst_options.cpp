@@ -28,6 +28,7 @@ private slots:
   void cancelKeepsFavouriteIndexOnly();
   void switchingLanguageCarriesNames();
   void sameLanguageChangesNothing();
+  void windowsKeepPreferencesOfTheirOwn();
   void captionsLeadToTheirLists_data();
   void captionsLeadToTheirLists();
   void qtDialogsSpeakTheLanguage_data();
@@ -225,6 +226,18 @@ void TestOptions::sameLanguageChangesNothing()
   for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
     after << g.text(name);
   QCOMPARE(after, before);
+}
+
+void TestOptions::windowsKeepPreferencesOfTheirOwn()
+{
+  TGridDriver french;
+  TGridDriver english;
+  french.choosePreferences(LangFrench, Germany);
+  QCOMPARE(french.text("GE21Lbl"), QStringLiteral("Allemagne"));
+  QCOMPARE(english.text("GE21Lbl"), QStringLiteral("Germany"));
+  QCOMPARE(english.form().menuItem("Clear1")->text(), QStringLiteral("&Clear All"));
+  QVERIFY(english.form().names().favourite.isEmpty());
+  QCOMPARE(english.form().preferences().language, int(LangEnglish));
 }
 
 void TestOptions::qtDialogsSpeakTheLanguage_data()
