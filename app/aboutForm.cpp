@@ -9,14 +9,10 @@
 #include <QVBoxLayout>
 #include <memory>
 
-TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner, FixedDialogFlags(true))
+TAboutForm::TAboutForm(QWidget *owner, int language) : QDialog(owner, FixedDialogFlags(true))
 {
   setObjectName(QStringLiteral("AboutForm"));
-  // The current language's texts; English before any language is applied.
-  auto text = [](TText id) {
-    const QString current = Text(id);
-    return current.isEmpty() ? TextIn(0, id) : current;
-  };
+  auto text = [language](TText id) { return TextIn(language, id); };
   setWindowTitle(text(TText::AboutCaption));
 
   auto *layout = new QVBoxLayout(this);
@@ -49,9 +45,9 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner, FixedDialogFlags(true))
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void ShowAbout(QWidget *parent, TDialogs &dialogs)
+void ShowAbout(QWidget *parent, int language, TDialogs &dialogs)
 {
   // Each opening builds a new about box, released once it is closed.
-  const auto about = std::make_unique<TAboutForm>(parent);
+  const auto about = std::make_unique<TAboutForm>(parent, language);
   dialogs.showModal(about.get());
 }

@@ -6,10 +6,10 @@
 class TAboutForm : public QDialog {
   Q_OBJECT
 public:
-  explicit TAboutForm(QWidget *owner);
+  TAboutForm(QWidget *owner, int language);
 };
 
 class TDialogs;
 
-// Help > About: a new about box each time, modal over parent.
-void ShowAbout(QWidget *parent, TDialogs &dialogs);
+// Help > About: a new about box in the language each time, modal over parent.
+void ShowAbout(QWidget *parent, int language, TDialogs &dialogs);

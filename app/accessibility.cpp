@@ -136,11 +136,9 @@ std::optional<TGridPlace> PlaceOf(const QString &text)
   return std::nullopt;
 }
 
-QString GroupTitle(int group) { return Text(TText::GroupWord) + GroupLetter(group); }
-
-QString MatchTitle(int stage, int match)
+QString MatchTitle(int language, int stage, int match)
 {
-  const QString words = Text(Stages[stage].match);
+  const QString words = TextIn(language, Stages[stage].match);
   return stage < 3 ? words.arg(match) : words;
 }
 
@@ -154,14 +152,14 @@ int StageOf(const char *prefix)
 
 // Who plays in an undecided knockout slot: the winner or loser of the match
 // that feeds it.
-QString SlotWords(int stage, int match, int side)
+QString SlotWords(int language, int stage, int match, int side)
 {
   for (const TBracketMatch &b : Bracket()) {
-    const QString feeder = MatchTitle(StageOf(b.prefix), b.match);
+    const QString feeder = MatchTitle(language, StageOf(b.prefix), b.match);
     if (StageOf(b.nextPrefix) == stage && b.nextMatch == match && b.nextSide == side)
-      return Text(TText::AccessWinnerOf).arg(feeder);
+      return TextIn(language, TText::AccessWinnerOf).arg(feeder);
     if (stage == ThirdStage && b.thirdSide == side)
-      return Text(TText::AccessLoserOf).arg(feeder);
+      return TextIn(language, TText::AccessLoserOf).arg(feeder);
   }
   return QString();
 }
@@ -175,20 +173,20 @@ public:
   {
     switch (P.role) {
     case TRole::Score:
-      return matchWords() + QStringLiteral(", ") + Text(TText::AccessGoalsOf).arg(team(P.side));
+      return matchWords() + QStringLiteral(", ") + TextIn(language(), TText::AccessGoalsOf).arg(team(P.side));
     case TRole::Penalty:
-      return matchWords() + QStringLiteral(", ") + Text(TText::AccessPenaltiesOf).arg(team(P.side));
+      return matchWords() + QStringLiteral(", ") + TextIn(language(), TText::AccessPenaltiesOf).arg(team(P.side));
     case TRole::Team:
-      return matchWords() + QStringLiteral(", ") + Text(TText::AccessTeam).arg(team(P.side));
+      return matchWords() + QStringLiteral(", ") + TextIn(language(), TText::AccessTeam).arg(team(P.side));
     case TRole::TableTeam:
-      return placeWords() + QStringLiteral(", ") + Text(TText::AccessTeam).arg(tableTeam());
+      return placeWords() + QStringLiteral(", ") + TextIn(language(), TText::AccessTeam).arg(tableTeam());
     case TRole::TableFigure:
       return placeWords() + QStringLiteral(", ") + tableTeam() + QStringLiteral(", ") +
-             Text(Columns[P.column].words);
+             TextIn(language(), Columns[P.column].words);
     case TRole::Champion:
-      return Text(TText::ChampionText) + QStringLiteral(", ") +
+      return TextIn(language(), TText::ChampionText) + QStringLiteral(", ") +
              shown(QStringLiteral("Champion"),
-                   Text(TText::AccessWinnerOf).arg(MatchTitle(FinalStage, 1)));
+                   TextIn(language(), TText::AccessWinnerOf).arg(MatchTitle(language(), FinalStage, 1)));
     }
     return QString();
   }
@@ -222,18 +220,23 @@ private:
     if (P.group >= 0)
       return caption(GroupMatchLabelName(P.group, P.match, side));
     return shown(KnockoutName(Stages[P.stage].prefix, P.match, side, "Lbl"),
-                 SlotWords(P.stage, P.match, side));
+                 SlotWords(language(), P.stage, P.match, side));
   }
   QString matchWords() const
   {
-    const QString title = P.group >= 0 ? GroupTitle(P.group) : MatchTitle(P.stage, P.match);
-    return title + QStringLiteral(", ") + Text(TText::AccessVersus).arg(team(1), team(2));
+    const QString title =
+        P.group >= 0 ? GroupTitle(language(), P.group) : MatchTitle(language(), P.stage, P.match);
+    return title + QStringLiteral(", ") + TextIn(language(), TText::AccessVersus).arg(team(1), team(2));
   }
   QString placeWords() const
   {
-    return GroupTitle(P.group) + QStringLiteral(", ") + Text(TText::AccessPlace).arg(P.place);
+    return GroupTitle(language(), P.group) + QStringLiteral(", ") +
+           TextIn(language(), TText::AccessPlace).arg(P.place);
   }
   QString tableTeam() const { return caption(GroupTableName(P.group, "Name", P.place)); }
+
+  // The interface language now: a namer lasts as long as its control.
+  int language() const { return Form->preferences().language; }
 
   const TMainForm *Form;
   TGridPlace P;
@@ -491,10 +494,13 @@ public:
   QString columnDescription(int column) const override
   {
     if (column == 0)
-      return Text(TText::AccessTeam).arg(QString()).trimmed();
-    return column > 0 && column < 9 ? Text(Columns[column - 1].words) : QString();
+      return TextIn(language(), TText::AccessTeam).arg(QString()).trimmed();
+    return column > 0 && column < 9 ? TextIn(language(), Columns[column - 1].words) : QString();
   }
-  QString rowDescription(int row) const override { return Text(TText::AccessPlace).arg(row + 1); }
+  QString rowDescription(int row) const override
+  {
+    return TextIn(language(), TText::AccessPlace).arg(row + 1);
+  }
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface *> selectedCells() const override { return {}; }
   int selectedColumnCount() const override { return 0; }
@@ -527,6 +533,8 @@ private:
       return f->text();
     return QString();
   }
+
+  int language() const { return Form->preferences().language; }
 
   const TMainForm *Form;
   int Group;

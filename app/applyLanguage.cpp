@@ -5,7 +5,6 @@
 #include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
-#include "settings/preferences.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -71,15 +70,14 @@ void LoadQtTranslations(int language)
 void TMainForm::ApplyLanguage()
 {
   // Messages and window texts; any language but Spanish or French is English.
-  if (LanguageIndex != LangSpanish && LanguageIndex != LangFrench)
-    LanguageIndex = LangEnglish;
-  FillTexts(LanguageIndex);
-  LoadQtTranslations(LanguageIndex);
+  if (Prefs.language != LangSpanish && Prefs.language != LangFrench)
+    Prefs.language = LangEnglish;
+  const int language = Prefs.language;
+  LoadQtTranslations(language);
 
   // Captions and names.
-  FillHostAndVenueNames(LanguageIndex);
-  setWindowTitle(Text(TText::CaptionPrefix) + HostCountryNames[0] + QLatin1Char('/') +
-                 HostCountryNames[1]);
+  Names = NamesIn(language, Prefs.favorite);
+  setWindowTitle(TextIn(language, TText::CaptionPrefix) + Names.hosts[0] + QLatin1Char('/') + Names.hosts[1]);
 
   // Kick-off texts and the hints of the grid's team labels.
   SetMatchHints();
@@ -104,42 +102,39 @@ void TMainForm::ApplyLanguage()
   };
   for (int g = 0; g < GroupCount; ++g) {
     const QChar letter = GroupLetter(g);
-    const QString title = GroupTitle(LanguageIndex, g);
+    const QString title = GroupTitle(language, g);
     caption(joined("Group", letter, "Lbl"), title);
     caption(joined("Group", letter, "StandLbl"), title);
     for (int c = 0; c < TableColumnCount; ++c)
-      caption(joined("G", letter, TableColumnName(c), "Lbl"), TableHeading(LanguageIndex, c));
+      caption(joined("G", letter, TableColumnName(c), "Lbl"), TableHeading(language, c));
   }
   for (int stage = 0; stage < KnockoutCount; ++stage)
-    caption(QLatin1String(KnockoutStage(stage).prefix) + QLatin1String("Lbl"), KnockoutTitle(LanguageIndex, stage));
-  label(QStringLiteral("ChampionLbl"))->setText(Text(TText::ChampionText));
+    caption(QLatin1String(KnockoutStage(stage).prefix) + QLatin1String("Lbl"), KnockoutTitle(language, stage));
+  label(QStringLiteral("ChampionLbl"))->setText(TextIn(language, TText::ChampionText));
 
   // Team names: the group-match labels always show their fixed pairings.
-  FillTeamNames(LanguageIndex);
-  Engine.setTeamNames(TeamNames);
-
-  FillFavoriteName(FavoriteIndex);
+  Engine.setTeamNames(Names.teams);
   for (int g = 0; g < GroupCount; ++g)
     WriteOutlookMarks(g);
 
   // Menus and buttons.
   for (const TMenuText &m : MenuTexts)
-    menuItem(QLatin1String(m.control))->setText(Text(m.text));
-  button(QStringLiteral("SaveButton"))->setText(Text(TText::Save1));
-  button(QStringLiteral("OKButton"))->setText(Text(TText::OKButton));
-  button(QStringLiteral("ClearAllButton"))->setText(Text(TText::ClearAllButton));
-  menuItem(QStringLiteral("Korea1"))->setText(TeamNames[SouthKorea]);
-  menuItem(QStringLiteral("Japan2"))->setText(TeamNames[Japan]);
+    menuItem(QLatin1String(m.control))->setText(TextIn(language, m.text));
+  button(QStringLiteral("SaveButton"))->setText(TextIn(language, TText::Save1));
+  button(QStringLiteral("OKButton"))->setText(TextIn(language, TText::OKButton));
+  button(QStringLiteral("ClearAllButton"))->setText(TextIn(language, TText::ClearAllButton));
+  menuItem(QStringLiteral("Korea1"))->setText(Names.teams[SouthKorea]);
+  menuItem(QStringLiteral("Japan2"))->setText(Names.teams[Japan]);
   for (int v = 0; v < VenueCount; ++v)
-    menuItem(VenueMenuItemName(v))->setText(VenueShortName(VenueNames[v]));
+    menuItem(VenueMenuItemName(v))->setText(VenueShortName(Names.venues[v]));
   for (int team = 1; team <= TeamCount; ++team) {
     QString item = TeamNameIn(LangEnglish, team);
     item.remove(QLatin1Char(' '));
-    menuItem(item + QLatin1Char('1'))->setText(TeamNames[team]);
+    menuItem(item + QLatin1Char('1'))->setText(Names.teams[team]);
   }
   for (const char *name : ClearButtons)
-    button(QLatin1String(name))->setToolTip(Text(TText::ClearScoresHint));
-  button(QStringLiteral("ClearAllButton"))->setToolTip(Text(TText::ClearAllScoresHint));
+    button(QLatin1String(name))->setToolTip(TextIn(language, TText::ClearScoresHint));
+  button(QStringLiteral("ClearAllButton"))->setToolTip(TextIn(language, TText::ClearAllScoresHint));
   showUndoTexts();
   NameGridParts();
 

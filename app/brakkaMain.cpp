@@ -11,7 +11,6 @@
 #include "groups/brakkaDebug.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
-#include "settings/preferences.h"
 #include "settings/settingsPlace.h"
 
 #include <QAction>
@@ -74,7 +73,7 @@ void TMainForm::closeEvent(QCloseEvent *event) { FormClose(event); }
 void TMainForm::FormClose(QCloseEvent *event)
 {
   const QMessageBox::StandardButton answer = Platform.dialogs->message(
-      this, TMsgIcon::Question, Text(TText::SaveBeforeExitText),
+      this, TMsgIcon::Question, TextIn(Prefs.language, TText::SaveBeforeExitText),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (answer == QMessageBox::Yes) {
     if (!SaveAll()) {
@@ -204,25 +203,20 @@ void TMainForm::pasteWithinLimit(QLineEdit *field)
 // and an empty label, which names no team, colour nothing.
 void TMainForm::GAName1MouseDown(QLabel *label)
 {
-  if (!label->text().isEmpty() && !IsFavouriteText(label->text()))
+  if (!label->text().isEmpty() && label->text() != Names.favourite)
     HighlightTeam(label->text());
 }
 
 void TMainForm::GAName1MouseUp(QLabel *label)
 {
-  if (!label->text().isEmpty() && !IsFavouriteText(label->text()))
+  if (!label->text().isEmpty() && label->text() != Names.favourite)
     HighlightFavourite();
-}
-
-bool TMainForm::IsFavouriteText(const QString &text)
-{
-  return !text.isEmpty() && text == FavoriteName;
 }
 
 void TMainForm::HighlightFavourite()
 {
-  Colours->showFavourite(FavoriteName);
+  Colours->showFavourite(Names.favourite);
   AnnounceGridChanges(this);   // each change of the grid ends here
 }
 
-void TMainForm::HighlightTeam(const QString &name) { Colours->showPressed(name, FavoriteName); }
+void TMainForm::HighlightTeam(const QString &name) { Colours->showPressed(name, Names.favourite); }

@@ -6,6 +6,7 @@
 #include "desktop/platform.h"
 #include "knockout/tournament.h"
 #include "settings/poolSettings.h"
+#include "settings/preferences.h"
 #include "settings/resultTexts.h"
 #include "settings/resultsHistory.h"
 #include "settings/settingsGuard.h"
@@ -14,14 +15,12 @@
 #include <QMainWindow>
 #include <array>
 #include <optional>
-#include <vector>
 
 class QAction;
 class QCloseEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class TTeamColours;
@@ -46,6 +45,11 @@ public:
   const TGroupRec &groupTable(int group) const { return Engine.groupTable(group); }
   const QString &settingsDir() const { return SettingsDir; }
   TPlatform &platform() { return Platform; }
+  // The preferences in force and the names they give. applyPreferences does
+  // what the options dialog's OK does.
+  const TPreferences &preferences() const { return Prefs; }
+  const TNames &names() const { return Names; }
+  void applyPreferences(const TPreferences &chosen);
 
   // Shared operations of the grid.
   void HighlightFavourite();
@@ -61,12 +65,10 @@ public:
 
   // The champion label: armed as a link while a champion is shown.
   void ChampionMouseMove();
-
   // The grid's team labels carry their match's venue and kick-off as hint.
   void SetMatchHints();
 
-  // Re-labels every team label outside the group matches into the current
-  // language, when a re-labelling was requested.
+  // Carries every team label outside the group matches into the language, when requested.
   void SetFirstTimeGroups();
 
   // Clear buttons: stage 0..7 the groups A..H, 8 the 1/8 finals, 9 the
@@ -99,6 +101,7 @@ private:
   void FormCreate();
   void readResults(bool fieldByField);
   void showOptions();
+  void takePreferences(const TPreferences &chosen);
   // The engine's operations as the window runs them: the operation, then the
   // changed controls shown, then the step recorded.
   void fieldEdited(TField field);
@@ -186,18 +189,15 @@ private:
 
   std::unique_ptr<TTeamColours> Colours;
 
-  // Whether text is the favourite's name: an empty text never is.
-  static bool IsFavouriteText(const QString &text);
+  TPreferences Prefs;
+  TNames Names;
+  TTeamNameList PreviousNames;   // the names the team labels were last shown in
+  bool FirstRun = false;         // no preferences saved yet
+  bool RelabelRequest = false;   // the team labels wait to be carried into the language
 
-  // What the match hints were last written from: the language, the time
-  // zone and the regional formats (held, so that they stay the same object).
-  // The hints are written again only when one of these has changed.
-  struct THintSource {
-    int language = -1;
-    double timeZoneOffset = 0.0;
-    std::shared_ptr<TRegionalFormats> formats;
-  };
-  THintSource HintSource;
+  // What the match hints were last written from (the formats held, so that they stay the same object).
+  struct { int language = -1; double timeZoneOffset = 0.0;
+           std::shared_ptr<TRegionalFormats> formats; } HintSource;
 
   // Whether a click on the champion label opens the celebration: from the
   // start, then as the mouse moves over it.

@@ -6,7 +6,6 @@
 #include "app/brakkaMain.h"
 #include "i18n/names.h"
 #include "knockout/celebration.h"
-#include "settings/preferences.h"
 
 #include <QLabel>
 
@@ -25,6 +24,7 @@ void CelebrateChampion(TMainForm &form)
   TPlatform &platform = form.platform();
   // The press that opened the window ends before it shows: its release goes
   // to the window.
-  Celebrate(&form, form.tournament().grid().caption(ChampionLabel()), FavoriteName, LanguageIndex,
+  Celebrate(&form, form.tournament().grid().caption(ChampionLabel()), form.names().favourite,
+            form.preferences().language,
             platform.sound.get(), *platform.dialogs, [&form] { form.HighlightFavourite(); });
 }

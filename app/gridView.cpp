@@ -76,7 +76,8 @@ void TMainForm::DelButtonClick(int stage)
 void TMainForm::ClearAllButtonClick()
 {
   const QMessageBox::StandardButton answer = Platform.dialogs->message(
-      this, TMsgIcon::Warning, Text(TText::ClearAllConfirmText), QMessageBox::Yes | QMessageBox::No);
+      this, TMsgIcon::Warning, TextIn(Prefs.language, TText::ClearAllConfirmText),
+      QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes)
     return;
   setCursor(Qt::WaitCursor);

@@ -158,7 +158,7 @@ void TMainForm::buildMenu()
       connect(action, &QAction::triggered, this, [this] {
         // The report's font is the one its hidden label shows.
         const QLabel *sample = label(QStringLiteral("PrintFontLbl"));
-        PrintReport(this, Engine.grid(), LanguageIndex, PrinterFont(sample->font(), sample->logicalDpiY()),
+        PrintReport(this, Engine.grid(), Prefs.language, PrinterFont(sample->font(), sample->logicalDpiY()),
                     *Platform.printing, *Platform.dialogs);
       });
       break;
@@ -168,27 +168,27 @@ void TMainForm::buildMenu()
     case TCommand::Options: connect(action, &QAction::triggered, this, &TMainForm::Options1Click); break;
     case TCommand::Schedule:
       connect(action, &QAction::triggered, this, [this] {
-        ShowSchedule(this, Engine.grid(), LanguageIndex, FormatsOrSystem(Platform.regional.get()), TimeZoneOffset,
-                     VenueNames, *Platform.dialogs);
+        ShowSchedule(this, Engine.grid(), Prefs.language, FormatsOrSystem(Platform.regional.get()),
+                     Prefs.timeZoneOffset, Names.venues, *Platform.dialogs);
       });
       break;
     case TCommand::About:
-      connect(action, &QAction::triggered, this, [this] { ShowAbout(this, *Platform.dialogs); });
+      connect(action, &QAction::triggered, this, [this] { ShowAbout(this, Prefs.language, *Platform.dialogs); });
       break;
     case TCommand::ExportCalendar:
       connect(action, &QAction::triggered, this,
-              [this] { ExportCalendar(this, Engine.grid(), VenueNames, *Platform.dialogs); });
+              [this] { ExportCalendar(this, Engine.grid(), Prefs.language, Names.venues, *Platform.dialogs); });
       break;
     case TCommand::Outlook: connect(action, &QAction::triggered, this, &TMainForm::Outlook1Click); break;
     case TCommand::Pool:
       connect(action, &QAction::triggered, this, [this] {
         ShowPoolWindow(this, *Platform.dialogs, Engine, PoolSettings, SettingsFilePath(SettingsDir),
-                       LanguageIndex);
+                       Prefs.language);
       });
       break;
     case TCommand::Venue:
       connect(action, &QAction::triggered, this, [this, action] {
-        ShowVenueViewer(this, action->data().toInt(), *Platform.dialogs, Platform.browser.get());
+        ShowVenueViewer(this, action->data().toInt(), Prefs.language, *Platform.dialogs, Platform.browser.get());
       });
       break;
     case TCommand::WebLink:

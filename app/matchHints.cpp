@@ -5,7 +5,6 @@
 #include "i18n/names.h"
 #include "schedule/calendar.h"
 #include "schedule/regional.h"
-#include "settings/preferences.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,14 +14,14 @@ void TMainForm::SetMatchHints()
   // Formatting the 64 kick-offs is most of the work of a change of language
   // and of loading: with the same language, time zone and formats every
   // hint would be written with the text it already shows.
-  if (HintSource.language == LanguageIndex && HintSource.timeZoneOffset == TimeZoneOffset &&
+  if (HintSource.language == Prefs.language && HintSource.timeZoneOffset == Prefs.timeZoneOffset &&
       HintSource.formats == Platform.regional)
     return;
-  HintSource = {LanguageIndex, TimeZoneOffset, Platform.regional};
-  BuildKickoffTexts(FormatsOrSystem(Platform.regional.get()), TimeZoneOffset);
+  HintSource = {Prefs.language, Prefs.timeZoneOffset, Platform.regional};
+  const auto kickoffs = KickoffTexts(FormatsOrSystem(Platform.regional.get()), Prefs.timeZoneOffset);
   for (int m = 0; m < MatchCount; ++m) {
     const TCalendarMatch &match = MatchCalendar()[m];
-    const QString hint = VenueNames[match.venue] + QLatin1Char('\n') + KickoffTexts[m];
+    const QString hint = Names.venues[match.venue] + QLatin1Char('\n') + kickoffs[m];
     for (const char *side : {match.side1Label, match.side2Label}) {
       // Shift+F1 shows the hint of a focused label or of its score fields.
       QLabel *team = label(QLatin1String(side));

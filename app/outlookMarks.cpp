@@ -8,7 +8,6 @@
 #include "groups/outlookForm.h"
 #include "i18n/names.h"
 #include "i18n/texts.h"
-#include "settings/preferences.h"
 
 #include <QLabel>
 
@@ -21,8 +20,8 @@ void TMainForm::WriteOutlookMarks(int group)
     QLabel *mark = LabelWidgets[Index(MarkLabel(group, r))];
     const int team = shown.teamAt[r];
     const TOutlook outlook = shown.outlook[team];
-    const QString words = OutlookWords(outlook, TeamNames[seeding.initialOrder[team]],
-                                       Text(TText::GroupWord) + GroupLetter(group));
+    const QString words = OutlookWords(Prefs.language, outlook, Names.teams[seeding.initialOrder[team]],
+                                       GroupTitle(Prefs.language, group));
     if (mark->toolTip() != words) {
       mark->setToolTip(words);
       mark->setAccessibleName(words);
@@ -32,5 +31,6 @@ void TMainForm::WriteOutlookMarks(int group)
 
 void TMainForm::Outlook1Click()
 {
-  ShowOutlookWindow(this, *Platform.dialogs, Engine.grid(), Engine.groups(), TeamNames, FavoriteIndex);
+  ShowOutlookWindow(this, *Platform.dialogs, Engine.grid(), Engine.groups(), Prefs.language,
+                    Names.teams, Prefs.favorite);
 }

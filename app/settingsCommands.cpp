@@ -6,19 +6,9 @@
 #include "i18n/names.h"
 #include "i18n/texts.h"
 #include "settings/optionsForm.h"
-#include "settings/preferences.h"
 #include "settings/settingsFile.h"
 
 #include <memory>
-
-namespace {
-
-TStoredPreferences PreferencesNow()
-{
-  return {LanguageIndex, FavoriteIndex, TimeZoneOffset, TimeZoneCode, std::nullopt};
-}
-
-}  // namespace
 
 bool TMainForm::SaveAll()
 {
@@ -26,13 +16,12 @@ bool TMainForm::SaveAll()
   // Another program's changes are replaced only when the user says so.
   auto mayReplace = [this, &path] {
     return !SettingsGuard.changedOnDisk(path) ||
-           Platform.dialogs->message(this, TMsgIcon::Question, Text(TText::SettingsChangedText),
+           Platform.dialogs->message(this, TMsgIcon::Question, TextIn(Prefs.language, TText::SettingsChangedText),
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
   QByteArray written;
-  TStoredPreferences preferences = PreferencesNow();
-  preferences.pool = PoolSettings;
-  const TSaveResult result = SaveSettingsFile(path, preferences, resultTexts(), mayReplace, &written);
+  const TSaveResult result =
+      SaveSettingsFile(path, Prefs, PoolSettings, resultTexts(), mayReplace, &written);
   if (result == TSaveResult::Declined)
     return false;
   const bool saved = result == TSaveResult::Saved;
@@ -64,14 +53,14 @@ void TMainForm::readResults(bool fieldByField)
   SettingsGuard.noteRead(path);
   const TSettingsRead read = ReadSettingsFile(path);
   FirstRun = read.firstRun;
-  PoolSettings = read.preferences.pool;
+  PoolSettings = read.pool;
   if (!TProfileFile::readable(read.loaded)) {
     // The user's scores and preferences may still be in it: SaveAll will not
     // replace it, and the user hears why once, now. No first-run dialog
     // either: what it asks could not be saved, and this is no first start.
     // Brakka runs with the preferences' initial values.
-    const QString text = TextIn(LanguageIndex, TText::SettingsUnreadableText)
-                             .arg(path, TextIn(LanguageIndex, UnreadableReason(read.loaded)));
+    const QString text = TextIn(Prefs.language, TText::SettingsUnreadableText)
+                             .arg(path, TextIn(Prefs.language, UnreadableReason(read.loaded)));
     Platform.dialogs->message(this, TMsgIcon::Warning, text, QMessageBox::Ok);
     RelabelRequest = false;
     return;
@@ -85,13 +74,9 @@ void TMainForm::readResults(bool fieldByField)
     return;
   }
 
-  LanguageIndex = read.preferences.language;
-  FavoriteIndex = read.preferences.favorite;
-  TimeZoneOffset = read.preferences.timeZoneOffset;
-  TimeZoneCode = read.preferences.timeZoneCode;
-
+  Prefs = read.preferences;
   // The group computations below write team names in the current language.
-  ResetPreviousTeamNames();
+  PreviousNames = TeamNamesIn(LangEnglish);
   ApplyLanguage();
 
   fillResults(read.results, fieldByField ? TFill::FieldByField : TFill::Loading);
@@ -113,12 +98,34 @@ void TMainForm::Options1Click()
   SetFirstTimeGroups();
 }
 
-// Each opening builds a new dialog, released once it is closed.
+void TMainForm::applyPreferences(const TPreferences &chosen)
+{
+  takePreferences(chosen);
+  SetFirstTimeGroups();
+}
+
+// Each opening builds a new dialog, released once it is closed. A favourite
+// picked in its list stays picked even when the dialog is cancelled.
 void TMainForm::showOptions()
 {
-  const auto options =
-      std::make_unique<TOptionsForm>(this, *Platform.dialogs, [this] { ApplyLanguage(); });
+  const auto options = std::make_unique<TOptionsForm>(this, *Platform.dialogs, Prefs, FirstRun);
   Platform.dialogs->showModal(options.get());
+  if (options->result() == QDialog::Accepted)
+    takePreferences(options->preferences());
+  else
+    Prefs.favorite = options->preferences().favorite;
+}
+
+// The interface in the chosen language; the team labels are to be carried
+// over from the names they show now (the design's English ones on the first
+// start).
+void TMainForm::takePreferences(const TPreferences &chosen)
+{
+  PreviousNames = FirstRun ? TeamNamesIn(LangEnglish) : Names.teams;
+  FirstRun = false;
+  RelabelRequest = true;
+  Prefs = chosen;
+  ApplyLanguage();
 }
 
 // Every team caption outside the group matches into the language now chosen.
@@ -127,6 +134,6 @@ void TMainForm::SetFirstTimeGroups()
   if (!RelabelRequest)
     return;
   RelabelRequest = false;
-  Engine.relabel(PreviousTeamNames);
+  Engine.relabel(PreviousNames);
   showChanges();
 }

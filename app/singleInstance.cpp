@@ -1,5 +1,6 @@
 #include "app/singleInstance.h"
 
+#include "app/brakkaMain.h"
 #include "i18n/texts.h"
 #include "settings/recoveryFile.h"
 
@@ -50,7 +51,12 @@ protected:
   }
 
 private:
-  void showText() { setText(Text(TText::StateFolderUnusableText).arg(QDir::toNativeSeparators(Folder))); }
+  void showText()
+  {
+    const auto *form = qobject_cast<const TMainForm *>(window());
+    const int language = form ? form->preferences().language : int(LangEnglish);
+    setText(TextIn(language, TText::StateFolderUnusableText).arg(QDir::toNativeSeparators(Folder)));
+  }
 
   const QString Folder;
 };

@@ -10,7 +10,6 @@
 
 #include "i18n/names.h"
 #include "i18n/texts.h"
-#include "settings/preferences.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,14 +21,14 @@ namespace {
 
 constexpr int RecoveryDelay = 500;   // milliseconds
 
-// A team's name now, from its name as shown in any language: a caption not
-// yet carried over into a new language still names its team.
-QString TeamNow(const QString &shown)
+// A team's name among names, from its name as shown in any language: a
+// caption not yet carried over into a new language still names its team.
+QString TeamNow(const TTeamNameList &names, const QString &shown)
 {
   for (int language = 0; language < LanguageCount; ++language)
     for (int team = 1; team <= TeamCount; ++team)
       if (TeamNameIn(language, team) == shown)
-        return TeamNames[std::size_t(team)];
+        return names[std::size_t(team)];
   return shown;
 }
 
@@ -43,9 +42,10 @@ QString StageTitleLabel(int stage)
   return QLatin1String(knockout[stage - GroupCount]);
 }
 
-// What the Edit menu says of a step, in the current language; a clearing
-// names the panel by its title.
-QString Describe(const TResultsStep &step, const TGrid &grid, bool undo, const QString &stageTitle)
+// What the Edit menu says of a step, in a language with its team names; a
+// clearing names the panel by its title.
+QString Describe(int language, const TTeamNameList &names, const TResultsStep &step, const TGrid &grid,
+                 bool undo, const QString &stageTitle)
 {
   switch (step.kind) {
   case TStepKind::Typing: {
@@ -54,17 +54,17 @@ QString Describe(const TResultsStep &step, const TGrid &grid, bool undo, const Q
                              ? GroupMatchLabel(info.group, info.match, 0)
                              : KnockoutTeamLabel(info.stage, info.match, 0);
     const TLabel side2 = TLabel(Index(side1) + 1);
-    return Text(undo ? TText::UndoTypingText : TText::RedoTypingText)
-        .arg(TeamNow(grid.caption(side1)), TeamNow(grid.caption(side2)));
+    return TextIn(language, undo ? TText::UndoTypingText : TText::RedoTypingText)
+        .arg(TeamNow(names, grid.caption(side1)), TeamNow(names, grid.caption(side2)));
   }
   case TStepKind::Clearing:
-    return Text(undo ? TText::UndoClearingText : TText::RedoClearingText).arg(stageTitle.trimmed());
+    return TextIn(language, undo ? TText::UndoClearingText : TText::RedoClearingText).arg(stageTitle.trimmed());
   case TStepKind::ClearingAll:
-    return Text(undo ? TText::UndoClearAllText : TText::RedoClearAllText);
+    return TextIn(language, undo ? TText::UndoClearAllText : TText::RedoClearAllText);
   case TStepKind::Recovering:
     break;
   }
-  return Text(undo ? TText::UndoRecoveringText : TText::RedoRecoveringText);
+  return TextIn(language, undo ? TText::UndoRecoveringText : TText::RedoRecoveringText);
 }
 
 }  // namespace
@@ -91,7 +91,8 @@ void TMainForm::startHistory()
   // A failed write is told in the status bar; the next change tries again.
   h.Recovery = std::make_unique<TRecoveryWriter>(h.SettingsFile, [this](const QString &why) {
     QMetaObject::invokeMethod(
-        this, [this, why] { History->Notice->setText(Text(TText::RecoveryUnwritableText).arg(why)); },
+        this,
+        [this, why] { History->Notice->setText(TextIn(Prefs.language, TText::RecoveryUnwritableText).arg(why)); },
         Qt::QueuedConnection);
   });
   h.RecoveryTimer.setSingleShot(true);
@@ -108,8 +109,8 @@ void TMainForm::endStep(TStepKind kind, TField field, int stage)
     return;
   const TResultsStep *top = h.Steps.undoStep();
   const int emptied = top ? TResultsHistory::EmptiedResults(*top) : 0;
-  const QString notice = emptied == 1 ? Text(TText::ResultEmptiedText)
-                         : emptied > 1 ? Text(TText::ResultsEmptiedText).arg(emptied)
+  const QString notice = emptied == 1 ? TextIn(Prefs.language, TText::ResultEmptiedText)
+                         : emptied > 1 ? TextIn(Prefs.language, TText::ResultsEmptiedText).arg(emptied)
                                        : QString();
   h.Notice->setText(notice);
   stepDone();
@@ -145,11 +146,11 @@ void TMainForm::showUndoTexts()
   auto describe = [this](const TResultsStep *step, bool undo) {
     const QString title =
         step->kind == TStepKind::Clearing ? label(StageTitleLabel(step->stage))->text() : QString();
-    return Describe(*step, Engine.grid(), undo, title);
+    return Describe(Prefs.language, Names.teams, *step, Engine.grid(), undo, title);
   };
-  undo->setText(steps.canUndo() ? describe(steps.undoStep(), true) : Text(TText::Undo1));
+  undo->setText(steps.canUndo() ? describe(steps.undoStep(), true) : TextIn(Prefs.language, TText::Undo1));
   redo->setEnabled(steps.canRedo());
-  redo->setText(steps.canRedo() ? describe(steps.redoStep(), false) : Text(TText::Redo1));
+  redo->setText(steps.canRedo() ? describe(steps.redoStep(), false) : TextIn(Prefs.language, TText::Redo1));
 }
 
 void TMainForm::resultsRead()
@@ -192,13 +193,13 @@ void TMainForm::OfferRecovery()
   THistory &h = *History;
   const TRecovery found = ReadRecoveryFile(h.SettingsFile);
   if (found.state == TRecovery::TState::Damaged) {
-    h.Notice->setText(Text(TText::RecoveryDamagedText).arg(RecoveryFilePath(h.SettingsFile)));
+    h.Notice->setText(TextIn(Prefs.language, TText::RecoveryDamagedText).arg(RecoveryFilePath(h.SettingsFile)));
     return;
   }
   if (found.state != TRecovery::TState::Found)
     return;
   if (found.texts != h.Steps.current() &&
-      Platform.dialogs->message(this, TMsgIcon::Question, Text(TText::RecoveryQuestionText),
+      Platform.dialogs->message(this, TMsgIcon::Question, TextIn(Prefs.language, TText::RecoveryQuestionText),
                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
     // Restored, the results are still unsaved: one step back from what was read.
     fillResults(found.texts, TFill::Restoring);

@@ -48,9 +48,11 @@ void FavouriteKeystroke(benchmark::State &state)
     QApplication::setPalette(dark);
     QCoreApplication::sendPostedEvents();
   }
-  FavoriteIndex = Brazil;
   {
     TGridDriver g;
+    TPreferences favourite;
+    favourite.favorite = Brazil;
+    g.form().applyPreferences(favourite);
     PlayGroups(g);
     bool swapped = false;
     for (auto _ : state) {
@@ -58,7 +60,6 @@ void FavouriteKeystroke(benchmark::State &state)
       swapped = !swapped;
     }
   }
-  FavoriteIndex = 0;
   QApplication::setPalette(light);
   QCoreApplication::sendPostedEvents();
 }

@@ -4,7 +4,6 @@
 
 #include "savedTournament.h"
 
-#include "settings/preferences.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -23,7 +22,6 @@ void StartWithWholeTournament(benchmark::State &state)
     if (form.label(QStringLiteral("Champion"))->text() != QStringLiteral("Brazil"))
       state.SkipWithError("the tournament did not come back");
   }
-  ResetPreferences();
 }
 BENCHMARK(StartWithWholeTournament)->Unit(benchmark::kMillisecond);
 
@@ -37,7 +35,6 @@ void StartWithoutFile(benchmark::State &state)
     TMainForm form(empty.path(), fake.platform());
     benchmark::DoNotOptimize(form.field(QStringLiteral("GA11")));
   }
-  ResetPreferences();
 }
 BENCHMARK(StartWithoutFile)->Unit(benchmark::kMillisecond);
 
@@ -58,7 +55,6 @@ void ReadAllIntoClearedGrid(benchmark::State &state)
   }
   if (form.label(QStringLiteral("Champion"))->text() != QStringLiteral("Brazil"))
     state.SkipWithError("the tournament did not come back");
-  ResetPreferences();
 }
 BENCHMARK(ReadAllIntoClearedGrid)->Unit(benchmark::kMillisecond);
 
@@ -71,7 +67,6 @@ void SaveWholeTournament(benchmark::State &state)
     if (!g.form().SaveAll())
       state.SkipWithError("the save failed");
   }
-  ResetPreferences();
 }
 BENCHMARK(SaveWholeTournament)->Unit(benchmark::kMicrosecond);
 

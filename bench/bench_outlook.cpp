@@ -108,7 +108,9 @@ void OpenOutlookWindow(benchmark::State &state)
   TGridDriver g;
   PlayTwoMatchdays(g);
   g.clear(QStringLiteral("GH41"));
-  FavoriteIndex = Japan;
+  TPreferences favourite;
+  favourite.favorite = Japan;
+  g.form().applyPreferences(favourite);
   for (auto _ : state)
     g.form().Outlook1Click();
 }

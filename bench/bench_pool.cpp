@@ -36,7 +36,7 @@ struct TPoolFolder {
   {
     QRandomGenerator random(2002);
     for (int i = 0; i < EntryCount; ++i)
-      SaveSettingsFile(dir.filePath(QStringLiteral("friend%1.ini").arg(i)), TStoredPreferences{},
+      SaveSettingsFile(dir.filePath(QStringLiteral("friend%1.ini").arg(i)), TPreferences{}, std::nullopt,
                        PlayedTournament(random));
     FillResults(results, PlayedTournament(random), TFill::Loading);
   }

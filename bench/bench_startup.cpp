@@ -8,7 +8,6 @@
 #include "savedTournament.h"
 
 #include "app/singleInstance.h"
-#include "settings/preferences.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -55,7 +54,6 @@ void BareWindow(benchmark::State &state)
   const TControlCensus census = MainWindowCensus(saved);
   for (auto _ : state)
     state.SetIterationTime(TimeFirstPaint(state, [&] { return BuildBareWindow(census); }));
-  ResetPreferences();
 }
 BENCHMARK(BareWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -74,7 +72,6 @@ void MainWindow(benchmark::State &state)
   TFakePlatform fake;
   for (auto _ : state)
     state.SetIterationTime(TimeFirstPaint(state, [&] { return StartMainForm(state, saved, fake); }));
-  ResetPreferences();
 }
 BENCHMARK(MainWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -97,7 +94,6 @@ void MainWindowAgainstBare(benchmark::State &state)
   state.counters["bare_ms"] = benchmark::Counter(bare * 1000, benchmark::Counter::kAvgIterations);
   state.counters["ratio"] = bare > 0 ? brakka / bare : 0;
   state.SetLabel(CensusText(census).toStdString());
-  ResetPreferences();
 }
 BENCHMARK(MainWindowAgainstBare)->UseManualTime()->Unit(benchmark::kMillisecond);
 

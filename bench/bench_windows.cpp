@@ -5,7 +5,6 @@
 // and how many objects the main window gained.
 
 #include "app/championLabel.h"
-#include "settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 
@@ -29,7 +28,6 @@ double ResidentKiB()
 
 void OpenAndClose(benchmark::State &state, const std::function<void(TMainForm &)> &open)
 {
-  ResetPreferences();
   TGridDriver g;
   PlayAll(g);
   // The first opening loads what every later one shares (fonts, pictures).

@@ -1,10 +1,7 @@
 #include "fuzzWindow.h"
 
 #include "groups/fixtures.h"
-#include "i18n/names.h"
-#include "schedule/calendar.h"
 #include "settings/optionsForm.h"
-#include "settings/preferences.h"
 #include "support/randomPlay.h"
 
 #include <QApplication>
@@ -13,7 +10,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 
 void StartFuzzApplication()
 {
@@ -31,32 +27,7 @@ void StartFuzzApplication()
   // without tearing the application down under them.
   static QApplication *app = new QApplication(argc, argv);
   Q_UNUSED(app);
-  KeepStartingValues();
 }
-
-namespace {
-
-// Every process-wide value of the program, as one tuple of references.
-auto ProcessValues()
-{
-  return std::tie(LanguageIndex, FavoriteIndex, TimeZoneOffset, TimeZoneCode, FirstRun,
-                  RelabelRequest, TeamNames, PreviousTeamNames, FavoriteName, HostCountryNames,
-                  VenueNames, KickoffTexts);
-}
-// The same values held by copy.
-template <typename... T> std::tuple<std::decay_t<T>...> Copied(const std::tuple<T...> &);
-decltype(Copied(ProcessValues())) Starting;
-// The values as the restart window last left them. Two windows in one
-// process share these values; the restart window gets back its own before it
-// is switched to English, or the options dialog would see the language of
-// the other window and leave its labels as they were.
-decltype(Copied(ProcessValues())) SecondWindowValues;
-
-}  // namespace
-
-void KeepStartingValues() { Starting = ProcessValues(); }
-
-void RestoreStartingValues() { ProcessValues() = Starting; }
 
 std::vector<QLineEdit *> ScoreFields(const TMainForm &form)
 {
@@ -140,7 +111,6 @@ void TFuzzWindow::writeIni(const QByteArray &bytes) const
 
 std::unique_ptr<TMainForm> TFuzzWindow::openAnother() const
 {
-  RestoreStartingValues();
   return std::make_unique<TMainForm>(dir.path(), fake.platform());
 }
 
@@ -148,15 +118,12 @@ const TMainForm &TFuzzWindow::restarted()
 {
   if (!second) {
     second = openAnother();
-    SecondWindowValues = ProcessValues();
     return *second;
   }
   QFile file(iniPath());
   if (!file.open(QIODevice::ReadOnly))
     FuzzFailure("cannot read the settings file", iniPath());
-  ProcessValues() = SecondWindowValues;
   readAgain(*second, file.readAll());
-  SecondWindowValues = ProcessValues();
   if (qEnvironmentVariableIsSet("BRAKKA_FUZZ_FRESH_WINDOW"))
     CompareSnapshots(controlSnapshot(*second), controlSnapshot(*openAnother()),
                      "reused window differs from a new one after a restart");
@@ -173,7 +140,6 @@ void TFuzzWindow::readAgain(TMainForm &window, const QByteArray &bytes)
 {
   clearScores(window);
   backToEnglish(window);
-  RestoreStartingValues();
   writeIni(bytes);
   window.ReadAll();
   window.ApplyLanguage();

@@ -31,12 +31,6 @@ void CheckGrid(const TMainForm &form, bool limitGroups, const char *when);
 // first control that differs.
 void CompareSnapshots(const QStringList &expected, const QStringList &actual, const char *what);
 
-// The process-wide values of the program (preferences, names in the current
-// language, kick-off texts) as they were when the process started. Restoring
-// them before a window is opened makes it the window of a new process.
-void KeepStartingValues();
-void RestoreStartingValues();
-
 // The main window on a settings folder of its own, with the scripted desktop.
 struct TFuzzWindow {
   QTemporaryDir dir;
@@ -47,8 +41,7 @@ struct TFuzzWindow {
 
   QString iniPath() const { return dir.filePath(QStringLiteral("Brakka.ini")); }
   void writeIni(const QByteArray &bytes) const;
-  // A new window read from the folder, as a restart of the program would
-  // (the process-wide values restored first).
+  // A new window read from the folder, as a restart of the program would.
   std::unique_ptr<TMainForm> openAnother() const;
   // The window as a restart would show it on the folder's file: the second
   // window, emptied and read again as readAgain() does. With the environment
@@ -62,8 +55,7 @@ struct TFuzzWindow {
   // dialog, as a user would: the state a new window's labels start from.
   void backToEnglish(TMainForm &window);
   // Makes window the window of a new process on bytes as the settings file:
-  // emptied, back to English, the process-wide values restored, then the file
-  // written and read.
+  // emptied, back to English, then the file written and read.
   void readAgain(TMainForm &window, const QByteArray &bytes);
   // Forgets what the scripted desktop recorded (it would grow over a long run).
   void forgetDialogs();

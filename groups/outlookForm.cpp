@@ -16,57 +16,57 @@
 
 namespace {
 
-QString ResultWords(TMatchResult result, const TOutlookGroupView &g, int match)
+QString ResultWords(int language, TMatchResult result, const TOutlookGroupView &g, int match)
 {
   if (result == TMatchResult::Draw)
-    return Text(TText::OutlookDraw);
+    return TextIn(language, TText::OutlookDraw);
   const int side = result == TMatchResult::Side1 ? 0 : 1;
-  return Text(TText::OutlookWin).arg(g.names[g.scores.sides[match][side]]);
+  return TextIn(language, TText::OutlookWin).arg(g.names[g.scores.sides[match][side]]);
 }
 
-QString CellWords(const TScenarioCell &cell, const TScenarioRow &row, const TScenarioTable &table,
+QString CellWords(int language, const TScenarioCell &cell, const TScenarioRow &row, const TScenarioTable &table,
                   const TOutlookGroupView &g)
 {
   switch (cell.verdict) {
-  case TVerdict::Through: return Text(TText::OutlookThrough);
-  case TVerdict::Out: return Text(TText::OutlookOut);
+  case TVerdict::Through: return TextIn(language, TText::OutlookThrough);
+  case TVerdict::Out: return TextIn(language, TText::OutlookOut);
   case TVerdict::None: return QString();
   case TVerdict::Goals: break;
   }
   if (cell.match < 0)
-    return Text(TText::OutlookGoals);
+    return TextIn(language, TText::OutlookGoals);
   const int i = int(std::find(table.matches.begin(), table.matches.end(), cell.match) - table.matches.begin());
   const int side = row.results[i] == TMatchResult::Side1 ? 0 : 1;
   const QString winner = g.names[g.scores.sides[cell.match][side]];
-  return Text(cell.settled == TVerdict::Through ? TText::OutlookThroughIf : TText::OutlookOutIf)
+  return TextIn(language, cell.settled == TVerdict::Through ? TText::OutlookThroughIf : TText::OutlookOutIf)
       .arg(winner, QString::number(cell.margin));
 }
 
 }  // namespace
 
-QString OutlookWords(TOutlook outlook, const QString &team, const QString &groupTitle)
+QString OutlookWords(int language, TOutlook outlook, const QString &team, const QString &groupTitle)
 {
   switch (outlook) {
-  case TOutlook::Winner: return Text(TText::OutlookWinnerHint).arg(team, groupTitle);
-  case TOutlook::Through: return Text(TText::OutlookThroughHint).arg(team);
-  case TOutlook::Out: return Text(TText::OutlookOutHint).arg(team);
+  case TOutlook::Winner: return TextIn(language, TText::OutlookWinnerHint).arg(team, groupTitle);
+  case TOutlook::Through: return TextIn(language, TText::OutlookThroughHint).arg(team);
+  case TOutlook::Out: return TextIn(language, TText::OutlookOutHint).arg(team);
   case TOutlook::Open: break;
   }
-  return Text(TText::OutlookOpenHint).arg(team);
+  return TextIn(language, TText::OutlookOpenHint).arg(team);
 }
 
-TOutlookForm::TOutlookForm(QWidget *owner, const std::array<TOutlookGroupView, 8> &groups,
-                           int chosen)
+TOutlookForm::TOutlookForm(QWidget *owner, int language,
+                           const std::array<TOutlookGroupView, 8> &groups, int chosen)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      Groups(groups)
+      Language(language), Groups(groups)
 {
   setObjectName(QStringLiteral("OutlookForm"));
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(12);
   setFont(font);
 
-  GroupLbl = new QLabel(Text(TText::OutlookGroupLbl), this);
+  GroupLbl = new QLabel(TextIn(Language, TText::OutlookGroupLbl), this);
   GroupLbl->setObjectName(QStringLiteral("GroupLbl"));
   GroupCB = new QComboBox(this);
   GroupCB->setObjectName(QStringLiteral("GroupCB"));
@@ -90,9 +90,9 @@ TOutlookForm::TOutlookForm(QWidget *owner, const std::array<TOutlookGroupView, 8
   ScenarioGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   ScenarioGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   ScenarioGrid->verticalHeader()->setDefaultSectionSize(20);
-  ScenarioGrid->setAccessibleName(Text(TText::OutlookScenariosLbl));
+  ScenarioGrid->setAccessibleName(TextIn(Language, TText::OutlookScenariosLbl));
 
-  CloseButton = new QPushButton(Text(TText::ScheduleCloseButton), this);
+  CloseButton = new QPushButton(TextIn(Language, TText::ScheduleCloseButton), this);
   CloseButton->setObjectName(QStringLiteral("CloseButton"));
   CloseButton->setDefault(true);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
@@ -123,15 +123,15 @@ void TOutlookForm::GroupCBChange()
   const std::array<TOutlook, 4> outlook = GroupOutlook(g.scores);
   QStringList lines;
   for (int team : g.order)
-    lines << OutlookWords(outlook[team], g.names[team], g.title);
+    lines << OutlookWords(Language, outlook[team], g.names[team], g.title);
   OutlookLbl->setText(lines.join(QLatin1Char('\n')));
 
   const TScenarioTable table = GroupScenarios(g.scores);
   const int open = int(std::count_if(g.scores.scores.begin(), g.scores.scores.end(),
                                      [](const auto &s) { return !s[0] || !s[1]; }));
-  ScenariosLbl->setText(open == 0   ? Text(TText::OutlookAllPlayed)
-                        : open > 3  ? Text(TText::OutlookTooMany)
-                                    : Text(TText::OutlookScenariosLbl));
+  ScenariosLbl->setText(open == 0   ? TextIn(Language, TText::OutlookAllPlayed)
+                        : open > 3  ? TextIn(Language, TText::OutlookTooMany)
+                                    : TextIn(Language, TText::OutlookScenariosLbl));
   ScenarioGrid->setVisible(!table.rows.empty());
 
   const int matches = int(table.matches.size());
@@ -148,10 +148,10 @@ void TOutlookForm::GroupCBChange()
   for (int r = 0; r < int(table.rows.size()); ++r) {
     const TScenarioRow &row = table.rows[r];
     for (int i = 0; i < matches; ++i)
-      ScenarioGrid->setItem(r, i, new QTableWidgetItem(ResultWords(row.results[i], g, table.matches[i])));
+      ScenarioGrid->setItem(r, i, new QTableWidgetItem(ResultWords(Language, row.results[i], g, table.matches[i])));
     for (int c = 0; c < 4; ++c) {
       const TScenarioCell &cell = row.cells[g.order[c]];
-      auto *item = new QTableWidgetItem(CellWords(cell, row, table, g));
+      auto *item = new QTableWidgetItem(CellWords(Language, cell, row, table, g));
       if (cell.verdict == TVerdict::Through)
         item->setBackground(QColor(0xd8, 0xf0, 0xd8));
       else if (cell.verdict == TVerdict::Out)
@@ -179,7 +179,8 @@ void TOutlookForm::showEvent(QShowEvent *event)
 }
 
 void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
-                       const TGroupStage &stage, const TTeamNameList &names, int favourite)
+                       const TGroupStage &stage, int language, const TTeamNameList &names,
+                       int favourite)
 {
   // The grid as it is now: each group's scores, its teams' names in the
   // interface language and its table order.
@@ -187,7 +188,7 @@ void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
   int chosen = 0;
   for (int g = 0; g < GroupCount; ++g) {
     TOutlookGroupView &view = groups[g];
-    view.title = Text(TText::GroupWord) + GroupLetter(g);
+    view.title = GroupTitle(language, g);
     view.scores = GroupScoresOf(grid, g);
     const TGroupSeeding &seeding = GroupSeeding(g);
     for (int t = 0; t < 4; ++t) {
@@ -197,8 +198,8 @@ void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
     }
     view.order = stage.outlooks[std::size_t(g)].teamAt;
   }
-  auto *form = new TOutlookForm(parent, groups, chosen);
-  form->setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::OutlookCaption));
+  auto *form = new TOutlookForm(parent, language, groups, chosen);
+  form->setWindowTitle(TextIn(language, TText::CaptionPrefix) + TextIn(language, TText::OutlookCaption));
   dialogs.showModal(form);
   form->deleteLater();
 }

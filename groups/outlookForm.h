@@ -25,19 +25,21 @@ struct TOutlookGroupView {
   std::array<int, 4> order{};      // team numbers in table order
 };
 
-// A team's outlook in words, in the interface language.
-QString OutlookWords(TOutlook outlook, const QString &team, const QString &groupTitle);
+// A team's outlook in words, in a language.
+QString OutlookWords(int language, TOutlook outlook, const QString &team, const QString &groupTitle);
 
 // The outlook window on the tournament as it is now, modally: each group's
 // scores, its teams' names and its table order; the favourite's group
 // first shown.
 void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
-                       const TGroupStage &stage, const TTeamNameList &names, int favourite);
+                       const TGroupStage &stage, int language, const TTeamNameList &names,
+                       int favourite);
 
 class TOutlookForm : public QDialog {
   Q_OBJECT
 public:
-  TOutlookForm(QWidget *owner, const std::array<TOutlookGroupView, 8> &groups, int chosen);
+  TOutlookForm(QWidget *owner, int language, const std::array<TOutlookGroupView, 8> &groups,
+               int chosen);
 
   QLabel *GroupLbl = nullptr;
   QComboBox *GroupCB = nullptr;
@@ -53,5 +55,6 @@ protected:
   void showEvent(QShowEvent *event) override;
 
 private:
+  int Language;
   std::array<TOutlookGroupView, 8> Groups;
 };

@@ -1,6 +1,6 @@
 // Team, host-country and venue names in English, Spanish and French, the
-// process-wide name lists of the current language, and the rule that carries
-// a team name already on screen over into a newly chosen language.
+// name lists of a language, and the rule that carries a team name already on
+// screen over into a newly chosen language.
 
 #include "i18n/names.h"
 
@@ -101,12 +101,6 @@ QString NameIn(const TNameRow &row, int language) {
 
 }  // namespace
 
-TTeamNameList TeamNames;
-TTeamNameList PreviousTeamNames;
-QString FavoriteName;
-std::array<QString, 2> HostCountryNames;
-std::array<QString, VenueCount> VenueNames;
-
 QString TeamNameIn(int language, int team) {
   if (team < 0 || team > TeamCount) return QString();
   return NameIn(TeamTable[team], language);
@@ -136,40 +130,29 @@ QString VenueMenuItemName(int venue) {
   return QString::fromUtf16(VenueTable[venue].menuItem);
 }
 
-void FillHostAndVenueNames(int language) {
+TTeamNameList TeamNamesIn(int language) {
+  TTeamNameList names;
+  for (int team = 1; team <= TeamCount; ++team)
+    names[team] = TeamNameIn(language, team);
+  return names;
+}
+
+TNames NamesIn(int language, int favorite) {
+  TNames names;
+  names.teams = TeamNamesIn(language);
   for (int host = 0; host < 2; ++host)
-    HostCountryNames[host] = HostCountryNameIn(language, host);
+    names.hosts[host] = HostCountryNameIn(language, host);
   for (int venue = 0; venue < VenueCount; ++venue)
-    VenueNames[venue] = VenueNameIn(language, venue);
+    names.venues[venue] = VenueNameIn(language, venue);
+  if (favorite >= 1 && favorite <= TeamCount)
+    names.favourite = names.teams[favorite];
+  return names;
 }
 
-void FillTeamNames(int language) {
-  TeamNames[NoTeam] = QString();
-  for (int team = 1; team <= TeamCount; ++team)
-    TeamNames[team] = TeamNameIn(language, team);
-}
-
-void FillFavoriteName(int favorite) {
-  FavoriteName = (favorite >= 1 && favorite <= TeamCount) ? TeamNames[favorite] : QString();
-}
-
-void SnapshotTeamNames() {
-  PreviousTeamNames = TeamNames;
-  PreviousTeamNames[NoTeam] = QString();
-}
-
-void ResetPreviousTeamNames() {
-  PreviousTeamNames[NoTeam] = QString();
-  for (int team = 1; team <= TeamCount; ++team)
-    PreviousTeamNames[team] = TeamNameIn(LangEnglish, team);
-}
-
-QString TranslateTeamName(const QString &shown) {
-  // An empty entry (the previous names not set yet) never matches, so an
-  // empty caption stays empty.
+QString TranslateTeamName(const TTeamNameList &previous, const TTeamNameList &current,
+                          const QString &shown) {
   for (int team = 1; team <= TeamCount; ++team) {
-    const QString &previous = PreviousTeamNames[team];
-    if (!previous.isEmpty() && previous == shown) return TeamNames[team];
+    if (!previous[team].isEmpty() && previous[team] == shown) return current[team];
   }
   return shown;
 }

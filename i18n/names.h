@@ -1,6 +1,5 @@
 #pragma once
-// Team, host-country and venue names in the three interface languages, and
-// the process-wide name lists that the main window and the other windows read.
+// Team, host-country and venue names in the three interface languages.
 
 #include <QString>
 #include <array>
@@ -31,21 +30,18 @@ QString VenueShortName(const QString &venueName);        // "Seoul (South Korea)
 // The venue's menu item name ("Seoul1" ... "Oita1"), in the fixed venue order.
 QString VenueMenuItemName(int venue);
 
-// Process-wide values, filled by the language switch.
-extern TTeamNameList TeamNames;           // current language
-extern TTeamNameList PreviousTeamNames;   // names the team labels were last shown in
-extern QString FavoriteName;              // favourite's name, empty for none
-extern std::array<QString, 2> HostCountryNames;
-extern std::array<QString, VenueCount> VenueNames;
+// The names the windows show in a language, with the favourite's.
+struct TNames {
+  TTeamNameList teams;                       // [0] empty
+  std::array<QString, 2> hosts;              // South Korea, Japan
+  std::array<QString, VenueCount> venues;
+  QString favourite;                         // empty for none
+};
+// A language outside 0..2 reads as English; a favourite outside 1..32 is none.
+TNames NamesIn(int language, int favorite);
+TTeamNameList TeamNamesIn(int language);
 
-// Fills HostCountryNames and VenueNames from the language's column.
-void FillHostAndVenueNames(int language);
-// Fills TeamNames from the language's column.
-void FillTeamNames(int language);
-// FavoriteName := TeamNames[favorite], or empty when favorite is outside 1..32.
-void FillFavoriteName(int favorite);
-
-void SnapshotTeamNames();        // PreviousTeamNames := TeamNames
-void ResetPreviousTeamNames();   // PreviousTeamNames := the English names
-// The name under which a label now showing `shown` is shown in the current language.
-QString TranslateTeamName(const QString &shown);
+// The name in `current` of the team that `previous` names `shown`; any other
+// text as it is. An empty entry of `previous` never matches.
+QString TranslateTeamName(const TTeamNameList &previous, const TTeamNameList &current,
+                          const QString &shown);

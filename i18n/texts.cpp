@@ -737,8 +737,6 @@ constexpr bool RowsInEnumOrder() {
 }
 static_assert(RowsInEnumOrder(), "text rows must follow the order of TText");
 
-std::array<QString, TextCount> CurrentTexts;  // empty until the first FillTexts()
-
 int ColumnOf(int language) {
   return (language >= 0 && language < LanguageCount) ? language : LangEnglish;
 }
@@ -778,13 +776,4 @@ QString KnockoutTitle(int language, int stage) {
     case ThirdPlace: return TextIn(language, TText::ThirdPlaceText);
     default: return finalWord;
   }
-}
-
-void FillTexts(int language) {
-  for (int i = 0; i < TextCount; ++i)
-    CurrentTexts[i] = TextIn(language, static_cast<TText>(i));
-}
-
-QString Text(TText id) {
-  return IsValid(id) ? CurrentTexts[static_cast<int>(id)] : QString();
 }

@@ -1,7 +1,6 @@
 #pragma once
 // Every interface text other than team and venue names, in the three
-// languages. FillTexts() copies one language's column into the process-wide
-// current values that the windows and message boxes read through Text().
+// languages; whoever shows one names the language.
 
 #include <QString>
 
@@ -82,7 +81,3 @@ QString TextIn(int language, TText id);
 QString GroupTitle(int language, int group);
 QString TableHeading(int language, int column);
 QString KnockoutTitle(int language, int stage);
-
-// Current values: empty until the first FillTexts().
-void FillTexts(int language);
-QString Text(TText id);

@@ -141,15 +141,7 @@ void TTournament::setTeamNames(const TTeamNameList &names)
 void TTournament::relabel(const TTeamNameList &previous)
 {
   auto translate = [&](TLabel label) {
-    const QString &shown = Grid.caption(label);
-    // An empty entry (no previous names yet) never matches.
-    for (int team = 1; team <= TeamCount; ++team) {
-      const QString &before = previous[std::size_t(team)];
-      if (!before.isEmpty() && before == shown) {
-        Grid.setCaption(label, Names[std::size_t(team)]);
-        return;
-      }
-    }
+    Grid.setCaption(label, TranslateTeamName(previous, Names, Grid.caption(label)));
   };
   for (int g = 0; g < GroupCount; ++g)
     for (int r = 0; r < TeamsPerGroup; ++r)

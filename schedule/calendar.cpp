@@ -6,8 +6,6 @@
 #include <QtGlobal>
 #include <cmath>
 
-std::array<QString, MatchCount> KickoffTexts;
-
 namespace {
 
 // The venue table's order: ten venues in South Korea, then ten in Japan.
@@ -140,8 +138,10 @@ QString ScheduleLine(int number, const QString &timeText, const QString &teamsTe
   return numberField + timeText.leftJustified(30, QLatin1Char(' ')) + teamsText;
 }
 
-void BuildKickoffTexts(const TRegionalFormats &formats, double offsetDays)
+std::array<QString, MatchCount> KickoffTexts(const TRegionalFormats &formats, double offsetDays)
 {
+  std::array<QString, MatchCount> texts;
   for (int m = 0; m < MatchCount; ++m)
-    KickoffTexts[m] = KickoffText(formats, ShownKickoff(Calendar[m], offsetDays));
+    texts[m] = KickoffText(formats, ShownKickoff(Calendar[m], offsetDays));
+  return texts;
 }

@@ -43,7 +43,5 @@ QString ScheduleTeamsText(const TCalendarMatch &match, const QString &side1, con
 // characters, teams field.
 QString ScheduleLine(int number, const QString &timeText, const QString &teamsText);
 
-// The kick-off texts of the 64 matches in the chosen time zone, by match
-// number - 1; rebuilt with the match hints.
-extern std::array<QString, MatchCount> KickoffTexts;
-void BuildKickoffTexts(const TRegionalFormats &formats, double offsetDays);
+// The kick-off texts of the 64 matches in a time zone, by match number - 1.
+std::array<QString, MatchCount> KickoffTexts(const TRegionalFormats &formats, double offsetDays);

@@ -28,7 +28,8 @@ QString Caption(const TGrid &grid, const QString &name)
 
 }  // namespace
 
-void ExportCalendar(QWidget *parent, const TGrid &grid, const std::array<QString, VenueCount> &venueNames,
+void ExportCalendar(QWidget *parent, const TGrid &grid, int language,
+                    const std::array<QString, VenueCount> &venueNames,
                     TDialogs &dialogs)
 {
   const QString path = dialogs.saveFile(
@@ -49,13 +50,13 @@ void ExportCalendar(QWidget *parent, const TGrid &grid, const std::array<QString
     const QString side2 = Caption(grid, label2);
     const QString field1 = label1.chopped(3);   // "GA11Lbl" -> "GA11"
     const QString field2 = label2.chopped(3);
-    QString description = MatchStage(m + 1);
+    QString description = MatchStage(language, m + 1);
     const QString result = MatchResult(side1, side2, FieldText(grid, field1), FieldText(grid, field2),
                                        FieldText(grid, field1 + QLatin1String("pk")),
                                        FieldText(grid, field2 + QLatin1String("pk")));
     if (!result.isEmpty())
       description += QLatin1Char('\n') + result;
-    events.push_back({m + 1, KickoffUtc(match), EventSummary(match, side1, side2),
+    events.push_back({m + 1, KickoffUtc(match), EventSummary(language, match, side1, side2),
                       venueNames[std::size_t(match.venue)], description});
   }
 

@@ -11,7 +11,8 @@ class TDialogs;
 class TGrid;
 
 // Writes the match calendar as grid holds it now (teams and results) to an
-// iCalendar file the user chooses, each match at its venue's name; the
-// dialogs belong to parent.
-void ExportCalendar(QWidget *parent, const TGrid &grid, const std::array<QString, VenueCount> &venueNames,
+// iCalendar file the user chooses, each match at its venue's name, its words
+// in the language; the dialogs belong to parent.
+void ExportCalendar(QWidget *parent, const TGrid &grid, int language,
+                    const std::array<QString, VenueCount> &venueNames,
                     TDialogs &dialogs);

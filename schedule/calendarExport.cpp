@@ -23,18 +23,18 @@ const QChar EnDash(0x2013);
 // One side of a pairing text: "1E" and "2B" the winner and runner-up of a
 // group, "50" the winner of match 50, "1-61" and "2-61" the winner and loser
 // of match 61.
-QString SideWords(const QString &side)
+QString SideWords(int language, const QString &side)
 {
   const QChar last = side.isEmpty() ? QChar() : side.back();
   if (last >= QLatin1Char('A') && last <= QLatin1Char('H'))
-    return Text(side.startsWith(QLatin1Char('1')) ? TText::CalendarGroupWinner
+    return TextIn(language, side.startsWith(QLatin1Char('1')) ? TText::CalendarGroupWinner
                                                   : TText::CalendarGroupRunnerUp)
         .arg(last);
   const qsizetype dash = side.indexOf(QLatin1Char('-'));
   if (dash < 0)
-    return Text(TText::CalendarMatchWinner).arg(side);
+    return TextIn(language, TText::CalendarMatchWinner).arg(side);
   const bool winner = side.left(dash) == QLatin1String("1");
-  return Text(winner ? TText::CalendarMatchWinner : TText::CalendarMatchLoser).arg(side.mid(dash + 1));
+  return TextIn(language, winner ? TText::CalendarMatchWinner : TText::CalendarMatchLoser).arg(side.mid(dash + 1));
 }
 
 // libical is loaded when a calendar is first exported, not with the program:
@@ -127,7 +127,7 @@ QDateTime KickoffUtc(const TCalendarMatch &match)
   return LocalKickoff(match).addSecs(-HostsHoursAheadOfUtc * 3600);
 }
 
-QString EventSummary(const TCalendarMatch &match, const QString &side1, const QString &side2)
+QString EventSummary(int language, const TCalendarMatch &match, const QString &side1, const QString &side2)
 {
   const QString separator = QLatin1Char(' ') + EnDash + QLatin1Char(' ');
   if (!match.pairing || (side1 != Placeholder && side2 != Placeholder))
@@ -136,26 +136,26 @@ QString EventSummary(const TCalendarMatch &match, const QString &side1, const QS
   const QStringList sides = QString::fromLatin1(match.pairing).mid(3).split(QStringLiteral(" - "));
   QStringList words;
   for (const QString &side : sides)
-    words << SideWords(side);
+    words << SideWords(language, side);
   return words.join(separator);
 }
 
-QString MatchStage(int number)
+QString MatchStage(int language, int number)
 {
   if (number < 1 || number > MatchCount)
     return QString();
   const QString label = QLatin1String(MatchCalendar()[number - 1].side1Label);
   if (label.startsWith(QLatin1Char('G')))
-    return Text(TText::GroupWord) + label[1];
+    return TextIn(language, TText::GroupWord) + label[1];
   if (label.startsWith(QLatin1String("Final8")))
-    return Text(TText::CalendarFinal8);
+    return TextIn(language, TText::CalendarFinal8);
   if (label.startsWith(QLatin1String("Final4")))
-    return Text(TText::CalendarFinal4);
+    return TextIn(language, TText::CalendarFinal4);
   if (label.startsWith(QLatin1String("Final2")))
-    return Text(TText::CalendarFinal2);
+    return TextIn(language, TText::CalendarFinal2);
   if (label.startsWith(QLatin1String("Third")))
-    return Text(TText::CalendarThird);
-  return Text(TText::FinalWord);
+    return TextIn(language, TText::CalendarThird);
+  return TextIn(language, TText::FinalWord);
 }
 
 QString MatchResult(const QString &side1, const QString &side2, const QString &score1,

@@ -29,11 +29,11 @@ QDateTime KickoffUtc(const TCalendarMatch &match);
 // for a knockout match with an undecided side the pairing in words of the
 // interface language: "Winner Group E – Runner-up Group B",
 // "Winner Match 50 – Winner Match 54", "Loser Match 61 – Loser Match 62".
-QString EventSummary(const TCalendarMatch &match, const QString &side1, const QString &side2);
+QString EventSummary(int language, const TCalendarMatch &match, const QString &side1, const QString &side2);
 
 // The stage of match number 1..64 in the interface language: "Group C",
 // "1/8 final", "1/4 final", "1/2 final", "Third place", "Final".
-QString MatchStage(int number);
+QString MatchStage(int language, int number);
 
 // "France 0 - 1 Senegal", with "(pen. 3 - 2)" after it when both shoot-out
 // texts are there; empty while either score is.

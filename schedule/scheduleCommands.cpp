@@ -21,7 +21,9 @@ void ShowSchedule(QWidget *parent, const TGrid &grid, int language, const TRegio
   form->CloseButton->setText(TextIn(language, TText::ScheduleCloseButton));
   form->ExportButton->setText(TextIn(language, TText::ExportCalendar1));
   QObject::connect(form->ExportButton, &QPushButton::clicked, form,
-                   [form, &grid, &venueNames, &dialogs] { ExportCalendar(form, grid, venueNames, dialogs); });
+                   [form, &grid, language, &venueNames, &dialogs] {
+                     ExportCalendar(form, grid, language, venueNames, dialogs);
+                   });
 
   QStringList lines;
   for (int m = 0; m < MatchCount; ++m) {

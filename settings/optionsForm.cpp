@@ -45,8 +45,9 @@ QStringList favouriteList(int language)
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(QWidget *parent, TDialogs &dialogs, std::function<void()> applied)
-    : QDialog(parent), Dialogs(dialogs), Applied(std::move(applied))
+TOptionsForm::TOptionsForm(QWidget *parent, TDialogs &dialogs, const TPreferences &current,
+                           bool firstRun)
+    : QDialog(parent), Dialogs(dialogs), Chosen(current), FirstRun(firstRun)
 {
   setObjectName(QStringLiteral("OptionsForm"));
   setWindowTitle(QStringLiteral("Brakka - Options"));
@@ -109,19 +110,21 @@ void TOptionsForm::FormShow()
     return;
   }
   CancelButton->setEnabled(true);
-  setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::OptionsCaption));
-  OptionsPanel->setTitle(Text(TText::OptionsPanel));
-  LangLbl->setText(Text(TText::LangLbl));
-  FavLbl->setText(Text(TText::FavLbl));
-  TimeZoneLbl->setText(Text(TText::TimeZoneLbl));
+  const int language = Chosen.language;
+  setWindowTitle(TextIn(language, TText::CaptionPrefix) + TextIn(language, TText::OptionsCaption));
+  OptionsPanel->setTitle(TextIn(language, TText::OptionsPanel));
+  LangLbl->setText(TextIn(language, TText::LangLbl));
+  FavLbl->setText(TextIn(language, TText::FavLbl));
+  TimeZoneLbl->setText(TextIn(language, TText::TimeZoneLbl));
   nameLists();
-  OKButton->setText(Text(TText::OptionsOKButton));
-  CancelButton->setText(Text(TText::OptionsCancelButton));
+  OKButton->setText(TextIn(language, TText::OptionsOKButton));
+  CancelButton->setText(TextIn(language, TText::OptionsCancelButton));
 
-  LangCB->setCurrentIndex(LanguageIndex >= 0 && LanguageIndex < LangCB->count() ? LanguageIndex : -1);
-  FavCB->setCurrentIndex(FavoriteIndex >= 0 && FavoriteIndex < FavCB->count() ? FavoriteIndex : -1);
+  const int favourite = Chosen.favorite;
+  LangCB->setCurrentIndex(language >= 0 && language < LangCB->count() ? language : -1);
+  FavCB->setCurrentIndex(favourite >= 0 && favourite < FavCB->count() ? favourite : -1);
   LangCBChange();
-  const int zone = TimeZoneEntryFor(TimeZoneOffset, TimeZoneCode);
+  const int zone = TimeZoneEntryFor(Chosen.timeZoneOffset, Chosen.timeZoneCode);
   TimeZoneCB->setCurrentIndex(zone >= 0 && zone < TimeZoneCB->count() ? zone : -1);
 }
 
@@ -144,22 +147,21 @@ void TOptionsForm::LangCBChange()
   FavCB->clear();
   FavCB->addItems(favouriteList(LangCB->currentIndex()));
   FavCB->setCurrentIndex(-1);
-  if (hadSelection && FavoriteIndex >= 0 && FavoriteIndex < FavCB->count())
-    FavCB->setCurrentIndex(FavoriteIndex);
+  if (hadSelection && Chosen.favorite >= 0 && Chosen.favorite < FavCB->count())
+    FavCB->setCurrentIndex(Chosen.favorite);
 }
 
 void TOptionsForm::FavCBChange()
 {
   if (FavCB->currentIndex() >= 0)
-    FavoriteIndex = FavCB->currentIndex();
+    Chosen.favorite = FavCB->currentIndex();
 }
 
 void TOptionsForm::OKButtonClick()
 {
-  const QString selectLanguage = FirstRun ? TextIn(LangEnglish, TText::SelectLanguageText)
-                                          : Text(TText::SelectLanguageText);
-  const QString selectTimeZone = FirstRun ? TextIn(LangEnglish, TText::SelectTimeZoneText)
-                                          : Text(TText::SelectTimeZoneText);
+  const int language = FirstRun ? int(LangEnglish) : Chosen.language;
+  const QString selectLanguage = TextIn(language, TText::SelectLanguageText);
+  const QString selectTimeZone = TextIn(language, TText::SelectTimeZoneText);
   TDialogs &dialogs = Dialogs;
   if (LangCB->currentIndex() < 0) {
     dialogs.message(this, TMsgIcon::Error, selectLanguage, QMessageBox::Ok);
@@ -170,24 +172,13 @@ void TOptionsForm::OKButtonClick()
     return;
   }
 
-  if (FirstRun)
-    ResetPreviousTeamNames();
-  else
-    SnapshotTeamNames();
-  FirstRun = false;
-  RelabelRequest = true;
-
-  const int language = LangCB->currentIndex();
-  LanguageIndex = language == LangSpanish || language == LangFrench ? language : LangEnglish;
+  const int chosenLanguage = LangCB->currentIndex();
+  Chosen.language = chosenLanguage == LangSpanish || chosenLanguage == LangFrench ? chosenLanguage : LangEnglish;
   const int favourite = FavCB->currentIndex();
-  FavoriteIndex = favourite >= 1 && favourite <= TeamCount ? favourite : 0;
+  Chosen.favorite = favourite >= 1 && favourite <= TeamCount ? favourite : 0;
   const int zone = TimeZoneCB->currentIndex();
-  TimeZoneCode = QStringLiteral("x35");
-  TimeZoneOffset = TimeZoneOffsetOf(zone);
-  if (zone >= 13 && zone <= 18)
-    TimeZoneCode = TimeZoneCodeOf(zone);
-
-  Applied();
+  Chosen.timeZoneOffset = TimeZoneOffsetOf(zone);
+  Chosen.timeZoneCode = zone >= 13 && zone <= 18 ? TimeZoneCodeOf(zone) : QStringLiteral("x35");
   accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The options dialog: interface language, favourite team and time zone.
 
+#include "settings/preferences.h"
+
 #include <QDialog>
-#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -14,9 +15,14 @@ class TOptionsForm : public QDialog {
   Q_OBJECT
 
 public:
-  // OK keeps the chosen preferences, then calls applied (the interface is
-  // shown in the language chosen); its questions go through dialogs.
-  TOptionsForm(QWidget *parent, TDialogs &dialogs, std::function<void()> applied);
+  // Shows the current preferences in their language; on the first start
+  // nothing is chosen, it speaks English and cannot be cancelled. Its
+  // questions go through dialogs.
+  TOptionsForm(QWidget *parent, TDialogs &dialogs, const TPreferences &current, bool firstRun);
+
+  // After OK, the preferences chosen. Until then the current ones, with the
+  // favourite last picked in its list, which a cancelled dialog keeps too.
+  const TPreferences &preferences() const { return Chosen; }
 
   QComboBox *LangCB = nullptr;
   QComboBox *FavCB = nullptr;
@@ -37,7 +43,8 @@ private:
   void CancelButtonClick();
 
   TDialogs &Dialogs;
-  std::function<void()> Applied;
+  TPreferences Chosen;
+  const bool FirstRun;
   QGroupBox *OptionsPanel = nullptr;
   QLabel *LangLbl = nullptr;
   QLabel *FavLbl = nullptr;

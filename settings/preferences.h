@@ -1,14 +1,12 @@
 #pragma once
-// The user's preferences, held for the whole run.
+// The user's preferences: what the options dialog chooses and the settings
+// file keeps.
 
 #include <QString>
 
-extern int LanguageIndex;       // 0 English, 1 Spanish, 2 French
-extern int FavoriteIndex;       // team number 1..32, 0 for none
-extern double TimeZoneOffset;   // the user's zone minus GMT+9, in days
-extern QString TimeZoneCode;
-extern bool FirstRun;
-extern bool RelabelRequest;
-
-// Back to the values in force before any preference is chosen.
-void ResetPreferences();
+struct TPreferences {
+  int language = 0;              // 0 English, 1 Spanish, 2 French
+  int favorite = 0;              // team number 1..32; a number outside names no team
+  double timeZoneOffset = 0.0;   // the user's zone minus GMT+9, in days
+  QString timeZoneCode = QStringLiteral("x35");
+};

@@ -56,10 +56,10 @@ TSettingsRead ReadSettingsFile(const QString &path)
     return read;
   }
   read.firstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
-  read.preferences.pool = ReadPoolSettings(ini);
+  read.pool = ReadPoolSettings(ini);
   if (read.firstRun)
     return read;
-  TStoredPreferences &p = read.preferences;
+  TPreferences &p = read.preferences;
   p.language = ini.readInteger(Preferences, QStringLiteral("Language"), 0);
   p.favorite = ini.readInteger(Preferences, QStringLiteral("Favorite"), 0);
   p.timeZoneOffset =
@@ -70,8 +70,9 @@ TSettingsRead ReadSettingsFile(const QString &path)
   return read;
 }
 
-TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
-                             const TResultTexts &results, const std::function<bool()> &mayReplace,
+TSaveResult SaveSettingsFile(const QString &path, const TPreferences &preferences,
+                             const std::optional<TPoolSettings> &pool, const TResultTexts &results,
+                             const std::function<bool()> &mayReplace,
                              QByteArray *written)
 {
   TProfileFile ini;
@@ -80,8 +81,8 @@ TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &pref
   if (mayReplace && !mayReplace())
     return TSaveResult::Declined;
   // [POOL] goes before Brakka's other sections, which end the file in their order.
-  if (preferences.pool)
-    WritePoolSettings(ini, *preferences.pool);
+  if (pool)
+    WritePoolSettings(ini, *pool);
   ini.eraseSection(Preferences);
   ini.writeString(Preferences, QStringLiteral("Language"), QString::number(preferences.language));
   ini.writeString(Preferences, QStringLiteral("Favorite"), QString::number(preferences.favorite));

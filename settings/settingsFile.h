@@ -3,6 +3,7 @@
 
 #include "i18n/texts.h"
 #include "settings/poolSettings.h"
+#include "settings/preferences.h"
 #include "settings/profileFile.h"
 #include "settings/resultTexts.h"
 
@@ -11,24 +12,15 @@
 #include <functional>
 #include <optional>
 
-// The preferences as the file keeps them.
-struct TStoredPreferences {
-  int language = 0;
-  int favorite = 0;              // a number outside 1..32 names no team
-  double timeZoneOffset = 0.0;   // the user's zone minus GMT+9, in days
-  QString timeZoneCode = QStringLiteral("x35");
-  // The prediction pool's [POOL] section: kept when the file had it or the
-  // pool was used; a file without it is saved without it.
-  std::optional<TPoolSettings> pool;
-};
-
 // Brakka.ini in a folder.
 QString SettingsFilePath(const QString &folder);
 
 struct TSettingsRead {
   TProfileFile::TLoadResult loaded = TProfileFile::TLoadResult::Missing;
   bool firstRun = true;           // no preferences saved yet: nothing else is read
-  TStoredPreferences preferences;
+  TPreferences preferences;
+  // The prediction pool's [POOL] section, when the file has it.
+  std::optional<TPoolSettings> pool;
   TResultTexts results;           // every field's text; empty when not read
 };
 // Reads a settings file. A file that is there but cannot be read is no first
@@ -41,10 +33,11 @@ TSettingsRead ReadSettingsFile(const QString &path);
 // replaced, so that nothing in it is lost: Failed then, and when the file
 // cannot be written. Once the file is read, mayReplace (when given) says
 // whether it may be replaced: Declined when not. Saved hands the bytes
-// written to `written` (when given).
+// written to `written` (when given). [POOL] is written when pool is given:
+// a file that never had the pool's section is saved without it.
 enum class TSaveResult { Saved, Declined, Failed };
-TSaveResult SaveSettingsFile(const QString &path, const TStoredPreferences &preferences,
-                             const TResultTexts &results,
+TSaveResult SaveSettingsFile(const QString &path, const TPreferences &preferences,
+                             const std::optional<TPoolSettings> &pool, const TResultTexts &results,
                              const std::function<bool()> &mayReplace = {},
                              QByteArray *written = nullptr);
 

@@ -18,12 +18,6 @@ class TestAccess : public QObject {
 
 private slots:
   void initTestCase() { Light = QApplication::palette(); }
-  void init()
-  {
-    // A window built after a language switch starts from English names.
-    ResetPreferences();
-    FillTeamNames(LangEnglish);
-  }
   void cleanup() { QApplication::setPalette(Light); }
 
   void everyGridControlHasANameOfItsOwn_data();
@@ -84,11 +78,7 @@ QStringList spokenControls()
 // Switches the interface language as the options dialog does.
 void switchLanguage(TGridDriver &g, int language)
 {
-  SnapshotTeamNames();
-  RelabelRequest = true;
-  LanguageIndex = language;
-  g.form().ApplyLanguage();
-  g.form().SetFirstTimeGroups();
+  g.choosePreferences(language);
 }
 
 QPalette paletteOn(const QColor &background)
@@ -298,8 +288,8 @@ void TestAccess::teamColoursReadOnEveryPalette()
   QFETCH(QColor, background);
   QFETCH(bool, onWindow);
 
-  FavoriteIndex = France;
   TGridDriver g;
+  g.choosePreferences(LangEnglish, France);
   // The palette changes while the favourite is already shown.
   if (background.isValid()) {
     if (onWindow)

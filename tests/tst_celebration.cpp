@@ -26,8 +26,6 @@ class TestCelebration : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
-  void cleanup() { ResetPreferences(); }
 
   void capitals_data();
   void capitals();
@@ -65,9 +63,7 @@ void forgetStartUp(TGridDriver &g)
 
 void useLanguageAndFavourite(TGridDriver &g, int language, int favourite)
 {
-  LanguageIndex = language;
-  FavoriteIndex = favourite;
-  g.form().ApplyLanguage();
+  g.choosePreferences(language, favourite);
 }
 
 // Finalists Cameroon and France (group stage unplayed), then the final.

@@ -59,8 +59,7 @@ bool PlayRowAndSave(TGridDriver &played)
   QFETCH(int, language);
   QFETCH(int, favourite);
   playRandomActions(played.form(), seed, actions);
-  LanguageIndex = language;
-  FavoriteIndex = favourite;
+  played.choosePreferences(language, favourite);
   return played.form().SaveAll();
 }
 
@@ -70,8 +69,6 @@ class TestFastPath : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
-  void cleanup() { ResetPreferences(); }
 
   void startEqualsFillingFieldByField_data() { addPlayRows(); }
   void startEqualsFillingFieldByField();

@@ -30,7 +30,6 @@ class TestGrid : public QObject {
   Q_OBJECT
 
 private slots:
-  void init();
 
   void everyControlIsNamedAndPlaced();
   void initialStates();
@@ -122,11 +121,6 @@ const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
 
 }  // namespace
-
-void TestGrid::init()
-{
-  ResetPreferences();
-}
 
 void TestGrid::everyControlIsNamedAndPlaced()
 {
@@ -225,7 +219,7 @@ void TestGrid::initialStates()
   QVERIFY(!g.bold("GAName3"));
   QCOMPARE(g.text("GAPM1"), QStringLiteral("0"));
   QCOMPARE(g.form().button("GroupADelButton")->text(), QStringLiteral("x"));
-  QCOMPARE(g.form().button("GroupADelButton")->toolTip(), Text(TText::ClearScoresHint));
+  QCOMPARE(g.form().button("GroupADelButton")->toolTip(), TextIn(LangEnglish, TText::ClearScoresHint));
 }
 
 void TestGrid::keyboardOrder()
@@ -581,9 +575,9 @@ void TestGrid::figuresLookAsWithFullShaping()
 
 void TestGrid::favouriteStaysBlueWhileAnotherTeamIsPressed()
 {
-  FavoriteIndex = France;
   TGridDriver g;
-  QCOMPARE(FavoriteName, QStringLiteral("France"));
+  g.choosePreferences(LangEnglish, France);
+  QCOMPARE(g.form().names().favourite, QStringLiteral("France"));
   QLabel *france = g.label("GA11Lbl");
   QCOMPARE(textColour(france), Blue);
   QCOMPARE(textColour(g.label("Final821Lbl")), Blue);
@@ -618,8 +612,8 @@ void TestGrid::pressingPlaceholderReddensEveryUndecidedSlot()
 
 void TestGrid::pressingFavouriteChangesNothing()
 {
-  FavoriteIndex = Senegal;
   TGridDriver g;
+  g.choosePreferences(LangEnglish, Senegal);
   QTest::mousePress(g.label("GAName3"), Qt::LeftButton);
   QCOMPARE(textColour(g.label("GA12Lbl")), Blue);
   QCOMPARE(textColour(g.label("GA11Lbl")),
@@ -643,8 +637,8 @@ void TestGrid::emptyTextTakesNoTeamColour()
 {
   QFETCH(int, favourite);
   QFETCH(QString, pressed);
-  FavoriteIndex = favourite;
   TGridDriver g;
+  g.choosePreferences(LangEnglish, favourite);
   // A score typed and erased again runs the recolouring of a whole cascade.
   g.type("GA11", "1");
   g.clear("GA11");
@@ -794,8 +788,7 @@ void TestGrid::aboutBox()
   QFETCH(QString, caption);
   QFETCH(QString, firstLine);
   TGridDriver g;
-  LanguageIndex = language;
-  g.form().ApplyLanguage();
+  g.choosePreferences(language);
   QStringList shown;
   g.dialogs().onModal = [&shown](QDialog *d) {
     shown << d->windowTitle() << d->findChild<QLabel *>("DescriptionLbl")->text()

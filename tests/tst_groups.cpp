@@ -13,7 +13,6 @@ class TestGroups : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
 
   void noScoreShowsInitialOrder_data();
   void noScoreShowsInitialOrder();
@@ -259,8 +258,8 @@ void TestGroups::unchangedQualifiersKeepTheBracket()
 
 void TestGroups::sameTeamsInEveryLanguage()
 {
-  LanguageIndex = 2;
   TGridDriver g;
+  g.choosePreferences(LangFrench);
   playGroup(g, 'B', {"2-0", "2-0", "1-0", "0-0", "1-0", "0-1"});
   QCOMPARE(order(g, 'B'), (QStringList{"Espagne", "Paraguay", "Afrique du Sud", "Slovénie"}));
   QCOMPARE(g.text("Final841Lbl"), QStringLiteral("Espagne"));

@@ -19,7 +19,6 @@ class TestKnockout : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
 
   void leadingZeroReadsAsItsValue();
   void semiFinalOnPenaltiesFillsFinalAndThirdPlace();

@@ -14,8 +14,7 @@ class TestNames : public QObject {
   Q_OBJECT
 
  private slots:
-  // Runs first: the process-wide values before any language is applied.
-  void valuesAreEmptyBeforeFirstFill();
+  void nothingTranslatesWithoutPreviousNames();
 
   void translateTeamName_data();
   void translateTeamName();
@@ -43,22 +42,16 @@ class TestNames : public QObject {
   void spotTexts_data();
   void spotTexts();
   void accentsAreSingleCharacters();
-  void fillTextsSwitchesTheCurrentValues();
+  void textsFollowTheLanguage();
 };
 
-void TestNames::valuesAreEmptyBeforeFirstFill() {
-  for (int team = 0; team <= TeamCount; ++team) {
-    QVERIFY(TeamNames[team].isEmpty());
-    QVERIFY(PreviousTeamNames[team].isEmpty());
-  }
-  QVERIFY(FavoriteName.isEmpty());
-  QVERIFY(Text(TText::CaptionPrefix).isEmpty());
-  QVERIFY(Text(TText::SaveBeforeExitText).isEmpty());
-
+void TestNames::nothingTranslatesWithoutPreviousNames() {
   // With no previous names yet, nothing is translated, not even an empty caption.
-  FillTeamNames(LangFrench);
-  QCOMPARE(TranslateTeamName(QString()), QString());
-  QCOMPARE(TranslateTeamName(QStringLiteral("Germany")), QStringLiteral("Germany"));
+  const TTeamNameList none;
+  const TTeamNameList french = TeamNamesIn(LangFrench);
+  QVERIFY(french[NoTeam].isEmpty());
+  QCOMPARE(TranslateTeamName(none, french, QString()), QString());
+  QCOMPARE(TranslateTeamName(none, french, QStringLiteral("Germany")), QStringLiteral("Germany"));
 }
 
 void TestNames::translateTeamName_data() {
@@ -102,10 +95,7 @@ void TestNames::translateTeamName() {
   QFETCH(QString, shown);
   QFETCH(QString, expected);
 
-  FillTeamNames(from);
-  SnapshotTeamNames();
-  FillTeamNames(to);
-  QCOMPARE(TranslateTeamName(shown), expected);
+  QCOMPARE(TranslateTeamName(TeamNamesIn(from), TeamNamesIn(to), shown), expected);
 }
 
 void TestNames::sameLanguageMapsEveryNameToItself_data() {
@@ -117,22 +107,18 @@ void TestNames::sameLanguageMapsEveryNameToItself_data() {
 
 void TestNames::sameLanguageMapsEveryNameToItself() {
   QFETCH(int, language);
-  FillTeamNames(language);
-  SnapshotTeamNames();
-  FillTeamNames(language);
+  const TTeamNameList names = TeamNamesIn(language);
   for (int team = 1; team <= TeamCount; ++team)
-    QCOMPARE(TranslateTeamName(TeamNames[team]), TeamNames[team]);
+    QCOMPARE(TranslateTeamName(names, names, names[team]), names[team]);
 }
 
 void TestNames::firstRunTranslatesFromEnglish() {
-  // At start-up the labels show the English names, whatever was applied before.
-  FillTeamNames(LangSpanish);
-  SnapshotTeamNames();
-  ResetPreviousTeamNames();
-  FillTeamNames(LangFrench);
-  QCOMPARE(TranslateTeamName(QStringLiteral("Saudi Arabia")), QStringLiteral("Arabie Saoudite"));
-  QCOMPARE(TranslateTeamName(QStringLiteral("Arabia Saudí")), QStringLiteral("Arabia Saudí"));
-  QVERIFY(PreviousTeamNames[NoTeam].isEmpty());
+  // At start-up the labels show the English names: those are carried over.
+  const TTeamNameList english = TeamNamesIn(LangEnglish);
+  const TTeamNameList french = TeamNamesIn(LangFrench);
+  QCOMPARE(TranslateTeamName(english, french, QStringLiteral("Saudi Arabia")), QStringLiteral("Arabie Saoudite"));
+  QCOMPARE(TranslateTeamName(english, french, QStringLiteral("Arabia Saudí")), QStringLiteral("Arabia Saudí"));
+  QVERIFY(english[NoTeam].isEmpty());
 }
 
 void TestNames::favoriteName_data() {
@@ -153,10 +139,7 @@ void TestNames::favoriteName() {
   QFETCH(int, favorite);
   QFETCH(QString, expected);
 
-  FavoriteName = QStringLiteral("stale");
-  FillTeamNames(language);
-  FillFavoriteName(favorite);
-  QCOMPARE(FavoriteName, expected);
+  QCOMPARE(NamesIn(language, favorite).favourite, expected);
 }
 
 void TestNames::languageOutsideRangeReadsAsEnglish_data() {
@@ -169,17 +152,15 @@ void TestNames::languageOutsideRangeReadsAsEnglish_data() {
 void TestNames::languageOutsideRangeReadsAsEnglish() {
   QFETCH(int, language);
 
-  FillTeamNames(language);
-  QCOMPARE(TeamNames[Germany], QStringLiteral("Germany"));
+  const TNames names = NamesIn(language, Germany);
+  QCOMPARE(names.teams[Germany], QStringLiteral("Germany"));
+  QCOMPARE(names.favourite, QStringLiteral("Germany"));
   QCOMPARE(TeamNameIn(language, NoTeam), QStringLiteral("none"));
+  QCOMPARE(names.hosts[0], QStringLiteral("South Korea"));
+  QCOMPARE(names.venues[3], QStringLiteral("Busan (South Korea)"));
 
-  FillHostAndVenueNames(language);
-  QCOMPARE(HostCountryNames[0], QStringLiteral("South Korea"));
-  QCOMPARE(VenueNames[3], QStringLiteral("Busan (South Korea)"));
-
-  FillTexts(language);
-  QCOMPARE(Text(TText::LanguageName), QStringLiteral("English"));
-  QCOMPARE(Text(TText::Clear1), QStringLiteral("&Clear All"));
+  QCOMPARE(TextIn(language, TText::LanguageName), QStringLiteral("English"));
+  QCOMPARE(TextIn(language, TText::Clear1), QStringLiteral("&Clear All"));
   for (int i = 0; i < int(TText::Count); ++i)
     QCOMPARE(TextIn(language, TText(i)), TextIn(LangEnglish, TText(i)));
 }
@@ -236,8 +217,7 @@ void TestNames::venueShortName() {
   QFETCH(int, venue);
   QFETCH(QString, expected);
 
-  FillHostAndVenueNames(language);
-  QCOMPARE(VenueShortName(VenueNames[venue]), expected);
+  QCOMPARE(VenueShortName(NamesIn(language, NoTeam).venues[venue]), expected);
 }
 
 void TestNames::venuesFollowTheirMenuItemsAndHosts() {
@@ -338,16 +318,15 @@ void TestNames::accentsAreSingleCharacters() {
   QCOMPARE(TeamNameIn(LangFrench, USA).size(), 10);
 }
 
-void TestNames::fillTextsSwitchesTheCurrentValues() {
-  FillTexts(LangSpanish);
-  QCOMPARE(Text(TText::GroupWord), QStringLiteral("Grupo "));
-  FillTexts(LangFrench);
-  QCOMPARE(Text(TText::GroupWord), QStringLiteral("Groupe "));
-  QCOMPARE(Text(TText::FinalWord), QStringLiteral("Finale"));
-  for (int language = 0; language < LanguageCount; ++language)
+void TestNames::textsFollowTheLanguage() {
+  QCOMPARE(TextIn(LangSpanish, TText::GroupWord), QStringLiteral("Grupo "));
+  QCOMPARE(TextIn(LangFrench, TText::GroupWord), QStringLiteral("Groupe "));
+  QCOMPARE(TextIn(LangFrench, TText::FinalWord), QStringLiteral("Finale"));
+  for (int language = 0; language < LanguageCount; ++language) {
     for (int i = 0; i < int(TText::Count); ++i)
       QVERIFY2(!TextIn(language, TText(i)).isEmpty(), qPrintable(QString::number(i)));
-  QCOMPARE(Text(TText::Count), QString());
+    QCOMPARE(TextIn(language, TText::Count), QString());
+  }
 }
 
 QTEST_APPLESS_MAIN(TestNames)

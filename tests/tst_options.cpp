@@ -5,7 +5,6 @@
 #include "groups/fixtures.h"
 #include "i18n/names.h"
 #include "settings/optionsForm.h"
-#include "settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 
@@ -21,8 +20,6 @@ class TestOptions : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
-
   void firstStartInsistsOnLanguageAndTimeZone();
   void firstStartOkTranslatesDesignNames();
   void reopeningShowsTheChoices_data();
@@ -31,6 +28,7 @@ private slots:
   void cancelKeepsFavouriteIndexOnly();
   void switchingLanguageCarriesNames();
   void sameLanguageChangesNothing();
+  void windowsKeepPreferencesOfTheirOwn();
   void captionsLeadToTheirLists_data();
   void captionsLeadToTheirLists();
   void qtDialogsSpeakTheLanguage_data();
@@ -48,6 +46,13 @@ void choose(QComboBox *list, int entry)
 
 TOptionsForm *asOptions(QDialog *d) { return qobject_cast<TOptionsForm *>(d); }
 
+// Preferences as the options dialog would choose them.
+TPreferences Chosen(int language, int favourite = NoTeam, double offset = 0.0,
+                    const QString &code = QStringLiteral("x35"))
+{
+  return {language, favourite, offset, code};
+}
+
 // Opens the options dialog from the menu and runs `use` on it while it is shown.
 void openOptions(TGridDriver &g, std::function<void(TOptionsForm *)> use)
 {
@@ -63,33 +68,30 @@ void openOptions(TGridDriver &g, std::function<void(TOptionsForm *)> use)
 
 void TestOptions::firstStartInsistsOnLanguageAndTimeZone()
 {
-  TGridDriver g;
-  FirstRun = true;
-  LanguageIndex = LangFrench;   // whatever is in force, the first start speaks English
-  g.form().ApplyLanguage();
-  openOptions(g, [&](TOptionsForm *o) {
-    QVERIFY(!o->CancelButton->isEnabled());
-    QCOMPARE(o->LangCB->currentIndex(), -1);
-    QCOMPARE(o->TimeZoneCB->currentIndex(), -1);
-    QCOMPARE(o->windowTitle(), QStringLiteral("Brakka - Options"));
-    QTest::mouseClick(o->OKButton, Qt::LeftButton);
-    QVERIFY(o->isVisible());
-    choose(o->LangCB, LangSpanish);
-    QTest::mouseClick(o->OKButton, Qt::LeftButton);
-    QVERIFY(o->isVisible());
-  });
-  QCOMPARE(g.dialogs().asked.size(), 2);
-  QCOMPARE(g.dialogs().asked[0].text, QStringLiteral("Please select a default Language first"));
-  QCOMPARE(g.dialogs().asked[1].text, QStringLiteral("Please select a default Time Zone first"));
-  QCOMPARE(g.dialogs().asked[1].icon, TMsgIcon::Error);
-  QVERIFY(FirstRun);
-  QCOMPARE(LanguageIndex, int(LangFrench));
+  // Whatever is in force, the first start speaks English.
+  TScriptedDialogs dialogs;
+  TOptionsForm o(nullptr, dialogs, Chosen(LangFrench), true);
+  o.show();
+  QVERIFY(!o.CancelButton->isEnabled());
+  QCOMPARE(o.LangCB->currentIndex(), -1);
+  QCOMPARE(o.TimeZoneCB->currentIndex(), -1);
+  QCOMPARE(o.windowTitle(), QStringLiteral("Brakka - Options"));
+  QTest::mouseClick(o.OKButton, Qt::LeftButton);
+  QVERIFY(o.isVisible());
+  choose(o.LangCB, LangSpanish);
+  QTest::mouseClick(o.OKButton, Qt::LeftButton);
+  QVERIFY(o.isVisible());
+  QCOMPARE(dialogs.asked.size(), 2);
+  QCOMPARE(dialogs.asked[0].text, QStringLiteral("Please select a default Language first"));
+  QCOMPARE(dialogs.asked[1].text, QStringLiteral("Please select a default Time Zone first"));
+  QCOMPARE(dialogs.asked[1].icon, TMsgIcon::Error);
+  QVERIFY(o.result() != QDialog::Accepted);
+  QCOMPARE(o.preferences().language, int(LangFrench));
 }
 
 void TestOptions::firstStartOkTranslatesDesignNames()
 {
-  TGridDriver g;
-  FirstRun = true;
+  TGridDriver g;   // no settings file: a first start
   openOptions(g, [](TOptionsForm *o) {
     choose(o->LangCB, LangFrench);
     choose(o->FavCB, Germany);
@@ -97,18 +99,20 @@ void TestOptions::firstStartOkTranslatesDesignNames()
     QTest::mouseClick(o->OKButton, Qt::LeftButton);
     QVERIFY(!o->isVisible());
   });
-  QVERIFY(!FirstRun);
-  QCOMPARE(LanguageIndex, int(LangFrench));
-  QCOMPARE(FavoriteIndex, int(Germany));
-  QCOMPARE(TimeZoneCode, QStringLiteral("GMTP1C"));
-  QCOMPARE(TimeZoneOffset, -8.0 / 24);
+  const TPreferences &chosen = g.form().preferences();
+  QCOMPARE(chosen.language, int(LangFrench));
+  QCOMPARE(chosen.favorite, int(Germany));
+  QCOMPARE(chosen.timeZoneCode, QStringLiteral("GMTP1C"));
+  QCOMPARE(chosen.timeZoneOffset, -8.0 / 24);
   QCOMPARE(g.text("Final842Lbl"), QStringLiteral("Allemagne"));
   QCOMPARE(g.text("GEName2"), QStringLiteral("Allemagne"));
   QCOMPARE(g.text("GE21Lbl"), QStringLiteral("Allemagne"));
   QCOMPARE(g.text("Final411Lbl"), Placeholder);
-  QCOMPARE(FavoriteName, QStringLiteral("Allemagne"));
+  QCOMPARE(g.form().names().favourite, QStringLiteral("Allemagne"));
   QCOMPARE(g.label("Final842Lbl")->palette().color(QPalette::Active, QPalette::WindowText),
            QColor(0, 0, 255));
+  // No longer the first start: the dialog may be cancelled.
+  openOptions(g, [](TOptionsForm *o) { QVERIFY(o->CancelButton->isEnabled()); });
 }
 
 void TestOptions::reopeningShowsTheChoices_data()
@@ -132,12 +136,7 @@ void TestOptions::reopeningShowsTheChoices()
   QFETCH(QString, code);
   QFETCH(int, entry);
   TGridDriver g;
-  FirstRun = false;
-  LanguageIndex = LangSpanish;
-  FavoriteIndex = Paraguay;
-  TimeZoneOffset = offset;
-  TimeZoneCode = code;
-  g.form().ApplyLanguage();
+  g.form().applyPreferences(Chosen(LangSpanish, Paraguay, offset, code));
   openOptions(g, [&](TOptionsForm *o) {
     QVERIFY(o->CancelButton->isEnabled());
     QCOMPARE(o->windowTitle(), QStringLiteral("BRAKKA - Optiones"));
@@ -152,8 +151,7 @@ void TestOptions::reopeningShowsTheChoices()
 void TestOptions::languageListRelabelsFavourites()
 {
   TGridDriver g;
-  FirstRun = false;
-  FavoriteIndex = Belgium;
+  g.form().applyPreferences(Chosen(LangEnglish, Belgium));
   openOptions(g, [](TOptionsForm *o) {
     QCOMPARE(o->FavCB->itemText(2), QStringLiteral("Belgium"));
     const QString title = o->findChild<QGroupBox *>("OptionsPanel")->title();
@@ -166,21 +164,21 @@ void TestOptions::languageListRelabelsFavourites()
     QCOMPARE(o->findChild<QGroupBox *>("OptionsPanel")->title(), title);
     QCOMPARE(o->TimeZoneCB->itemText(4), QStringLiteral("(GMT-8)  USA & Canada (Pacific Time)"));
   });
-  QCOMPARE(LanguageIndex, int(LangEnglish));   // nothing applied without OK
+  QCOMPARE(g.form().preferences().language, int(LangEnglish));   // nothing applied without OK
 }
 
 void TestOptions::cancelKeepsFavouriteIndexOnly()
 {
   TGridDriver g;
-  FirstRun = false;
+  g.form().applyPreferences(Chosen(LangEnglish));
   openOptions(g, [](TOptionsForm *o) {
     choose(o->FavCB, Senegal);
     choose(o->LangCB, LangFrench);
     QTest::mouseClick(o->CancelButton, Qt::LeftButton);
   });
-  QCOMPARE(FavoriteIndex, int(Senegal));
-  QCOMPARE(LanguageIndex, int(LangEnglish));
-  QVERIFY(FavoriteName.isEmpty());
+  QCOMPARE(g.form().preferences().favorite, int(Senegal));
+  QCOMPARE(g.form().preferences().language, int(LangEnglish));
+  QVERIFY(g.form().names().favourite.isEmpty());
   QCOMPARE(g.label("GA12Lbl")->palette().color(QPalette::Active, QPalette::WindowText),
            QApplication::palette().color(QPalette::Active, QPalette::WindowText));
 }
@@ -188,8 +186,7 @@ void TestOptions::cancelKeepsFavouriteIndexOnly()
 void TestOptions::switchingLanguageCarriesNames()
 {
   TGridDriver g;
-  FirstRun = false;
-  ResetPreviousTeamNames();
+  g.form().applyPreferences(Chosen(LangEnglish));
   PlayAll(g);
   openOptions(g, [](TOptionsForm *o) {
     choose(o->LangCB, LangFrench);
@@ -219,8 +216,7 @@ void TestOptions::switchingLanguageCarriesNames()
 void TestOptions::sameLanguageChangesNothing()
 {
   TGridDriver g;
-  FirstRun = false;
-  ResetPreviousTeamNames();
+  g.form().applyPreferences(Chosen(LangEnglish));
   PlayAll(g);
   QStringList before;
   for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
@@ -230,6 +226,18 @@ void TestOptions::sameLanguageChangesNothing()
   for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
     after << g.text(name);
   QCOMPARE(after, before);
+}
+
+void TestOptions::windowsKeepPreferencesOfTheirOwn()
+{
+  TGridDriver french;
+  TGridDriver english;
+  french.choosePreferences(LangFrench, Germany);
+  QCOMPARE(french.text("GE21Lbl"), QStringLiteral("Allemagne"));
+  QCOMPARE(english.text("GE21Lbl"), QStringLiteral("Germany"));
+  QCOMPARE(english.form().menuItem("Clear1")->text(), QStringLiteral("&Clear All"));
+  QVERIFY(english.form().names().favourite.isEmpty());
+  QCOMPARE(english.form().preferences().language, int(LangEnglish));
 }
 
 void TestOptions::qtDialogsSpeakTheLanguage_data()
@@ -250,7 +258,7 @@ void TestOptions::qtDialogsSpeakTheLanguage()
   QFETCH(QList<int>, chosen);
   QFETCH(QStringList, buttons);
   TGridDriver g;
-  FirstRun = false;
+  g.form().applyPreferences(Chosen(LangEnglish));
   for (int language : chosen) {
     openOptions(g, [language](TOptionsForm *o) {
       choose(o->LangCB, language);
@@ -280,10 +288,9 @@ void TestOptions::captionsLeadToTheirLists()
 {
   QFETCH(int, language);
   QFETCH(QStringList, names);
-  TGridDriver g;
-  FirstRun = language < 0;
-  LanguageIndex = qMax(language, 0);
-  g.form().ApplyLanguage();
+  TGridDriver g;   // a first start until preferences are applied
+  if (language >= 0)
+    g.form().applyPreferences(Chosen(language));
   openOptions(g, [&](TOptionsForm *o) {
     o->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(o));

@@ -270,8 +270,7 @@ void TstOutlook::marksOfTheRealGroups()
     PlayGroups(g);
   else
     PlayTwoMatchdays(g);
-  LanguageIndex = language;
-  g.form().ApplyLanguage();
+  g.choosePreferences(language);
   for (int r = 1; r <= 4; ++r) {
     const QString expected = marks.mid(r - 1, 1) == QLatin1String("-") ? QString() : marks.mid(r - 1, 1);
     QCOMPARE(g.text(QStringLiteral("G%1Qual%2").arg(group).arg(r)), expected);
@@ -279,7 +278,6 @@ void TstOutlook::marksOfTheRealGroups()
   QLabel *mark = g.label(QStringLiteral("G%1Qual%2").arg(group).arg(place));
   QCOMPARE(mark->toolTip(), words);
   QCOMPARE(mark->accessibleName(), words);
-  LanguageIndex = LangEnglish;
 }
 
 void TstOutlook::outlookWindow()
@@ -308,7 +306,7 @@ void TstOutlook::outlookWindow()
         margin = form->ScenarioGrid->item(r, 3)->text();
     return int(QDialog::Accepted);
   };
-  FavoriteIndex = Brazil;
+  g.choosePreferences(LangEnglish, Brazil);
   g.form().Outlook1Click();
   QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("OutlookForm"));
   QCOMPARE(chosen, 2);
@@ -316,7 +314,7 @@ void TstOutlook::outlookWindow()
   QCOMPARE(lines.size(), 4);
   QCOMPARE(lines[0], QStringLiteral("Japan can still reach the 1/8 finals, but are not yet certain of it"));
   QCOMPARE(margin, QStringLiteral("out if Tunisia win by 2 or more"));
-  FavoriteIndex = 0;
+  g.choosePreferences(LangEnglish, NoTeam);
   g.form().Outlook1Click();
   QCOMPARE(chosen, 0);
 }

@@ -48,9 +48,9 @@ TResultTexts TextsOf(const TScores &scores)
 
 void SaveEntry(const QString &path, const TResultTexts &texts, int language = LangEnglish)
 {
-  TStoredPreferences preferences;
+  TPreferences preferences;
   preferences.language = language;
-  QVERIFY(SaveSettingsFile(path, preferences, texts) == TSaveResult::Saved);
+  QVERIFY(SaveSettingsFile(path, preferences, std::nullopt, texts) == TSaveResult::Saved);
 }
 
 TPoolSheet ResultsOf(const TResultTexts &texts)
@@ -279,10 +279,8 @@ void TestPool::window()
   QFETCH(int, language);
   QFETCH(QString, menu);
   QFETCH(QString, title);
-  ResetPreferences();
   TGridDriver g;
-  LanguageIndex = language;
-  g.form().ApplyLanguage();
+  g.choosePreferences(language);
   g.score("GA1", "2-1");
   QVERIFY(g.form().SaveAll());
   QTemporaryDir pool;
@@ -320,10 +318,10 @@ void TestPool::window()
   // Saved with the settings, read again at the next start.
   QVERIFY(g.form().SaveAll());
   const TSettingsRead read = ReadSettingsFile(g.form().settingsDir() + "/Brakka.ini");
-  QVERIFY(read.preferences.pool);
-  QCOMPARE(read.preferences.pool->folder, pool.path());
-  QCOMPARE(read.preferences.pool->values[std::size_t(TPoolValue::Exact)], 7);
-  QCOMPARE(read.preferences.pool->values[std::size_t(TPoolValue::Champion)], 5);
+  QVERIFY(read.pool);
+  QCOMPARE(read.pool->folder, pool.path());
+  QCOMPARE(read.pool->values[std::size_t(TPoolValue::Exact)], 7);
+  QCOMPARE(read.pool->values[std::size_t(TPoolValue::Champion)], 5);
 }
 
 // [POOL] keeps its values, and a folder whose name is not Latin-1, across a
@@ -332,9 +330,9 @@ void TestPool::settingsKeepThePool()
 {
   QTemporaryDir dir;
   const QString path = dir.filePath("Brakka.ini");
-  TStoredPreferences preferences;
-  QVERIFY(SaveSettingsFile(path, preferences, TextsOf({})) == TSaveResult::Saved);
-  QVERIFY(!ReadSettingsFile(path).preferences.pool);
+  const TPreferences preferences;
+  QVERIFY(SaveSettingsFile(path, preferences, std::nullopt, TextsOf({})) == TSaveResult::Saved);
+  QVERIFY(!ReadSettingsFile(path).pool);
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY(!file.readAll().contains("[POOL]"));
@@ -343,17 +341,16 @@ void TestPool::settingsKeepThePool()
   TPoolSettings pool;
   pool.values = {0, 1, 2, 3, 4, 5, 6, 99};
   pool.folder = QStringLiteral("/home/ана/Porra, 2002");
-  preferences.pool = pool;
-  QVERIFY(SaveSettingsFile(path, preferences, TextsOf({})) == TSaveResult::Saved);
+  QVERIFY(SaveSettingsFile(path, preferences, pool, TextsOf({})) == TSaveResult::Saved);
   TSettingsRead read = ReadSettingsFile(path);
-  QVERIFY(read.preferences.pool);
-  QVERIFY(*read.preferences.pool == pool);
+  QVERIFY(read.pool);
+  QVERIFY(*read.pool == pool);
   // Saving what was read gives the same file.
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QByteArray once = file.readAll();
   file.close();
   QVERIFY(once.startsWith("[POOL]\r\nExact=0\r\nDifference=1\r\n"));
-  QVERIFY(SaveSettingsFile(path, read.preferences, read.results) == TSaveResult::Saved);
+  QVERIFY(SaveSettingsFile(path, read.preferences, read.pool, read.results) == TSaveResult::Saved);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), once);
 }

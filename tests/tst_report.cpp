@@ -26,8 +26,6 @@ class TestReport : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
-  void cleanup() { ResetPreferences(); }
 
   void matchLine_data();
   void matchLine();
@@ -226,8 +224,8 @@ void TestReport::reportFile()
   QFETCH(QString, expectedFile);
   QFETCH(QString, printDialogNames);
 
-  LanguageIndex = language;
   TGridDriver g;
+  g.choosePreferences(language);
   if (played)
     PlayAll(g);
   QTemporaryDir out;
@@ -271,8 +269,8 @@ void TestReport::engineReportIsWhatTheWindowShows()
 {
   QFETCH(int, language);
   QFETCH(bool, played);
-  LanguageIndex = language;
   TGridDriver g;
+  g.choosePreferences(language);
   if (played)
     PlayAll(g);
   // Every heading, team, score and figure read off the window's controls.

@@ -24,8 +24,6 @@ class TestRoundTrip : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
-
   void randomPlaySurvivesRestart_data();
   void randomPlaySurvivesRestart();
   void everyActionSurvivesRestart_data();
@@ -55,14 +53,9 @@ void TestRoundTrip::undoTextFollowsTheLanguage()
                   {LangFrench, "Annuler la saisie dans Allemagne – Brésil"},
                   {LangEnglish, "Undo typing in Germany – Brazil"}};
   for (const auto &to : switches) {
-    SnapshotTeamNames();   // the language switch of the options dialog
-    LanguageIndex = to.language;
-    RelabelRequest = true;
-    g.form().ApplyLanguage();
-    g.form().SetFirstTimeGroups();
+    g.form().applyPreferences({to.language});   // the language switch of the options dialog
     QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), QString::fromUtf8(to.undoText));
   }
-  ResetPreferences();
 }
 
 namespace {
@@ -82,7 +75,6 @@ public:
   {
     const QStringList shown = controlSnapshot(Form);
     QVERIFY(Form.SaveAll());
-    ResetPreferences();
     TFakePlatform fake;
     const TMainForm again(Dir.path(), fake.platform());
     QCOMPARE(shown, controlSnapshot(again));
@@ -202,11 +194,7 @@ void TestRoundTrip::undoNamesTheStepAndBringsBackWhatItEmptied()
   QFETCH(QString, notice);
   TGridDriver g;
   PlayAll(g);
-  SnapshotTeamNames();   // the language switch of the options dialog
-  LanguageIndex = language;
-  RelabelRequest = true;
-  g.form().ApplyLanguage();
-  g.form().SetFirstTimeGroups();
+  g.form().applyPreferences({language});   // the language switch of the options dialog
   g.form().show();
   QVERIFY(QTest::qWaitForWindowActive(&g.form()));
   const QStringList before = controlSnapshot(g.form());
@@ -233,7 +221,6 @@ void TestRoundTrip::undoNamesTheStepAndBringsBackWhatItEmptied()
     QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), "Undo typing in Germany – Brazil");
   QTest::keyClick(typed, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   QCOMPARE(controlSnapshot(g.form()), after);
-  ResetPreferences();
 }
 
 namespace {
@@ -288,7 +275,6 @@ void TestRoundTrip::crashLeavesTheTypedResultsToRestore()
   QTest::qSleep(1500);
   child.kill();
   QVERIFY(child.waitForFinished());
-  ResetPreferences();
   TFakePlatform fake;
   fake.dialogs->answers = {restore ? QMessageBox::Yes : QMessageBox::No};
   auto again = std::make_unique<TMainForm>(dir.path(), fake.platform());
@@ -320,7 +306,6 @@ void TestRoundTrip::damagedRecoveryFileIsIgnored()
   QFile damaged(recovery);
   QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xff\xfe[GROUP A\nGame1=9-9") > 0);
   damaged.close();
-  ResetPreferences();
   TFakePlatform fake;
   TMainForm again(g.form().settingsDir(), fake.platform());
   QVERIFY(fake.dialogs->asked.isEmpty());

@@ -31,8 +31,6 @@ class TestSchedule : public QObject {
   Q_OBJECT
 
 private slots:
-  void init() { ResetPreferences(); }
-
   void timeZoneEntries_data();
   void timeZoneEntries();
   void timeZoneCaptionsLineUp();
@@ -112,15 +110,12 @@ TShownSchedule openSchedule(TGridDriver &g)
 // Applies a time zone or a language as the options dialog's OK does.
 void chooseTimeZone(TGridDriver &g, double offset)
 {
-  TimeZoneOffset = offset;
-  g.form().ApplyLanguage();
+  TPreferences chosen = g.form().preferences();
+  chosen.timeZoneOffset = offset;
+  g.form().applyPreferences(chosen);
 }
 
-void chooseLanguage(TGridDriver &g, int language)
-{
-  LanguageIndex = language;
-  g.form().ApplyLanguage();
-}
+void chooseLanguage(TGridDriver &g, int language) { g.choosePreferences(language); }
 
 // A moment of 2002, as the calendar gives kick-offs.
 QDateTime at2002(int day, int month, int hour, int minute)
@@ -276,17 +271,17 @@ void TestSchedule::shownKickoff()
 void TestSchedule::hostsZoneShowsCalendarUnchanged()
 {
   TFakeRegional formats;
-  BuildKickoffTexts(formats, TimeZoneOffsetOf(HostsTimeZoneEntry));
+  const auto kickoffs = KickoffTexts(formats, TimeZoneOffsetOf(HostsTimeZoneEntry));
   for (int m = 0; m < MatchCount; ++m) {
     const TCalendarMatch &match = MatchCalendar()[m];
     const QDateTime local = LocalKickoff(match);
     QCOMPARE(ShownKickoff(match, 0.0), local);
-    QVERIFY2(KickoffTexts[m].endsWith(QStringLiteral("/2002 %1:%2:00")
-                                          .arg(match.hour, 2, 10, QLatin1Char('0'))
-                                          .arg(match.minute, 2, 10, QLatin1Char('0'))),
-             qPrintable(KickoffTexts[m]));
+    QVERIFY2(kickoffs[m].endsWith(QStringLiteral("/2002 %1:%2:00")
+                                      .arg(match.hour, 2, 10, QLatin1Char('0'))
+                                      .arg(match.minute, 2, 10, QLatin1Char('0'))),
+             qPrintable(kickoffs[m]));
   }
-  QCOMPARE(KickoffTexts[0], QStringLiteral("Friday, 31/05/2002 20:30:00"));
+  QCOMPARE(kickoffs[0], QStringLiteral("Friday, 31/05/2002 20:30:00"));
 }
 
 void TestSchedule::strangeOffsetsNeverFail_data()
@@ -471,9 +466,10 @@ void TestSchedule::everyTeamLabelCarriesItsMatchHint()
   TGridDriver g;
   for (int language : {int(LangEnglish), int(LangFrench)}) {
     chooseLanguage(g, language);
+    const auto kickoffs = KickoffTexts(g.regional(), g.form().preferences().timeZoneOffset);
     for (int m = 0; m < MatchCount; ++m) {
       const TCalendarMatch &match = MatchCalendar()[m];
-      const QString expected = VenueNameIn(language, match.venue) + QLatin1Char('\n') + KickoffTexts[m];
+      const QString expected = VenueNameIn(language, match.venue) + QLatin1Char('\n') + kickoffs[m];
       QCOMPARE(g.label(QLatin1String(match.side1Label))->toolTip(), expected);
       QCOMPARE(g.label(QLatin1String(match.side2Label))->toolTip(), expected);
     }
@@ -566,7 +562,7 @@ void TestSchedule::scheduleLines()
   QFETCH(int, match);
   QFETCH(QString, line);
   TGridDriver g;
-  TimeZoneOffset = offset;
+  chooseTimeZone(g, offset);
   QCOMPARE(openSchedule(g).lines.value(match - 1), line);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/brakkaCommon.h"
 #include "groups/fixtures.h"
+#include "settings/optionsForm.h"
 #include "settings/preferences.h"
 #include "settings/profileFile.h"
 #include "settings/timeZoneValue.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,10 +128,7 @@ void OpenToEveryone(const QString &folder)
 void PlayAndChoose(TGridDriver &g)
 {
   g.score("GA1", "2-1");
-  LanguageIndex = LangFrench;
-  FavoriteIndex = SouthKorea;
-  TimeZoneOffset = GmtPlus1;
-  TimeZoneCode = QStringLiteral("GMTP1C");
+  g.form().applyPreferences({LangFrench, SouthKorea, GmtPlus1, QStringLiteral("GMTP1C")});
 }
 
 }  // namespace
@@ -179,7 +178,6 @@ private slots:
 
 void TestSettings::init()
 {
-  ResetPreferences();
   QLocale::setDefault(English());
 }
 
@@ -599,18 +597,17 @@ void TestSettings::firstRunIgnoresResults()
   QFETCH(QByteArray, ini);
   QFETCH(bool, firstRun);
   TStarted s(ini);
-  QCOMPARE(FirstRun, firstRun);
   if (firstRun) {
     QCOMPARE(s.dialogs().modalWindows, QStringList{"OptionsForm"});
     QCOMPARE(s.text("GA11"), QString());
     QCOMPARE(s.text("GA12"), QString());
-    QCOMPARE(LanguageIndex, int(LangEnglish));
+    QCOMPARE(s.form().preferences().language, int(LangEnglish));
     QCOMPARE(s.text("GA11Lbl"), QStringLiteral("France"));
   } else {
     QVERIFY(s.dialogs().modalWindows.isEmpty());
     QCOMPARE(s.text("GA11"), QStringLiteral("2"));
     QCOMPARE(s.text("GA12"), QStringLiteral("1"));
-    QCOMPARE(LanguageIndex, int(LangSpanish));
+    QCOMPARE(s.form().preferences().language, int(LangSpanish));
     QCOMPARE(s.text("GA11Lbl"), QStringLiteral("Francia"));
     QCOMPARE(s.text("GAName1"), QStringLiteral("Francia"));   // table rebuilt in Spanish
   }
@@ -673,11 +670,12 @@ void TestSettings::badPreferences()
   QFETCH(QByteArray, savedPreferences);
 
   TStarted s(Saved("[GROUP A]\r\nGame1=2-1\r\n", preferences));
-  QCOMPARE(LanguageIndex, language);
-  QCOMPARE(FavoriteIndex, favorite);
-  QCOMPARE(FavoriteName, favoriteName);
-  QCOMPARE(TimeZoneOffset, timeZone);
-  QCOMPARE(TimeZoneCode, code);
+  const TPreferences &read = s.form().preferences();
+  QCOMPARE(read.language, language);
+  QCOMPARE(read.favorite, favorite);
+  QCOMPARE(s.form().names().favourite, favoriteName);
+  QCOMPARE(read.timeZoneOffset, timeZone);
+  QCOMPARE(read.timeZoneCode, code);
   QCOMPARE(s.text("GA11Lbl"), TeamNameIn(language, France));
   QCOMPARE(s.text("GA11"), QStringLiteral("2"));   // the results load all the same
 
@@ -713,17 +711,16 @@ void TestSettings::timeZoneRoundTrip()
   QFETCH(QByteArray, line);
   QLocale::setDefault(locale);
   TGridDriver g;
-  TimeZoneOffset = offset;
-  TimeZoneCode = code;
+  g.form().applyPreferences({LangEnglish, NoTeam, offset, code});
   QVERIFY(g.form().SaveAll());
   const QByteArray saved = FileBytes(g);
   QVERIFY(saved.contains(line));
 
-  ResetPreferences();
   TStarted s(saved);
-  QCOMPARE(TimeZoneCode, code);
-  QVERIFY(qAbs(TimeZoneOffset - offset) < 1e-14);
-  QCOMPARE(TimeZoneText(TimeZoneOffset), TimeZoneText(offset));
+  const TPreferences &read = s.form().preferences();
+  QCOMPARE(read.timeZoneCode, code);
+  QVERIFY(qAbs(read.timeZoneOffset - offset) < 1e-14);
+  QCOMPARE(TimeZoneText(read.timeZoneOffset), TimeZoneText(offset));
   // Saved again, the text is the same.
   QVERIFY(s.form().SaveAll());
   QCOMPARE(s.fileBytes(), saved);
@@ -733,7 +730,7 @@ void TestSettings::timeZoneFromAnotherLocale()
 {
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   TStarted s(Saved(QByteArray(), "TimeZone=-0.875\r\n"));
-  QCOMPARE(TimeZoneOffset, GmtMinus12);
+  QCOMPARE(s.form().preferences().timeZoneOffset, GmtMinus12);
   QVERIFY(s.form().SaveAll());
   QVERIFY(s.fileBytes().contains("TimeZone=-0,875\r\n"));
 }
@@ -781,7 +778,7 @@ void TestSettings::damagedFiles()
   QFETCH(QString, ga11);
   QFETCH(QString, ga12);
   TStarted s(ini);
-  QCOMPARE(FirstRun, firstRun);
+  QCOMPARE(s.dialogs().modalWindows.contains("OptionsForm"), firstRun);   // the first start's dialog
   QCOMPARE(s.text("GA11"), ga11);
   QCOMPARE(s.text("GA12"), ga12);
   if (!firstRun) {
@@ -842,8 +839,16 @@ void TestSettings::unreadableFileIsKeptAndSaid()
                  said.text.contains("will not\noverwrite it"),
              qPrintable(said.text));
     QVERIFY(fake.dialogs->modalWindows.isEmpty());
-    QVERIFY(!FirstRun);
-    QCOMPARE(LanguageIndex, int(LangEnglish));
+    QCOMPARE(form.preferences().language, int(LangEnglish));
+    // No first start either: the options dialog may be cancelled.
+    bool cancellable = false;
+    fake.dialogs->onModal = [&cancellable](QDialog *d) {
+      cancellable = qobject_cast<TOptionsForm *>(d)->CancelButton->isEnabled();
+      return int(QDialog::Rejected);
+    };
+    form.menuItem("Options1")->trigger();
+    fake.dialogs->onModal = nullptr;
+    QVERIFY(cancellable);
     QCOMPARE(form.field("GA11")->text(), QString());
 
     // Saving leaves it alone and says so.

@@ -34,8 +34,7 @@ namespace {
 struct TVenueDesk : TGridDriver {
   explicit TVenueDesk(int language = LangEnglish)
   {
-    LanguageIndex = language;
-    form().ApplyLanguage();
+    choosePreferences(language);
     dialogs().modalWindows.clear();
     dialogs().asked.clear();
   }
@@ -125,8 +124,6 @@ public:
   static void initMain();
 
 private slots:
-  void init() { ResetPreferences(); }
-
   // The viewer.
   void everyVenueItemOpensItsVenue_data();
   void everyVenueItemOpensItsVenue();
@@ -275,8 +272,8 @@ void TestVenues::viewerSpeaksTheCurrentLanguage()
     // Stepping keeps the headings and follows the language in the name line.
     Click(viewer, "RightButton");
     QCOMPARE(Caption(viewer, "CityWebSiteStaticPanel"), captions[0]);
-    QVERIFY(Caption(viewer, "StadiumNamePanel").endsWith(HostCountryNames[0]) ||
-            Caption(viewer, "StadiumNamePanel").endsWith(HostCountryNames[1]));
+    QVERIFY(Caption(viewer, "StadiumNamePanel").endsWith(desk.form().names().hosts[0]) ||
+            Caption(viewer, "StadiumNamePanel").endsWith(desk.form().names().hosts[1]));
   });
 }
 
@@ -407,7 +404,7 @@ void TestVenues::codeOutsideTheTableBlanksTheViewer()
     blank(qobject_cast<TStadiumForm *>(dialog));
     return int(QDialog::Rejected);
   };
-  ShowVenueViewer(&desk.form(), 7, desk.dialogs(), &desk.browser());
+  ShowVenueViewer(&desk.form(), 7, LangEnglish, desk.dialogs(), &desk.browser());
   QCOMPARE(desk.dialogs().modalWindows.size(), 1);
 
   // A venue shown, then an unknown code: blank, but the code stays.
@@ -422,7 +419,7 @@ void TestVenues::codeOutsideTheTableBlanksTheViewer()
   // A null link opener changes nothing; code 0 opens the viewer blank.
   viewer.CityWebSitePanelClick();
   desk.dialogs().onModal = nullptr;
-  ShowVenueViewer(&desk.form(), 0, desk.dialogs(), &desk.browser());
+  ShowVenueViewer(&desk.form(), 0, LangEnglish, desk.dialogs(), &desk.browser());
   QCOMPARE(desk.dialogs().modalWindows.size(), 2);
 }
 

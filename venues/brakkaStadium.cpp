@@ -85,8 +85,8 @@ void TLinkPanel::mouseReleaseEvent(QMouseEvent *event)
     emit clicked();
 }
 
-TStadiumForm::TStadiumForm(QWidget *owner, std::function<void(const QString &)> openLink)
-    : QDialog(owner), OpenLink(std::move(openLink))
+TStadiumForm::TStadiumForm(QWidget *owner, std::function<void(const QString &)> openLink, int language)
+    : QDialog(owner), OpenLink(std::move(openLink)), Language(language)
 {
   setObjectName(QStringLiteral("StadiumForm"));
   setWindowFlags(FixedDialogFlags(true, true));
@@ -160,7 +160,7 @@ void TStadiumForm::ShowVenue(int code)
   if (stadium)
     StadiumTag = code;
   StadiumNamePanel->setText(
-      stadium ? QLatin1String(stadium->stadiumName) + HostCountryNames[StadiumHost(*stadium)] : QString());
+      stadium ? QLatin1String(stadium->stadiumName) + HostCountryNameIn(Language, StadiumHost(*stadium)) : QString());
   CityWebSitePanel->setText(stadium ? QLatin1String(stadium->cityLink) : QString());
   StadiumWebSitePanel->setText(stadium ? QLatin1String(stadium->stadiumLink) : QString());
   CapacityPanel->setText(stadium ? QLatin1String(stadium->capacity) : QString());
@@ -171,11 +171,11 @@ void TStadiumForm::ShowVenue(int code)
 
 void TStadiumForm::SetCaptions()
 {
-  CityWebSiteStaticPanel->setText(Text(TText::CityWebSiteStaticPanel));
-  StadiumWebSiteStaticPanel->setText(Text(TText::StadiumWebSiteStaticPanel));
-  CapacityStaticPanel->setText(Text(TText::CapacityStaticPanel));
-  CloseButton->setText(Text(TText::StadiumCloseButton));
-  setWindowTitle(Text(TText::CaptionPrefix) + Text(TText::StadiumsCaption));
+  CityWebSiteStaticPanel->setText(TextIn(Language, TText::CityWebSiteStaticPanel));
+  StadiumWebSiteStaticPanel->setText(TextIn(Language, TText::StadiumWebSiteStaticPanel));
+  CapacityStaticPanel->setText(TextIn(Language, TText::CapacityStaticPanel));
+  CloseButton->setText(TextIn(Language, TText::StadiumCloseButton));
+  setWindowTitle(TextIn(Language, TText::CaptionPrefix) + TextIn(Language, TText::StadiumsCaption));
 }
 
 void TStadiumForm::SetNextStadiumImage(const QString &name)

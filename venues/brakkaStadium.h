@@ -30,8 +30,8 @@ class TStadiumForm : public QDialog {
   Q_OBJECT
 
 public:
-  // openLink opens an address in the default browser.
-  TStadiumForm(QWidget *owner, std::function<void(const QString &)> openLink);
+  // openLink opens an address in the default browser; the texts are in the language.
+  TStadiumForm(QWidget *owner, std::function<void(const QString &)> openLink, int language = 0);
 
   // The code of the venue shown; 0 until one is shown.
   int StadiumTag = 0;
@@ -39,8 +39,7 @@ public:
   // Shows venue `code`. A code outside the table blanks the name, the links
   // and the capacity and shows no picture; StadiumTag keeps its value.
   void ShowVenue(int code);
-  // The headings, the close button and the window title in the current
-  // language.
+  // The headings, the close button and the window title in the language.
   void SetCaptions();
   // Makes the picture named `name` the only one shown (exact, case-sensitive).
   void SetNextStadiumImage(const QString &name);
@@ -58,6 +57,7 @@ private:
   void OpenLinkOf(const QLabel *panel);
 
   std::function<void(const QString &)> OpenLink;
+  int Language;
   QLabel *StadiumNamePanel = nullptr;
   QLabel *CityWebSiteStaticPanel = nullptr;
   TLinkPanel *CityWebSitePanel = nullptr;

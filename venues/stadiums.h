@@ -26,8 +26,8 @@ const TStadium *StadiumByCode(int code);
 // From a code outside the table, a step forward gives the first venue and a
 // step back the last.
 int StepStadiumCode(int code, int steps);
-// 0 for a venue in South Korea, 1 for one in Japan: the index into
-// HostCountryNames.
+// 0 for a venue in South Korea, 1 for one in Japan: the host of
+// HostCountryNameIn.
 int StadiumHost(const TStadium &stadium);
 // The compiled-in picture, ":/venues/busan.jpg".
 QString StadiumPicturePath(const TStadium &stadium);

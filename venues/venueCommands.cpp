@@ -48,11 +48,12 @@ void ReportBrowserStart(QWidget *window, TDialogs &dialogs, TBrowserStart result
 
 }  // namespace
 
-void ShowVenueViewer(QWidget *parent, int code, TDialogs &dialogs, TBrowserLauncher *browser)
+void ShowVenueViewer(QWidget *parent, int code, int language, TDialogs &dialogs,
+                     TBrowserLauncher *browser)
 {
-  auto *viewer = new TStadiumForm(parent, [parent, &dialogs, browser](const QString &address) {
-    OpenWebPage(parent, address, dialogs, browser);
-  });
+  auto *viewer = new TStadiumForm(
+      parent, [parent, &dialogs, browser](const QString &address) { OpenWebPage(parent, address, dialogs, browser); },
+      language);
   viewer->ShowVenue(code);
   viewer->SetCaptions();
   dialogs.showModal(viewer);

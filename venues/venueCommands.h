@@ -7,9 +7,10 @@ class QWidget;
 class TBrowserLauncher;
 class TDialogs;
 
-// The venue viewer on venue code (a Venues menu item's tag), modal over
-// parent; its links open in the default browser.
-void ShowVenueViewer(QWidget *parent, int code, TDialogs &dialogs, TBrowserLauncher *browser);
+// The venue viewer on venue code (a Venues menu item's tag) in a language,
+// modal over parent; its links open in the default browser.
+void ShowVenueViewer(QWidget *parent, int code, int language, TDialogs &dialogs,
+                     TBrowserLauncher *browser);
 // Opens web link code (an Internet Links menu item's tag) in the default
 // browser, with the hourglass on window while the browser starts. A code
 // without an address opens nothing.

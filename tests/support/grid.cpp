@@ -11,6 +11,15 @@ TGridDriver::TGridDriver()
 
 TGridDriver::~TGridDriver() = default;
 
+void TGridDriver::choosePreferences(int language, int favourite)
+{
+  TPreferences chosen = Form->preferences();
+  chosen.language = language;
+  if (favourite >= 0)
+    chosen.favorite = favourite;
+  Form->applyPreferences(chosen);
+}
+
 QLineEdit *TGridDriver::field(const QString &name) const
 {
   QLineEdit *f = Form->field(name);

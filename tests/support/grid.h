@@ -22,6 +22,10 @@ public:
   TFakeRegional &regional() { return *Fake.regional; }
   TFakePrinting &printing() { return *Fake.printing; }
 
+  // Changes the preferences as the options dialog's OK does: the language,
+  // and the favourite team unless it is negative.
+  void choosePreferences(int language, int favourite = -1);
+
   QLineEdit *field(const QString &name) const;
   QLabel *label(const QString &name) const;
   QString text(const QString &name) const;   // a field's text or a label's caption
