@@ -1,6 +1,7 @@
 // Writing the current language into every text of the main window.
 
 #include "app/brakkaMain.h"
+#include "app/undoHistory.h"
 
 #include "groups/fixtures.h"
 #include "i18n/names.h"
@@ -135,7 +136,7 @@ void TMainForm::ApplyLanguage()
   for (const char *name : ClearButtons)
     button(QLatin1String(name))->setToolTip(TextIn(language, TText::ClearScoresHint));
   button(QStringLiteral("ClearAllButton"))->setToolTip(TextIn(language, TText::ClearAllScoresHint));
-  showUndoTexts();
+  History->showUndoTexts();
   NameGridParts();
 
   showChanges();

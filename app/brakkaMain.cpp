@@ -4,6 +4,7 @@
 #include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/figureField.h"
+#include "app/gridBuild.h"
 #include "groups/fixtures.h"
 #include "app/hints.h"
 #include "app/teamColours.h"
@@ -41,23 +42,21 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
   setFont(font);
   setWindowTitle(QStringLiteral("Brakka"));
   resize(805, 604);
-  History = std::make_unique<THistory>();
 
   TFigureField::UseUnshapedFont();
   InstallAccessibleNames();
   buildMenu();
-  buildGrid();
-  resolveControls();
-  startHistory();
+  TGridBuilder(*this).build();
+  History = std::make_unique<THistory>(*this);
   FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
 
-QLineEdit *TMainForm::field(const QString &name) const { return Fields.value(name); }
-QLabel *TMainForm::label(const QString &name) const { return Labels.value(name); }
-QPushButton *TMainForm::button(const QString &name) const { return Buttons.value(name); }
-QAction *TMainForm::menuItem(const QString &name) const { return MenuItems.value(name); }
+QLineEdit *TMainForm::field(const QString &name) const { return Controls.fields.value(name); }
+QLabel *TMainForm::label(const QString &name) const { return Controls.labels.value(name); }
+QPushButton *TMainForm::button(const QString &name) const { return Controls.buttons.value(name); }
+QAction *TMainForm::menuItem(const QString &name) const { return Controls.menuItems.value(name); }
 
 void TMainForm::FormCreate()
 {
@@ -65,7 +64,7 @@ void TMainForm::FormCreate()
   SetHintHidePause(10000);
   ReadAll();
   ApplyLanguage();
-  OfferRecovery();
+  History->OfferRecovery();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) { FormClose(event); }
@@ -85,7 +84,7 @@ void TMainForm::FormClose(QCloseEvent *event)
     return;
   }
   // Whatever the answer, nothing is left to recover once the window closes.
-  closeRecovery();
+  History->closeRecovery();
   EndTrace();
   event->accept();
 }
@@ -157,7 +156,7 @@ bool TMainForm::myKeyPress(QLineEdit *field, QKeyEvent *event)
 {
   const bool pass = KeyPassesFilter(event->key(), event->modifiers(), event->text(),
                                     int(field->text().size()), int(field->selectedText().size()),
-                                    TwoCharLimit.value(field, true));
+                                    Controls.twoCharLimit.value(field, true));
   return !pass;   // a dropped key is consumed here
 }
 
@@ -191,7 +190,7 @@ void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
 void TMainForm::pasteWithinLimit(QLineEdit *field)
 {
   QString text = PastedScore(QGuiApplication::clipboard()->text());
-  if (TwoCharLimit.value(field, true)) {
+  if (Controls.twoCharLimit.value(field, true)) {
     const qsizetype room = 2 - (field->text().size() - field->selectedText().size());
     text.truncate(qMax<qsizetype>(0, room));
   }

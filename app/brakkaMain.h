@@ -3,6 +3,7 @@
 // tournament's engine: the user's input goes to the engine, and once an
 // operation has run the window writes each control whose value changed.
 
+#include "app/gridControls.h"
 #include "desktop/platform.h"
 #include "knockout/tournament.h"
 #include "settings/poolSettings.h"
@@ -11,18 +12,11 @@
 #include "settings/resultsHistory.h"
 #include "settings/settingsGuard.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <optional>
 
-class QAction;
 class QCloseEvent;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollArea;
 class TTeamColours;
 
 class TMainForm : public QMainWindow {
@@ -70,15 +64,12 @@ public:
 
   // Carries every team label outside the group matches into the language, when requested.
   void SetFirstTimeGroups();
-
-  // Clear buttons: stage 0..7 the groups A..H, 8 the 1/8 finals, 9 the
-  // quarter-finals, 10 the semi-finals, 11 third place, 12 the final.
+  // Clear buttons: stages as in grid/gridIds.h, the groups A..H first.
   void DelButtonClick(int stage);
 
   bool SaveAll();
   void ReadAll();
-  // ReadAll with every field's rule run as the field is filled, in file
-  // order: what the quicker ReadAll must always equal.
+  // ReadAll running each field's rule as it is filled: what the quick way must equal.
   void ReadAllFieldByField();
 
   // The history of the user's steps, for undo and redo, and the recovery
@@ -108,51 +99,20 @@ private:
   void showChanges();
   void fillResults(const TResultTexts &texts, TFill how);
 
-  // History.
+  void FormClose(QCloseEvent *event);
+  // The steps' history and the recovery file (app/undoHistory.h).
   struct THistory;
   std::unique_ptr<THistory> History;
-  void startHistory();
-  void endStep(TStepKind kind, TField field, int stage);
-  void restoreResults(const TResultTexts *texts);
-  void stepDone();
-  void showUndoTexts();
-  void resultsRead();
-  void resultsSaved();
-  void scheduleRecovery();
-  void writeRecovery();
-  void OfferRecovery();
-  void closeRecovery();
-  void FormClose(QCloseEvent *event);
-
-  // Building the window.
-  void buildGrid();
-  void buildGroupPanel(int group, QWidget *parent);
-  void buildTablePanel(int group, QWidget *parent);
-  void buildKnockoutPanels(QWidget *parent);
+  friend class TGridBuilder;
   void buildMenu();
-  QFrame *addPanel(QWidget *parent, const char *name, int x, int y, int w, int h,
-                   QFrame *panel = nullptr);
-  QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
-                   int w = -1, int h = -1);
-  QLineEdit *addScoreField(QWidget *parent, const QString &name, int x, int y, int w, int h,
-                           bool twoCharLimit);
-  QLineEdit *addTableField(QWidget *parent, const QString &name, int x, int y);
-  QPushButton *addDelButton(QWidget *parent, const char *name, int stage, int panelWidth);
-  // A team-name label: reacts to a press and fits long names.
-  QLabel *addTeamLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
-                       int w, int h);
-  QLabel *placeLabel(QLabel *label, const QString &name, const QString &caption, int x, int y,
-                     int w, int h);
-  void resolveControls();
 
-  // Key filter and team-name press of the grid.
+  // The grid's key filter, its keyboard ways to what the mouse does (true
+  // when the key is taken), the accessible names of its panels and buttons,
+  // the score fields' menu (whose Paste keeps to the typing limit) and a
+  // team name's press.
   bool myKeyPress(QLineEdit *field, QKeyEvent *event);
-  // Keyboard ways to what the mouse does on the grid; true when the key is taken.
   bool KeyboardWay(QObject *watched, QKeyEvent *event);
-  // Accessible names of the panels and clear buttons, in the current language.
   void NameGridParts();
-
-  // The score fields' context menu, whose Paste keeps to the typing limit.
   void showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos);
   void pasteWithinLimit(QLineEdit *field);
   void GAName1MouseDown(QLabel *label);
@@ -164,28 +124,14 @@ private:
 
   QString SettingsDir;
   TPlatform Platform;
-  // Whether another program changed Brakka.ini since it was read or saved.
-  TSettingsGuard SettingsGuard;
-  // The prediction pool's values and folder: saved when the file had them
-  // or the pool window was opened.
+  TSettingsGuard SettingsGuard;   // another program's change of Brakka.ini
+  // The pool's values and folder: saved when the file had them or the pool was opened.
   std::optional<TPoolSettings> PoolSettings;
 
-  // The grid holds every panel and command button at its designed place; it
-  // keeps its design size and scrolls when the window is smaller.
-  QScrollArea *GridScroll = nullptr;
-  QWidget *Grid = nullptr;
-
-  QHash<QString, QLineEdit *> Fields;
-  QHash<QString, QLabel *> Labels;
-  QHash<QString, QPushButton *> Buttons;
-  QHash<QString, QAction *> MenuItems;
-  QHash<QLineEdit *, bool> TwoCharLimit;
+  TGridControls Controls;
 
   TTournament Engine;
   TGrid Shown = Engine.grid();   // the flags the controls were last given
-  // The grid's controls by their ids.
-  std::array<QLineEdit *, FieldCount> FieldWidgets{};
-  std::array<QLabel *, LabelCount> LabelWidgets{};
 
   std::unique_ptr<TTeamColours> Colours;
 
@@ -199,7 +145,6 @@ private:
   struct { int language = -1; double timeZoneOffset = 0.0;
            std::shared_ptr<TRegionalFormats> formats; } HintSource;
 
-  // Whether a click on the champion label opens the celebration: from the
-  // start, then as the mouse moves over it.
+  // A click on the champion opens the celebration: from the start, then as the mouse moves over it.
   bool ChampionClickArmed = true;
 };

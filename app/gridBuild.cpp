@@ -1,5 +1,7 @@
 // Builds the main window's grid from the fixture, seeding and bracket tables.
 
+#include "app/gridBuild.h"
+
 #include "app/brakkaMain.h"
 
 #include "app/brakkaCommon.h"
@@ -60,7 +62,7 @@ void setPixelFont(QWidget *w, int pixels, bool bold)
 
 }  // namespace
 
-QFrame *TMainForm::addPanel(QWidget *parent, const char *name, int x, int y, int w, int h,
+QFrame *TGridBuilder::addPanel(QWidget *parent, const char *name, int x, int y, int w, int h,
                             QFrame *panel)
 {
   if (!panel)
@@ -72,23 +74,23 @@ QFrame *TMainForm::addPanel(QWidget *parent, const char *name, int x, int y, int
   return panel;
 }
 
-QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString &caption, int x,
+QLabel *TGridBuilder::addLabel(QWidget *parent, const QString &name, const QString &caption, int x,
                             int y, int w, int h)
 {
   return placeLabel(new QLabel(parent), name, caption, x, y, w, h);
 }
 
-QLabel *TMainForm::addTeamLabel(QWidget *parent, const QString &name, const QString &caption,
+QLabel *TGridBuilder::addTeamLabel(QWidget *parent, const QString &name, const QString &caption,
                                 int x, int y, int w, int h)
 {
   auto *l = placeLabel(new TTeamLabel(parent), name, caption, x, y, w, h);
-  l->installEventFilter(this);
+  l->installEventFilter(&Form);
   return l;
 }
 
 // The label is named before it takes its caption: from its first caption on,
 // a screen reader knows it by the name its place on the grid gives it.
-QLabel *TMainForm::placeLabel(QLabel *l, const QString &name, const QString &caption, int x, int y,
+QLabel *TGridBuilder::placeLabel(QLabel *l, const QString &name, const QString &caption, int x, int y,
                               int w, int h)
 {
   l->setObjectName(name);
@@ -100,11 +102,11 @@ QLabel *TMainForm::placeLabel(QLabel *l, const QString &name, const QString &cap
   } else {
     l->setGeometry(x, y, w, h);
   }
-  Labels.insert(name, l);
+  Form.Controls.labels.insert(name, l);
   return l;
 }
 
-QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x, int y, int w,
+QLineEdit *TGridBuilder::addScoreField(QWidget *parent, const QString &name, int x, int y, int w,
                                     int h, bool twoCharLimit)
 {
   auto *f = new TFigureField(parent);
@@ -113,18 +115,18 @@ QLineEdit *TMainForm::addScoreField(QWidget *parent, const QString &name, int x,
   f->setAlignment(Qt::AlignCenter);
   f->setAcceptDrops(false);
   f->setAttribute(Qt::WA_InputMethodEnabled, false);
-  f->installEventFilter(this);
+  f->installEventFilter(&Form);
   // Whatever changes the text (a key, a paste, a cut) hands it to the engine;
   // the window's own writes of the engine's texts change nothing there.
   TField id;
   if (FieldByName(name, id))
-    connect(f, &QLineEdit::textChanged, this, [this, id] { fieldEdited(id); });
-  Fields.insert(name, f);
-  TwoCharLimit.insert(f, twoCharLimit);
+    QObject::connect(f, &QLineEdit::textChanged, &Form, [form = &Form, id] { form->fieldEdited(id); });
+  Form.Controls.fields.insert(name, f);
+  Form.Controls.twoCharLimit.insert(f, twoCharLimit);
   return f;
 }
 
-QLineEdit *TMainForm::addTableField(QWidget *parent, const QString &name, int x, int y)
+QLineEdit *TGridBuilder::addTableField(QWidget *parent, const QString &name, int x, int y)
 {
   auto *f = new TFigureField(parent);
   f->setObjectName(name);
@@ -133,11 +135,11 @@ QLineEdit *TMainForm::addTableField(QWidget *parent, const QString &name, int x,
   f->setReadOnly(true);
   f->setFocusPolicy(Qt::NoFocus);   // the table panel is the keyboard's stop
   f->setAlignment(Qt::AlignCenter);
-  Fields.insert(name, f);
+  Form.Controls.fields.insert(name, f);
   return f;
 }
 
-QPushButton *TMainForm::addDelButton(QWidget *parent, const char *name, int stage, int panelWidth)
+QPushButton *TGridBuilder::addDelButton(QWidget *parent, const char *name, int stage, int panelWidth)
 {
   auto *b = new QPushButton(QStringLiteral("x"), parent);
   b->setObjectName(QLatin1String(name));
@@ -146,12 +148,12 @@ QPushButton *TMainForm::addDelButton(QWidget *parent, const char *name, int stag
   QFont f = b->font();
   f.setBold(true);
   b->setFont(f);
-  connect(b, &QPushButton::clicked, this, [this, stage] { DelButtonClick(stage); });
-  Buttons.insert(QLatin1String(name), b);
+  QObject::connect(b, &QPushButton::clicked, &Form, [form = &Form, stage] { form->DelButtonClick(stage); });
+  Form.Controls.buttons.insert(QLatin1String(name), b);
   return b;
 }
 
-void TMainForm::buildGroupPanel(int group, QWidget *parent)
+void TGridBuilder::buildGroupPanel(int group, QWidget *parent)
 {
   const QChar letter = GroupLetter(group);
   const QByteArray panelName = QStringLiteral("GroupPanel%1").arg(letter).toLatin1();
@@ -183,7 +185,7 @@ void TMainForm::buildGroupPanel(int group, QWidget *parent)
   }
 }
 
-void TMainForm::buildTablePanel(int group, QWidget *parent)
+void TGridBuilder::buildTablePanel(int group, QWidget *parent)
 {
   const QChar letter = GroupLetter(group);
   const QByteArray panelName = QStringLiteral("GPStand%1").arg(letter).toLatin1();
@@ -213,7 +215,7 @@ void TMainForm::buildTablePanel(int group, QWidget *parent)
   }
 }
 
-void TMainForm::buildKnockoutPanels(QWidget *parent)
+void TGridBuilder::buildKnockoutPanels(QWidget *parent)
 {
   // The initial 1/8-final names: places 1 and 2 of each group's initial order.
   QHash<QString, QString> seeded;
@@ -257,9 +259,9 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
       }
       // Both scores first: a level score shows the penalty fields, which
       // the keyboard then reaches in turn.
-      setTabOrder(scores[0], scores[1]);
-      setTabOrder(scores[1], pens[0]);
-      setTabOrder(pens[0], pens[1]);
+      QWidget::setTabOrder(scores[0], scores[1]);
+      QWidget::setTabOrder(scores[1], pens[0]);
+      QWidget::setTabOrder(pens[0], pens[1]);
     }
   }
 
@@ -289,11 +291,11 @@ void TMainForm::buildKnockoutPanels(QWidget *parent)
   }
 }
 
-void TMainForm::buildGrid()
+void TGridBuilder::build()
 {
-  auto *central = new QWidget(this);
+  auto *central = new QWidget(&Form);
   central->setObjectName(QStringLiteral("MainClient"));
-  Grid = central;
+  Form.Controls.grid = central;
 
   for (int g = 0; g < 4; ++g)
     buildGroupPanel(g, central);
@@ -335,8 +337,8 @@ void TMainForm::buildGrid()
     auto *b = new QPushButton(QLatin1String(c.caption), central);
     b->setObjectName(QLatin1String(c.name));
     b->setGeometry(c.x, 664, 49, 25);
-    connect(b, &QPushButton::clicked, this, c.handler);
-    Buttons.insert(QLatin1String(c.name), b);
+    QObject::connect(b, &QPushButton::clicked, &Form, c.handler);
+    Form.Controls.buttons.insert(QLatin1String(c.name), b);
   }
 
   QLabel *printFont = addLabel(central, QStringLiteral("PrintFontLbl"), QStringLiteral("For Setting the Printer Font"),
@@ -355,29 +357,30 @@ void TMainForm::buildGrid()
       span |= w->geometry();
   }
   central->setFixedSize(span.right() + 1, span.bottom() + 1);
-  GridScroll = new TGridScroll(this);
-  GridScroll->setObjectName(QStringLiteral("GridScroll"));
-  GridScroll->setFrameShape(QFrame::NoFrame);
-  GridScroll->setFocusPolicy(Qt::NoFocus);   // no tab stop of its own
-  GridScroll->setWidget(central);
-  setCentralWidget(GridScroll);
+  Form.Controls.scroll = new TGridScroll(&Form);
+  Form.Controls.scroll->setObjectName(QStringLiteral("GridScroll"));
+  Form.Controls.scroll->setFrameShape(QFrame::NoFrame);
+  Form.Controls.scroll->setFocusPolicy(Qt::NoFocus);   // no tab stop of its own
+  Form.Controls.scroll->setWidget(central);
+  Form.setCentralWidget(Form.Controls.scroll);
   // Whatever takes the focus, by keyboard or by the program, is scrolled
   // wholly into view (a field, not only its text cursor).
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-    if (!now || !Grid->isAncestorOf(now))
+  QObject::connect(qApp, &QApplication::focusChanged, &Form, [form = &Form](QWidget *, QWidget *now) {
+    if (!now || !form->Controls.grid->isAncestorOf(now))
       return;
-    const QRect at(now->mapTo(Grid, QPoint()), now->size());
-    GridScroll->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + 8,
-                              at.height() / 2 + 8);
+    const QRect at(now->mapTo(form->Controls.grid, QPoint()), now->size());
+    form->Controls.scroll->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + 8,
+                                         at.height() / 2 + 8);
   });
+  resolveControls();
 }
 
-void TMainForm::resolveControls()
+void TGridBuilder::resolveControls()
 {
   for (int i = 0; i < FieldCount; ++i)
-    FieldWidgets[std::size_t(i)] = field(FieldName(TField(i)));
+    Form.Controls.fieldById[std::size_t(i)] = Form.field(FieldName(TField(i)));
   for (int i = 0; i < LabelCount; ++i)
-    LabelWidgets[std::size_t(i)] = label(LabelName(TLabel(i)));
+    Form.Controls.labelById[std::size_t(i)] = Form.label(LabelName(TLabel(i)));
 
-  Colours = std::make_unique<TTeamColours>(Grid);
+  Form.Colours = std::make_unique<TTeamColours>(Form.Controls.grid);
 }

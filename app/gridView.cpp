@@ -2,6 +2,7 @@
 // engine changed is written into the controls, each once.
 
 #include "app/brakkaMain.h"
+#include "app/undoHistory.h"
 
 #include "app/brakkaCommon.h"
 #include "i18n/texts.h"
@@ -12,12 +13,12 @@
 
 void TMainForm::fieldEdited(TField field)
 {
-  const QLineEdit *f = FieldWidgets[Index(field)];
+  const QLineEdit *f = Controls.fieldById[Index(field)];
   if (!f || f->text() == Engine.grid().text(field))
     return;   // the window showing the engine's own text
   Engine.setText(field, f->text());
   showChanges();
-  endStep(TStepKind::Typing, field, -1);
+  History->endStep(TStepKind::Typing, field, -1);
 }
 
 void TMainForm::fillResults(const TResultTexts &texts, TFill how)
@@ -35,7 +36,7 @@ void TMainForm::showChanges()
   for (std::size_t i = 0; i < std::size_t(FieldCount); ++i) {
     if (!changes.fields.test(i))
       continue;
-    QLineEdit *w = FieldWidgets[i];
+    QLineEdit *w = Controls.fieldById[i];
     const TFieldState &s = grid.field(TField(i));
     if (w->text() != s.text)
       w->setText(s.text);
@@ -47,7 +48,7 @@ void TMainForm::showChanges()
   for (std::size_t i = 0; i < std::size_t(LabelCount); ++i) {
     if (!changes.labels.test(i))
       continue;
-    QLabel *w = LabelWidgets[i];
+    QLabel *w = Controls.labelById[i];
     const TLabelState &s = grid.label(TLabel(i));
     if (w->text() != s.caption)
       w->setText(s.caption);
@@ -70,7 +71,7 @@ void TMainForm::DelButtonClick(int stage)
 {
   ClearStage(Engine, stage);
   showChanges();
-  endStep(TStepKind::Clearing, TField(), stage);
+  History->endStep(TStepKind::Clearing, TField(), stage);
 }
 
 void TMainForm::ClearAllButtonClick()
@@ -83,6 +84,6 @@ void TMainForm::ClearAllButtonClick()
   setCursor(Qt::WaitCursor);
   ClearAll(Engine);
   showChanges();
-  endStep(TStepKind::ClearingAll, TField(), -1);
+  History->endStep(TStepKind::ClearingAll, TField(), -1);
   unsetCursor();
 }

@@ -38,14 +38,14 @@ void TMainForm::NameGridParts()
   for (int g = 0; g < GroupCount; ++g) {
     const QChar letter = GroupLetter(g);
     const QString title = GroupTitle(Prefs.language, g);
-    Grid->findChild<QWidget *>(QStringLiteral("GroupPanel%1").arg(letter))->setAccessibleName(title);
-    Grid->findChild<QWidget *>(QStringLiteral("GPStand%1").arg(letter))
+    Controls.grid->findChild<QWidget *>(QStringLiteral("GroupPanel%1").arg(letter))->setAccessibleName(title);
+    Controls.grid->findChild<QWidget *>(QStringLiteral("GPStand%1").arg(letter))
         ->setAccessibleName(TextIn(Prefs.language, TText::AccessTableOf).arg(title));
     button(QStringLiteral("Group%1DelButton").arg(letter))
         ->setAccessibleName(TextIn(Prefs.language, ClearWords[g]).arg(letter));
   }
   for (int s = 0; s < 5; ++s) {
-    Grid->findChild<QWidget *>(QLatin1String(StagePanels[s][0]))
+    Controls.grid->findChild<QWidget *>(QLatin1String(StagePanels[s][0]))
         ->setAccessibleName(label(QLatin1String(StagePanels[s][1]))->text());
     button(QLatin1String(StagePanels[s][2]))
         ->setAccessibleName(TextIn(Prefs.language, ClearWords[GroupCount + s]));

@@ -148,7 +148,7 @@ void TMainForm::buildMenu()
     action->setObjectName(name);
     action->setData(e.tag);
     action->setEnabled(e.enabled);
-    MenuItems.insert(name, action);
+    Controls.menuItems.insert(name, action);
 
     switch (e.command) {
     case TCommand::None: break;

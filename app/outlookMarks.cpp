@@ -17,7 +17,7 @@ void TMainForm::WriteOutlookMarks(int group)
   ShownOutlooks[std::size_t(group)] = shown;
   const TGroupSeeding &seeding = GroupSeeding(group);
   for (int r = 0; r < 4; ++r) {
-    QLabel *mark = LabelWidgets[Index(MarkLabel(group, r))];
+    QLabel *mark = Controls.labelById[Index(MarkLabel(group, r))];
     const int team = shown.teamAt[r];
     const TOutlook outlook = shown.outlook[team];
     const QString words = OutlookWords(Prefs.language, outlook, Names.teams[seeding.initialOrder[team]],

@@ -2,6 +2,7 @@
 // window runs them.
 
 #include "app/brakkaMain.h"
+#include "app/undoHistory.h"
 
 #include "i18n/names.h"
 #include "i18n/texts.h"
@@ -31,20 +32,20 @@ bool TMainForm::SaveAll()
     Platform.dialogs->message(this, TMsgIcon::Error, QStringLiteral("Unable to write to ") + path,
                               QMessageBox::Ok);
   else
-    resultsSaved();
+    History->resultsSaved();
   return saved;
 }
 
 void TMainForm::ReadAll()
 {
   readResults(false);
-  resultsRead();
+  History->resultsRead();
 }
 
 void TMainForm::ReadAllFieldByField()
 {
   readResults(true);
-  resultsRead();
+  History->resultsRead();
 }
 
 void TMainForm::readResults(bool fieldByField)

@@ -71,147 +71,147 @@ QString Describe(int language, const TTeamNameList &names, const TResultsStep &s
 
 TResultsHistory &TMainForm::history() { return History->Steps; }
 
-void TMainForm::startHistory()
+TMainForm::THistory::THistory(TMainForm &form) : Form(form)
 {
-  THistory &h = *History;
-  menuItem(QStringLiteral("Undo1"))->setShortcuts(QKeySequence::Undo);
-  menuItem(QStringLiteral("Redo1"))->setShortcuts(QKeySequence::Redo);
+  THistory &h = *this;
+  Form.menuItem(QStringLiteral("Undo1"))->setShortcuts(QKeySequence::Undo);
+  Form.menuItem(QStringLiteral("Redo1"))->setShortcuts(QKeySequence::Redo);
   showUndoTexts();
 
-  h.Notice = new QLabel(this);
+  h.Notice = new QLabel(&Form);
   h.Notice->setObjectName(QStringLiteral("NoticeLbl"));
   h.Notice->setTextFormat(Qt::PlainText);
-  statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  statusBar()->addWidget(h.Notice, 1);
-  Labels.insert(h.Notice->objectName(), h.Notice);
+  Form.statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  Form.statusBar()->addWidget(h.Notice, 1);
+  Form.Controls.labels.insert(h.Notice->objectName(), h.Notice);
 
-  const QString folder = QFileInfo(SettingsDir).canonicalFilePath();
-  h.SettingsFile = QDir(folder.isEmpty() ? QFileInfo(SettingsDir).absoluteFilePath() : folder)
+  const QString folder = QFileInfo(Form.SettingsDir).canonicalFilePath();
+  h.SettingsFile = QDir(folder.isEmpty() ? QFileInfo(Form.SettingsDir).absoluteFilePath() : folder)
                        .filePath(QStringLiteral("Brakka.ini"));
   // A failed write is told in the status bar; the next change tries again.
   h.Recovery = std::make_unique<TRecoveryWriter>(h.SettingsFile, [this](const QString &why) {
     QMetaObject::invokeMethod(
-        this,
-        [this, why] { History->Notice->setText(TextIn(Prefs.language, TText::RecoveryUnwritableText).arg(why)); },
+        &Form,
+        [this, why] { Notice->setText(TextIn(Form.Prefs.language, TText::RecoveryUnwritableText).arg(why)); },
         Qt::QueuedConnection);
   });
   h.RecoveryTimer.setSingleShot(true);
   h.RecoveryTimer.setInterval(RecoveryDelay);
-  connect(&h.RecoveryTimer, &QTimer::timeout, this, &TMainForm::writeRecovery);
+  QObject::connect(&h.RecoveryTimer, &QTimer::timeout, &Form, [this] { writeRecovery(); });
 }
 
 // A user's step has run: it is recorded, and the notice speaks of the step
 // now on top (a new one, or the one this edit joined).
-void TMainForm::endStep(TStepKind kind, TField field, int stage)
+void TMainForm::THistory::endStep(TStepKind kind, TField field, int stage)
 {
-  THistory &h = *History;
-  if (!h.Recording || !h.Steps.record(kind, field, stage, resultTexts()))
+  THistory &h = *this;
+  if (!h.Recording || !h.Steps.record(kind, field, stage, Form.resultTexts()))
     return;
   const TResultsStep *top = h.Steps.undoStep();
   const int emptied = top ? TResultsHistory::EmptiedResults(*top) : 0;
-  const QString notice = emptied == 1 ? TextIn(Prefs.language, TText::ResultEmptiedText)
-                         : emptied > 1 ? TextIn(Prefs.language, TText::ResultsEmptiedText).arg(emptied)
+  const QString notice = emptied == 1 ? TextIn(Form.Prefs.language, TText::ResultEmptiedText)
+                         : emptied > 1 ? TextIn(Form.Prefs.language, TText::ResultsEmptiedText).arg(emptied)
                                        : QString();
   h.Notice->setText(notice);
   stepDone();
 }
 
 // The texts of a step undone or redone are filled in as a file is read.
-void TMainForm::restoreResults(const TResultTexts *texts)
+void TMainForm::THistory::restoreResults(const TResultTexts *texts)
 {
   if (!texts)
     return;
-  fillResults(*texts, TFill::Restoring);
-  History->Notice->clear();
+  Form.fillResults(*texts, TFill::Restoring);
+  Notice->clear();
   stepDone();
 }
 
-void TMainForm::stepDone()
+void TMainForm::THistory::stepDone()
 {
   showUndoTexts();
-  emit stepsChanged(History->Steps.done());
+  emit Form.stepsChanged(Steps.done());
   scheduleRecovery();
 }
 
-void TMainForm::Undo1Click() { restoreResults(History->Steps.undo()); }
+void TMainForm::Undo1Click() { History->restoreResults(History->Steps.undo()); }
 
-void TMainForm::Redo1Click() { restoreResults(History->Steps.redo()); }
+void TMainForm::Redo1Click() { History->restoreResults(History->Steps.redo()); }
 
-void TMainForm::showUndoTexts()
+void TMainForm::THistory::showUndoTexts()
 {
-  const TResultsHistory &steps = History->Steps;
-  QAction *undo = menuItem(QStringLiteral("Undo1"));
-  QAction *redo = menuItem(QStringLiteral("Redo1"));
+  const TResultsHistory &steps = Steps;
+  QAction *undo = Form.menuItem(QStringLiteral("Undo1"));
+  QAction *redo = Form.menuItem(QStringLiteral("Redo1"));
   undo->setEnabled(steps.canUndo());
   auto describe = [this](const TResultsStep *step, bool undo) {
     const QString title =
-        step->kind == TStepKind::Clearing ? label(StageTitleLabel(step->stage))->text() : QString();
-    return Describe(Prefs.language, Names.teams, *step, Engine.grid(), undo, title);
+        step->kind == TStepKind::Clearing ? Form.label(StageTitleLabel(step->stage))->text() : QString();
+    return Describe(Form.Prefs.language, Form.Names.teams, *step, Form.Engine.grid(), undo, title);
   };
-  undo->setText(steps.canUndo() ? describe(steps.undoStep(), true) : TextIn(Prefs.language, TText::Undo1));
+  undo->setText(steps.canUndo() ? describe(steps.undoStep(), true) : TextIn(Form.Prefs.language, TText::Undo1));
   redo->setEnabled(steps.canRedo());
-  redo->setText(steps.canRedo() ? describe(steps.redoStep(), false) : TextIn(Prefs.language, TText::Redo1));
+  redo->setText(steps.canRedo() ? describe(steps.redoStep(), false) : TextIn(Form.Prefs.language, TText::Redo1));
 }
 
-void TMainForm::resultsRead()
+void TMainForm::THistory::resultsRead()
 {
-  THistory &h = *History;
-  h.Saved = resultTexts();
+  THistory &h = *this;
+  h.Saved = Form.resultTexts();
   h.Steps.start(h.Saved);
   h.Recording = true;
 }
 
-void TMainForm::resultsSaved()
+void TMainForm::THistory::resultsSaved()
 {
-  THistory &h = *History;
-  h.Saved = resultTexts();
+  THistory &h = *this;
+  h.Saved = Form.resultTexts();
   h.RecoveryTimer.stop();
   h.Recovery->remove();
   h.Recovery->finish();
 }
 
-void TMainForm::scheduleRecovery()
+void TMainForm::THistory::scheduleRecovery()
 {
-  if (!History->RecoveryTimer.isActive())
-    History->RecoveryTimer.start();
+  if (!RecoveryTimer.isActive())
+    RecoveryTimer.start();
 }
 
 // Runs on the user-interface thread, from the timer: it only takes the
 // texts; the writer's thread makes the file's text and writes it.
-void TMainForm::writeRecovery()
+void TMainForm::THistory::writeRecovery()
 {
-  THistory &h = *History;
-  TResultTexts now = resultTexts();
+  THistory &h = *this;
+  TResultTexts now = Form.resultTexts();
   if (now == h.Saved)
     h.Recovery->remove();
   else
     h.Recovery->write(now);
 }
 
-void TMainForm::OfferRecovery()
+void TMainForm::THistory::OfferRecovery()
 {
-  THistory &h = *History;
+  THistory &h = *this;
   const TRecovery found = ReadRecoveryFile(h.SettingsFile);
   if (found.state == TRecovery::TState::Damaged) {
-    h.Notice->setText(TextIn(Prefs.language, TText::RecoveryDamagedText).arg(RecoveryFilePath(h.SettingsFile)));
+    h.Notice->setText(TextIn(Form.Prefs.language, TText::RecoveryDamagedText).arg(RecoveryFilePath(h.SettingsFile)));
     return;
   }
   if (found.state != TRecovery::TState::Found)
     return;
   if (found.texts != h.Steps.current() &&
-      Platform.dialogs->message(this, TMsgIcon::Question, TextIn(Prefs.language, TText::RecoveryQuestionText),
+      Form.Platform.dialogs->message(&Form, TMsgIcon::Question, TextIn(Form.Prefs.language, TText::RecoveryQuestionText),
                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
     // Restored, the results are still unsaved: one step back from what was read.
-    fillResults(found.texts, TFill::Restoring);
+    Form.fillResults(found.texts, TFill::Restoring);
     endStep(TStepKind::Recovering, TField(), -1);
     return;
   }
   h.Recovery->remove();
 }
 
-void TMainForm::closeRecovery()
+void TMainForm::THistory::closeRecovery()
 {
-  THistory &h = *History;
+  THistory &h = *this;
   h.RecoveryTimer.stop();
   h.Recovery->remove();
   h.Recovery->finish();
