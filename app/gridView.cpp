@@ -4,7 +4,9 @@
 #include "app/brakkaMain.h"
 #include "app/undoHistory.h"
 
+#include "app/accessibility.h"
 #include "app/brakkaCommon.h"
+#include "app/teamColours.h"
 #include "i18n/texts.h"
 #include "knockout/clearing.h"
 
@@ -64,7 +66,10 @@ void TMainForm::showChanges()
     if (now.outlook != shown.outlook || now.teamAt != shown.teamAt)
       WriteOutlookMarks(g);
   }
-  HighlightFavourite();
+  // The colours follow the texts and the favourite: unchanged both, they stand.
+  if (changes.any() || !Colours->showing(Names.favourite))
+    Colours->showFavourite(Names.favourite);
+  AnnounceGridChanges(this);   // each change of the grid ends here
 }
 
 void TMainForm::DelButtonClick(int stage)

@@ -44,10 +44,14 @@ void TTeamColours::showFavourite(const QString &favourite)
   const bool anyFavourite = !favourite.isEmpty();
   for (TColoured &c : Walk)
     set(c, anyFavourite && textOf(c) == favourite ? TColour::Favourite : TColour::Default);
+  Shown = true;
+  Pressed = false;
+  Favourite = favourite;
 }
 
 void TTeamColours::showPressed(const QString &name, const QString &favourite)
 {
+  Pressed = true;
   for (TColoured &c : Walk) {
     const QString text = textOf(c);
     if (text == name)

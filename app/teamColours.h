@@ -20,6 +20,9 @@ public:
   void showFavourite(const QString &favourite);
   // Every control showing name in red; the favourite keeps its colour.
   void showPressed(const QString &name, const QString &favourite);
+  // Whether every control shows its colour for this favourite, as long as
+  // no text changed since.
+  bool showing(const QString &favourite) const { return Shown && !Pressed && favourite == Favourite; }
 
 private:
   enum class TColour : unsigned char { Default, Favourite, Pressed };
@@ -32,4 +35,7 @@ private:
   static QString textOf(const TColoured &c);
   static void set(TColoured &c, TColour colour);
   std::vector<TColoured> Walk;
+  bool Shown = false;
+  bool Pressed = false;
+  QString Favourite;
 };
