@@ -68,8 +68,9 @@ void TMainForm::showChanges()
   }
   // The colours follow the texts and the favourite: unchanged both, they stand.
   if (changes.any() || !Colours->showing(Names.favourite))
-    Colours->showFavourite(Names.favourite);
-  AnnounceGridChanges(this);   // each change of the grid ends here
+    HighlightFavourite();
+  else
+    AnnounceGridChanges(this);   // a language's new names are still told
 }
 
 void TMainForm::DelButtonClick(int stage)

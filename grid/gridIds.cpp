@@ -144,8 +144,6 @@ TLabel ChampionLabel() { return TLabel(Champion); }
 
 const TFieldInfo &FieldInfo(TField field) { return Names().info[Index(field)]; }
 
-TField OtherSide(TField field) { return TField(Index(field) ^ 1u); }
-
 const QString &FieldName(TField field) { return Names().fields[Index(field)]; }
 const QString &LabelName(TLabel label) { return Names().labels[Index(label)]; }
 

@@ -66,8 +66,6 @@ struct TFieldInfo {
   std::int8_t side;    // 0 or 1; for a table figure the column
 };
 const TFieldInfo &FieldInfo(TField field);
-// The other side's field of the same match (scores, penalties).
-TField OtherSide(TField field);
 
 // Object names.
 const QString &FieldName(TField field);

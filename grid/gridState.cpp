@@ -51,9 +51,3 @@ TGrid::TChanges TGrid::takeChanges()
   Changed = TChanges();
   return taken;
 }
-
-void TGrid::markAll()
-{
-  Changed.fields.set();
-  Changed.labels.set();
-}

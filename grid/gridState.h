@@ -53,10 +53,7 @@ public:
     std::bitset<LabelCount> labels;
     bool any() const { return fields.any() || labels.any(); }
   };
-  const TChanges &changes() const { return Changed; }
   TChanges takeChanges();
-  // Marks every control changed: a view then shows the whole grid.
-  void markAll();
 
   bool operator==(const TGrid &o) const { return Fields == o.Fields && Labels == o.Labels; }
   bool operator!=(const TGrid &o) const { return !(*this == o); }

@@ -43,8 +43,6 @@ public:
   // The controls changed since the last call.
   TGrid::TChanges takeChanges() { return Grid.takeChanges(); }
 
-  bool operator==(const TTournament &o) const { return Grid == o.Grid && Names == o.Names; }
-
 private:
   void fieldChanged(TField field);
   void groupChange(int group);

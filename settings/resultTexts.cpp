@@ -9,24 +9,23 @@
 
 namespace {
 
-// The file's result sections in the order SaveAll writes them, with the
-// score fields of each: field prefix + match + side ("GA11", "Final811").
+// The file's result sections in the order they are written, each holding
+// its stage's fields in field order.
 struct TResultSection {
   const char *section;
-  const char *fieldPrefix;
   int matches;
   bool penalties;
   int side2Length;   // characters of side 2 read back; -1 for all (the final)
 };
 const TResultSection ResultSections[] = {
-  {"GROUP A", "GA", MatchesPerGroup, false, 2}, {"GROUP B", "GB", MatchesPerGroup, false, 2},
-  {"GROUP C", "GC", MatchesPerGroup, false, 2}, {"GROUP D", "GD", MatchesPerGroup, false, 2},
-  {"GROUP E", "GE", MatchesPerGroup, false, 2}, {"GROUP F", "GF", MatchesPerGroup, false, 2},
-  {"GROUP G", "GG", MatchesPerGroup, false, 2}, {"GROUP H", "GH", MatchesPerGroup, false, 2},
-  {"FINAL 8", "Final8", 8, true, 2},            {"FINAL 4", "Final4", 4, true, 2},
-  {"FINAL 2", "Final2", 2, true, 2},            {"THIRD", "Third", 1, true, 2},
+  {"GROUP A", MatchesPerGroup, false, 2}, {"GROUP B", MatchesPerGroup, false, 2},
+  {"GROUP C", MatchesPerGroup, false, 2}, {"GROUP D", MatchesPerGroup, false, 2},
+  {"GROUP E", MatchesPerGroup, false, 2}, {"GROUP F", MatchesPerGroup, false, 2},
+  {"GROUP G", MatchesPerGroup, false, 2}, {"GROUP H", MatchesPerGroup, false, 2},
+  {"FINAL 8", 8, true, 2}, {"FINAL 4", 4, true, 2},
+  {"FINAL 2", 2, true, 2}, {"THIRD", 1, true, 2},
   // The final's score fields take any number of digits.
-  {"FINAL", "Final", 1, true, -1},
+  {"FINAL", 1, true, -1},
 };
 
 // "Game1" holds match 1's score; "Game1Apk" side 1's penalties, "Game1Bpk"
@@ -78,14 +77,8 @@ const std::vector<QString> &ResultFieldNames()
 {
   static const std::vector<QString> names = [] {
     std::vector<QString> n;
-    for (const TResultSection &s : ResultSections) {
-      for (int m = 1; m <= s.matches; ++m)
-        for (int side = 1; side <= 2; ++side)
-          n.push_back(KnockoutName(s.fieldPrefix, m, side, ""));
-      for (int m = 1; s.penalties && m <= s.matches; ++m)
-        for (int side = 1; side <= 2; ++side)
-          n.push_back(KnockoutName(s.fieldPrefix, m, side, "pk"));
-    }
+    for (int i = 0; i < ResultFieldCount; ++i)
+      n.push_back(FieldName(TField(i)));
     return n;
   }();
   return names;
