@@ -17,6 +17,11 @@ bool Change(T &now, const T &value, std::bitset<N> &changed, std::size_t index)
 
 bool TGrid::writeText(TField f, const QString &text)
 {
+  // Table figures and team names refer to shared static texts: the same
+  // text is seen without comparing characters.
+  const QString &now = Fields[Index(f)].text;
+  if (now.constData() == text.constData() && now.size() == text.size())
+    return false;
   return Change(Fields[Index(f)].text, text, Changed.fields, Index(f));
 }
 
@@ -32,6 +37,9 @@ bool TGrid::setHidden(TField f, bool on)
 
 bool TGrid::setCaption(TLabel l, const QString &caption)
 {
+  const QString &now = Labels[Index(l)].caption;
+  if (now.constData() == caption.constData() && now.size() == caption.size())
+    return false;
   return Change(Labels[Index(l)].caption, caption, Changed.labels, Index(l));
 }
 

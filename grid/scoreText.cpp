@@ -1,7 +1,5 @@
 #include "grid/scoreText.h"
 
-#include <QRegularExpression>
-
 bool IsScore(const QString &text)
 {
   if (text.isEmpty())
@@ -31,7 +29,9 @@ int CompareScores(const QString &a, const QString &b)
 
 QString PastedScore(const QString &pasted)
 {
-  const qsizetype lineEnd = pasted.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+  qsizetype lineEnd = 0;
+  while (lineEnd < pasted.size() && pasted[lineEnd] != u'\r' && pasted[lineEnd] != u'\n')
+    ++lineEnd;
   const QString line = pasted.left(lineEnd).trimmed();
   return IsScore(line) ? line : QString();
 }

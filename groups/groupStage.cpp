@@ -92,7 +92,7 @@ void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameLis
     grid.setCaption(TableNameLabel(group, r), t.TeamName);
     const qint64 figures[7] = {t.Points, t.Played, t.Wins, t.Ties, t.Losses, t.GoalsFor, t.GoalsAgainst};
     for (int col = 0; col < 7; ++col)
-      grid.writeText(TableField(group, r, col), QString::number(figures[col]));
+      grid.writeText(TableField(group, r, col), NumberText(figures[col]));
     grid.writeText(TableField(group, r, 7), AddAPlusToDiff(t.PlusMinus));
   }
   if (outlookMarks)

@@ -142,12 +142,11 @@ bool SetGroupScores(qint64 s1, qint64 s2, const QString &name1, const QString &n
   const int place2 = PlaceOf(table, name2);
   if (place1 < 0 || place2 < 0) return false;
 
-  TTeamRec team1 = table[place1];
-  TTeamRec team2 = table[place2];
-  CountMatch(team1, s1, s2, name2);
-  CountMatch(team2, s2, s1, name1);
-  table[place1] = team1;
-  table[place2] = team2;
+  // Each side counted in its place; a team named on both sides keeps the
+  // second side's count alone, as when both were counted on copies.
+  if (place1 != place2)
+    CountMatch(table[place1], s1, s2, name2);
+  CountMatch(table[place2], s2, s1, name1);
   return true;
 }
 
@@ -225,7 +224,47 @@ void SortTiedTeams(TGroupRec &list, int n) {
   TraceGroupRec(QStringLiteral("SortTiedTeams"), QStringLiteral("myGroupRec(Sorted)"), list);
 }
 
+namespace {
+
+// The texts of the numbers a table shows, -999 to 999 and "+1" to "+9",
+// written once into a static buffer that every text refers to.
+constexpr int Smallest = -999;
+constexpr int Largest = 999;
+struct TNumberTexts {
+  char16_t chars[Largest - Smallest + 1 + 9][4] = {};
+  QString texts[Largest - Smallest + 1];
+  QString plus[9];
+
+  static QString Raw(const char16_t *chars, qsizetype size)
+  {
+    return QString::fromRawData(reinterpret_cast<const QChar *>(chars), size);
+  }
+  TNumberTexts()
+  {
+    for (int n = Smallest; n <= Largest + 9; ++n) {
+      const QByteArray digits = n <= Largest ? QByteArray::number(n) : '+' + QByteArray::number(n - Largest);
+      char16_t *to = chars[n - Smallest];
+      for (qsizetype i = 0; i < digits.size(); ++i)
+        to[i] = char16_t(digits[i]);
+      if (n <= Largest)
+        texts[n - Smallest] = Raw(to, digits.size());
+      else
+        plus[n - Largest - 1] = Raw(to, digits.size());
+    }
+  }
+};
+const TNumberTexts &NumberTexts()
+{
+  static const TNumberTexts texts;
+  return texts;
+}
+
+}  // namespace
+
+QString NumberText(qint64 n) {
+  return n >= Smallest && n <= Largest ? NumberTexts().texts[n - Smallest] : QString::number(n);
+}
+
 QString AddAPlusToDiff(qint64 d) {
-  const QString digits = QString::number(d);
-  return d >= 1 && d <= 9 ? QLatin1Char('+') + digits : digits;
+  return d >= 1 && d <= 9 ? NumberTexts().plus[d - 1] : NumberText(d);
 }

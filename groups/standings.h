@@ -62,5 +62,9 @@ void SetGroupStandingsFinal(TGroupRec &table, QChar letter);
 // by TiePoints, TieGoalDiff, TieGoalsFor. Entries beyond n are left alone.
 void SortTiedTeams(TGroupRec &list, int n);
 
+// A number's decimal text. The texts of small numbers are made once, so that
+// a table's figures are written and copied without allocating.
+QString NumberText(qint64 n);
+
 // "+1" ... "+9" for 1..9, otherwise the plain decimal text ("0", "-3", "10").
 QString AddAPlusToDiff(qint64 d);

@@ -4,6 +4,8 @@
 
 #include "i18n/names.h"
 
+#include <string>
+
 namespace {
 
 struct TNameRow {
@@ -95,8 +97,12 @@ const char16_t *Column(const TNameRow &row, int language) {
   }
 }
 
+// The tables are static: a name refers to its row rather than being copied,
+// so that names are handed round and compared without allocating.
 QString NameIn(const TNameRow &row, int language) {
-  return QString::fromUtf16(Column(row, language));
+  const char16_t *name = Column(row, language);
+  return QString::fromRawData(reinterpret_cast<const QChar *>(name),
+                              qsizetype(std::char_traits<char16_t>::length(name)));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ bash "$here/scripts/setup.sh"
 source "$here/scripts/sanitizers.sh"
 
 # The window targets run under AddressSanitizer and UndefinedBehaviorSanitizer.
-# The engine's target runs a thousand times as many inputs: it has a build of
-# its own under UndefinedBehaviorSanitizer, with the standard library's
+# The engine's target runs hundreds of times as many inputs: it has a build
+# of its own under UndefinedBehaviorSanitizer, with the standard library's
 # bounds checks standing in for AddressSanitizer's.
 build="$here/build-fuzz"
 engine_build="$here/build-fuzz-engine"

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
@@ -162,20 +164,51 @@ QByteArray TProfileFile::lowerName(QByteArrayView name)
   return lower;
 }
 
-qsizetype TProfileFile::findSection(QByteArrayView name) const
+namespace {
+
+// Orders a lower-case name against a name in any case, as if both were
+// lower case.
+int CompareLowered(QByteArrayView lower, QByteArrayView name)
+{
+  const qsizetype n = qMin(lower.size(), name.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    const char a = lower[i], b = AsciiLower(name[i]);
+    if (a != b)
+      return uchar(a) < uchar(b) ? -1 : 1;
+  }
+  return lower.size() < name.size() ? -1 : lower.size() > name.size() ? 1 : 0;
+}
+
+}  // namespace
+
+std::vector<TProfileFile::TSectionEntry>::iterator TProfileFile::sectionEntry(QByteArrayView name) const
 {
   if (!SectionIndexValid) {
     SectionIndex.clear();
-    // From the end, so that the first copy of a section is the one kept.
-    for (qsizetype i = qsizetype(Lines.size()) - 1; i >= 0; --i) {
+    for (qsizetype i = 0; i < qsizetype(Lines.size()); ++i) {
       if (Lines[i].kind == TKind::Section) {
         const TSpan n = nameOf(Lines[i]);
-        SectionIndex.insert(lowerName(QByteArrayView(Text).sliced(n.begin, n.end - n.begin)), i);
+        SectionIndex.push_back({lowerName(QByteArrayView(Text).sliced(n.begin, n.end - n.begin)), i});
       }
     }
+    // In name order; of the copies of a section, the first in the file stays.
+    std::stable_sort(SectionIndex.begin(), SectionIndex.end(),
+                     [](const TSectionEntry &a, const TSectionEntry &b) { return a.lowerName < b.lowerName; });
+    SectionIndex.erase(std::unique(SectionIndex.begin(), SectionIndex.end(),
+                                   [](const TSectionEntry &a, const TSectionEntry &b) {
+                                     return a.lowerName == b.lowerName;
+                                   }),
+                       SectionIndex.end());
     SectionIndexValid = true;
   }
-  return SectionIndex.value(lowerName(name), -1);
+  return std::lower_bound(SectionIndex.begin(), SectionIndex.end(), name,
+                          [](const TSectionEntry &e, QByteArrayView n) { return CompareLowered(e.lowerName, n) < 0; });
+}
+
+qsizetype TProfileFile::findSection(QByteArrayView name) const
+{
+  const auto entry = sectionEntry(name);
+  return entry != SectionIndex.end() && CompareLowered(entry->lowerName, name) == 0 ? entry->line : -1;
 }
 
 QString TProfileFile::readString(const QString &section, const QString &key,
@@ -249,9 +282,9 @@ void TProfileFile::writeString(const QString &section, const QString &key, const
 
   const qsizetype header = findSection(sectionName);
   if (header < 0) {
+    const auto entry = sectionEntry(sectionName);
     const qsizetype added = appendLine('[' + sectionName + ']', TKind::Section);
-    if (SectionIndexValid)
-      SectionIndex.insert(lowerName(sectionName), added);
+    SectionIndex.insert(entry, {lowerName(sectionName), added});
     Lines.push_back(makeKeyLine(keyName, valueText));
     return;
   }
@@ -271,10 +304,14 @@ void TProfileFile::writeString(const QString &section, const QString &key, const
     }
     lastKey = i;
   }
-  const TLine added = makeKeyLine(keyName, valueText);
-  if (lastKey + 1 < qsizetype(Lines.size()))
-    SectionIndexValid = false;   // the lines after it move down
-  Lines.insert(Lines.begin() + lastKey + 1, added);
+  const qsizetype at = lastKey + 1;
+  Lines.insert(Lines.begin() + at, makeKeyLine(keyName, valueText));
+  // The sections after it move down a line.
+  if (SectionIndexValid && at + 1 < qsizetype(Lines.size())) {
+    for (TSectionEntry &entry : SectionIndex)
+      if (entry.line >= at)
+        ++entry.line;
+  }
 }
 
 QByteArray TProfileFile::content() const

@@ -19,7 +19,6 @@
 // byte of a file survives a load and a save unchanged.
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -107,10 +106,16 @@ private:
   QByteArray Text;             // the file's bytes; added lines are appended
   std::vector<TLine> Lines;    // the lines in file order, as views into Text
   bool ByteOrderMark = false;
-  // First header line of each section by its lower-case name; built when
-  // first needed and dropped whenever lines move.
-  mutable QHash<QByteArray, qsizetype> SectionIndex;
+  // First header line of each section, sorted by its lower-case name: a
+  // look-up neither hashes nor allocates. Built when first needed; dropped
+  // when sections are erased, kept up to date when lines are added.
+  struct TSectionEntry {
+    QByteArray lowerName;
+    qsizetype line;
+  };
+  mutable std::vector<TSectionEntry> SectionIndex;
   mutable bool SectionIndexValid = false;
+  std::vector<TSectionEntry>::iterator sectionEntry(QByteArrayView name) const;
 };
 
 // Rule of the old runtime's StrToInt: an optional sign and decimal digits in

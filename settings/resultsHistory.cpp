@@ -3,6 +3,7 @@
 #include "knockout/clearing.h"
 
 #include <algorithm>
+#include <utility>
 
 void TResultsHistory::start(const TResultTexts &texts)
 {
@@ -25,7 +26,7 @@ bool TResultsHistory::record(TStepKind kind, TField field, int stage, const TRes
       --At;
     }
   } else {
-    Steps.push_back({kind, field, stage, Current, now});
+    Steps.push_back({kind, field, stage, std::move(Current), now});
     ++At;
   }
   Current = now;
