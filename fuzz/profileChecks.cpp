@@ -156,6 +156,12 @@ std::vector<QString> ReadEverything(const TProfileFile &ini, const std::vector<T
               : ini.readString(QString::fromLatin1(n.section), QString::fromLatin1(n.key), Missing);
     if (value.size() > TProfileFile::ValueBufferSize - 1)
       FuzzFailure("value longer than the reader's buffer", Where(n));
+    // Read with other keys of its section in one pass, it reads the same.
+    const std::vector<QString> together = ini.readStrings(
+        QString::fromLatin1(n.section), {QByteArray("Game1"), OtherCase(n.key).toLatin1(), n.key},
+        Missing);
+    if (together[1] != value || together[2] != value)
+      FuzzFailure("keys read together read otherwise", Where(n));
     all.push_back(value);
   }
   return all;

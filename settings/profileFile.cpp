@@ -222,16 +222,49 @@ QString TProfileFile::readString(const QString &section, const QString &key,
     const TLine &line = Lines[i];
     if (line.kind == TKind::Section)
       break;
-    if (line.kind != TKind::Key || !nameIs(line, keyName))
-      continue;
-    const TSpan v = valueOf(line);
-    QByteArrayView value = QByteArrayView(Text).sliced(v.begin, v.end - v.begin);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-      value = value.sliced(1, value.size() - 2);
-    return QString::fromLatin1(value.first(qMin(value.size(), qsizetype(ValueBufferSize - 1))));
+    if (line.kind == TKind::Key && nameIs(line, keyName))
+      return valueText(line);
   }
   return def;
+}
+
+std::vector<QString> TProfileFile::readStrings(const QString &section, const std::vector<QByteArray> &names,
+                                               const QString &def) const
+{
+  std::vector<QString> values(names.size(), def);
+  const qsizetype header = findSection(Bytes(section));
+  if (header < 0)
+    return values;
+  std::vector<bool> found(names.size(), false);
+  std::size_t left = names.size();
+  for (qsizetype i = header + 1; left > 0 && i < qsizetype(Lines.size()); ++i) {
+    const TLine &line = Lines[i];
+    if (line.kind == TKind::Section)
+      break;
+    if (line.kind != TKind::Key)
+      continue;
+    const TSpan n = nameOf(line);
+    const QByteArrayView name = QByteArrayView(Text).sliced(n.begin, n.end - n.begin);
+    // The first copy of a key wins.
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      if (!found[k] && SameName(name, names[k])) {
+        values[k] = valueText(line);
+        found[k] = true;
+        --left;
+      }
+    }
+  }
+  return values;
+}
+
+QString TProfileFile::valueText(const TLine &line) const
+{
+  const TSpan v = valueOf(line);
+  QByteArrayView value = QByteArrayView(Text).sliced(v.begin, v.end - v.begin);
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front())
+    value = value.sliced(1, value.size() - 2);
+  return QString::fromLatin1(value.first(qMin(value.size(), qsizetype(ValueBufferSize - 1))));
 }
 
 int TProfileFile::readInteger(const QString &section, const QString &key, int def) const

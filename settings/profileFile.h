@@ -55,6 +55,11 @@ public:
 
   // The value of key in section, or def when the section or key is missing.
   QString readString(const QString &section, const QString &key, const QString &def) const;
+  // The values of several keys of one section, each as readString reads it,
+  // in one pass over the section; def for a missing key. The keys are given
+  // as the file holds them, in Latin-1.
+  std::vector<QString> readStrings(const QString &section, const std::vector<QByteArray> &keys,
+                                   const QString &def) const;
   // The value read as a decimal integer (optional sign, digits, 32-bit
   // range); def when missing or not such an integer.
   int readInteger(const QString &section, const QString &key, int def) const;
@@ -97,6 +102,7 @@ private:
   TSpan nameOf(const TLine &line) const;
   TSpan valueOf(const TLine &line) const;
   bool nameIs(const TLine &line, QByteArrayView name) const;
+  QString valueText(const TLine &line) const;
   static QByteArray lowerName(QByteArrayView name);
   // Index of the first copy of the section's header line; -1 when missing.
   qsizetype findSection(QByteArrayView name) const;

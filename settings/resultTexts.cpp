@@ -71,6 +71,19 @@ TMatchValue SplitMatchValue(const QString &value, int side2Length)
           ScoreOrEmpty(value.mid(hyphen + 1, side2Length))};
 }
 
+// A section's keys in the order its fields take them: the matches' scores,
+// then each match's two penalty keys.
+std::vector<QByteArray> SectionKeys(const TResultSection &s)
+{
+  std::vector<QByteArray> keys;
+  for (int m = 1; m <= s.matches; ++m)
+    keys.push_back(MatchKey(m).toLatin1());
+  for (int m = 1; s.penalties && m <= s.matches; ++m)
+    for (int side = 1; side <= 2; ++side)
+      keys.push_back(PenaltyKey(m, side).toLatin1());
+  return keys;
+}
+
 }  // namespace
 
 const std::vector<QString> &ResultFieldNames()
@@ -86,20 +99,24 @@ const std::vector<QString> &ResultFieldNames()
 
 TResultTexts ReadResultTexts(const TProfileFile &ini)
 {
+  static const auto keys = [] {
+    std::vector<std::vector<QByteArray>> k;
+    for (const TResultSection &s : ResultSections)
+      k.push_back(SectionKeys(s));
+    return k;
+  }();
   TResultTexts texts;
   texts.reserve(ResultFieldNames().size());
-  for (const TResultSection &s : ResultSections) {
-    const QString section = QLatin1String(s.section);
-    for (int m = 1; m <= s.matches; ++m) {
-      const TMatchValue value = SplitMatchValue(ini.readString(section, MatchKey(m), QString()),
-                                                s.side2Length);
+  for (std::size_t i = 0; i < std::size(ResultSections); ++i) {
+    const TResultSection &s = ResultSections[i];
+    const std::vector<QString> values = ini.readStrings(QLatin1String(s.section), keys[i], QString());
+    for (int m = 0; m < s.matches; ++m) {
+      const TMatchValue value = SplitMatchValue(values[std::size_t(m)], s.side2Length);
       texts.push_back(value.side1);
       texts.push_back(value.side2);
     }
-    for (int m = 1; s.penalties && m <= s.matches; ++m) {
-      for (int side = 1; side <= 2; ++side)
-        texts.push_back(ScoreOrEmpty(ini.readString(section, PenaltyKey(m, side), QString())));
-    }
+    for (std::size_t k = std::size_t(s.matches); k < values.size(); ++k)
+      texts.push_back(ScoreOrEmpty(values[k]));
   }
   return texts;
 }

@@ -4,13 +4,16 @@
 // finals, quarter-finals, semi-finals, third place and final; in each
 // section the matches' two scores, then their penalties).
 
+#include <QList>
 #include <QString>
 #include <vector>
 
 class TProfileFile;
 class TTournament;
 
-using TResultTexts = std::vector<QString>;
+// Shared when copied: the history's steps and the grid's current texts
+// hold one list until one of them changes.
+using TResultTexts = QList<QString>;
 
 // The names of the fields, in that order.
 const std::vector<QString> &ResultFieldNames();
