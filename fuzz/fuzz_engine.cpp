@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <limits>
 #include <malloc.h>
 
@@ -101,7 +102,13 @@ void CheckGroup(const TTournament &t, int g)
       continue;
     }
     const TGroupMatch &fixture = GroupFixtures(g)[std::size_t(m)];
-    const qint64 x = a.toLongLong(), y = b.toLongLong();
+    auto number = [](const QString &digits) {
+      qint64 v = 0;
+      for (QChar c : digits)
+        v = v * 10 + (c.unicode() - u'0');
+      return v;
+    };
+    const qint64 x = number(a), y = number(b);
     count(lineOf(fixture.side1), x, y);
     count(lineOf(fixture.side2), y, x);
   }
@@ -110,7 +117,7 @@ void CheckGroup(const TTournament &t, int g)
   for (int r = 0; r < TeamsPerGroup; ++r) {
     const QString &name = grid.caption(TableNameLabel(g, r));
     int team = 0;
-    while (team < TeamsPerGroup && t.teamNames()[seeding.initialOrder[std::size_t(team)]] != name)
+    while (team < TeamsPerGroup && !SameText(t.teamNames()[seeding.initialOrder[std::size_t(team)]], name))
       ++team;
     if (team == TeamsPerGroup || listed[team])
       Broken("table names a team not in the group, or twice", name);
@@ -159,8 +166,8 @@ TOutcome DecidedOf(const TGrid &grid, int stage, int match)
 TOutcome OutcomeOf(const TGrid &grid, int stage, int match)
 {
   TOutcome o = DecidedOf(grid, stage, match);
-  if (grid.caption(KnockoutTeamLabel(stage, match, 0)) == Placeholder ||
-      grid.caption(KnockoutTeamLabel(stage, match, 1)) == Placeholder)
+  if (SameText(grid.caption(KnockoutTeamLabel(stage, match, 0)), Placeholder) ||
+      SameText(grid.caption(KnockoutTeamLabel(stage, match, 1)), Placeholder))
     o.winner = -1;
   return o;
 }
@@ -168,7 +175,8 @@ TOutcome OutcomeOf(const TGrid &grid, int stage, int match)
 bool IsTeam(const TTournament &t, const QString &caption)
 {
   const TTeamNameList &names = t.teamNames();
-  return std::find(names.begin() + 1, names.end(), caption) != names.end();
+  return std::find_if(names.begin() + 1, names.end(),
+                      [&](const QString &name) { return SameText(name, caption); }) != names.end();
 }
 
 // typed: the session read no file. A file may hold a score for a match
@@ -319,20 +327,43 @@ TTournament Loaded(const TResultTexts &texts, TFill how)
   return t;
 }
 
+// The slow ways of reading and checking are taken for one input in so many,
+// chosen by a hash of the whole input rather than by one of its bytes: a
+// mutation of an input that took one mostly does not, so the corpus's
+// preference for inputs that reach more code does not make them the rule.
+struct TSlowWays {
+  bool fileText, fieldByField, savedFile, loadedAgain, clearingByStages, restoreAgainstLoad;
+  explicit TSlowWays(std::uint32_t roll)
+      : fileText((roll & 7u) == 0), fieldByField(((roll >> 3) & 15u) == 0),
+        savedFile(((roll >> 7) & 15u) == 0), loadedAgain(((roll >> 11) & 3u) == 0),
+        clearingByStages(((roll >> 13) & 7u) == 0), restoreAgainstLoad(((roll >> 16) & 1u) == 0)
+  {
+  }
+};
+
+std::uint32_t Roll(const uint8_t *data, size_t size)
+{
+  std::uint32_t h = 2166136261u;   // FNV-1a
+  for (size_t i = 0; i < size; ++i)
+    h = (h ^ data[i]) * 16777619u;
+  return h;
+}
+
 struct TSession {
+  const TSlowWays slow;
   TTournament t = Pristine();
   TResultsHistory history;
   bool typed = true;   // nothing read from a file in this session
 
-  TSession()
+  explicit TSession(const TSlowWays &slow) : slow(slow)
   {
-    history.start(ResultTextsOf(t));
+    static const TResultTexts pristine = ResultTextsOf(Pristine());
+    history.start(pristine);
   }
 
-  TResultTexts texts = TResultTexts(ResultFieldCount);
   // The grids new tournaments showed when loaded from texts in this
   // session: the same texts load the same grid, so each is loaded once.
-  std::vector<std::pair<TResultTexts, TGrid>> loads;
+  std::deque<std::pair<TResultTexts, TGrid>> loads;
 
   const TGrid &loaded(const TResultTexts &from)
   {
@@ -345,8 +376,7 @@ struct TSession {
 
   void record(TStepKind kind, TField field, int stage)
   {
-    for (int i = 0; i < ResultFieldCount; ++i)
-      texts[std::size_t(i)] = t.grid().text(TField(i));
+    const TResultTexts texts = ResultTextsOf(t);
     history.record(kind, field, stage, texts);
     if (history.current() != texts)
       Broken("history holds other texts than the grid");
@@ -359,8 +389,10 @@ struct TSession {
     FillResults(t, *texts, TFill::Restoring);
     if (ResultTextsOf(t) != *texts)
       Broken("restored step shows other texts", what);
-    // The grid follows from the texts alone, whatever led to them.
-    CheckSame(loaded(*texts), t.grid(), what);
+    // The grid follows from the texts alone, whatever led to them (for
+    // every input, at least in the end: see CheckRestart).
+    if (slow.restoreAgainstLoad)
+      CheckSame(loaded(*texts), t.grid(), what);
   }
 };
 
@@ -495,7 +527,6 @@ QByteArray SettingsText(TFuzzInput &in, unsigned how)
   return file;
 }
 
-// A restart on a settings file: a new tournament filled from it.
 // Score texts a settings file can give a field, odd ones among them.
 const char *const ReadTexts[] = {"", "0", "1", "2", "3", "4", "00", "007", "10", "12", "123",
                                  "2147483647", "2147483648", "99999999999"};
@@ -503,9 +534,9 @@ const char *const ReadTexts[] = {"", "0", "1", "2", "3", "4", "00", "007", "10",
 // The result texts of a restart's settings file. Mostly they are made as
 // the reader gives them: whole groups and brackets, then a few fields with
 // odd texts. Now and then the file's text is written and read.
-TResultTexts TextsRead(TFuzzInput &in, unsigned how)
+TResultTexts TextsRead(TFuzzInput &in, unsigned how, const TSlowWays &slow)
 {
-  if ((how & 56u) == 56u)
+  if (slow.fileText)
     return ReadResultTexts(TProfileFile(SettingsText(in, how)));
   static const QString digits[] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                                    QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
@@ -536,23 +567,22 @@ TResultTexts TextsRead(TFuzzInput &in, unsigned how)
   return texts;
 }
 
-void ReadFile(TSession &s, TFuzzInput &in)
+// A restart on a settings file: a new tournament filled from it.
+void ReadFile(TSession &s, TFuzzInput &in, const TSlowWays &slow)
 {
   const unsigned how = in.next();
-  const TResultTexts texts = TextsRead(in, how);
+  const TResultTexts texts = TextsRead(in, how, slow);
   for (const QString &text : texts) {
     if (!text.isEmpty() && !IsScore(text))
       Broken("read what is no score", text);
   }
   TTournament loaded = Loaded(texts, TFill::Loading);
   // Filled field by field, each group is rebuilt twelve times; the file's
-  // text is what the settings targets check. The slow ways are taken now
-  // and then.
-  const unsigned sample = in.next();
-  if ((sample & 15u) == 15u)
+  // text is what the settings targets check.
+  if (slow.fieldByField)
     CheckSame(Loaded(texts, TFill::FieldByField).grid(), loaded.grid(), "loading differs from field by field");
   const TResultTexts shown = ResultTextsOf(loaded);
-  if ((sample & 240u) == 240u) {
+  if (slow.savedFile) {
     TProfileFile saved;
     WriteResultTexts(saved, shown);
     if (ReadResultTexts(TProfileFile(saved.content())) != shown)
@@ -560,7 +590,7 @@ void ReadFile(TSession &s, TFuzzInput &in)
   }
   // The same texts load the same grid: only texts the grid changed need a
   // second load.
-  if ((sample & 48u) == 32u && shown != texts)
+  if (slow.loadedAgain && shown != texts)
     CheckSame(loaded.grid(), Loaded(shown, TFill::Loading).grid(), "a loaded grid saved and loaded changed");
   // Undo and redo bring texts back over another grid.
   if (shown == texts)
@@ -577,12 +607,12 @@ void CheckRestart(TSession &s)
   CheckSame(s.loaded(ResultTextsOf(s.t)), s.t.grid(), "save and restart changed the grid");
 }
 
-void Play(TFuzzInput &in)
+void Play(TFuzzInput &in, const TSlowWays &slow)
 {
-  TSession s;
+  TSession s(slow);
   // A session starts on an empty grid or, as at start-up, on a file read.
   if ((in.next() & 3) == 0) {
-    ReadFile(s, in);
+    ReadFile(s, in, slow);
     CheckGrid(s.t, s.typed);
   }
   // Long sessions find little more and would slow the run down.
@@ -622,11 +652,15 @@ void Play(TFuzzInput &in)
     case 11: {
       // Clear All leaves the tournament as it first showed, as clearing
       // every stage in order does.
-      TTournament byStages = s.t;
-      for (int stage = 0; stage < StageCount; ++stage)
-        ClearStage(byStages, stage);
-      ClearAll(s.t);
-      CheckSame(byStages.grid(), s.t.grid(), "Clear All differs from the clear buttons");
+      if (slow.clearingByStages) {
+        TTournament byStages = s.t;
+        for (int stage = 0; stage < StageCount; ++stage)
+          ClearStage(byStages, stage);
+        ClearAll(s.t);
+        CheckSame(byStages.grid(), s.t.grid(), "Clear All differs from the clear buttons");
+      } else {
+        ClearAll(s.t);
+      }
       CheckSame(Pristine().grid(), s.t.grid(), "Clear All leaves a trace");
       s.record(TStepKind::ClearingAll, f, -1);
       break;
@@ -678,6 +712,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
   TFuzzInput in(data, size);
-  Play(in);
+  Play(in, TSlowWays(Roll(data, size)));
   return 0;
 }

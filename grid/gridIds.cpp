@@ -16,6 +16,7 @@ constexpr const char *TableColumns[TableColumnCount] = {"Pts", "P", "W", "T", "L
 constexpr int GroupFields = GroupCount * MatchesPerGroup * 2;
 constexpr int TableNames = GroupFields;
 constexpr int Marks = TableNames + GroupCount * TeamsPerGroup;
+static_assert(TableNames == TableNameLabelBase && Marks == MarkLabelBase);
 constexpr int KnockoutLabels = Marks + GroupCount * TeamsPerGroup;
 constexpr int PenaltyHeadings = KnockoutLabels + 2 * (8 + 4 + 2 + 1 + 1);
 constexpr int Champion = PenaltyHeadings + KnockoutCount;
@@ -106,11 +107,6 @@ const TNames &Names()
 
 const TKnockoutStage &KnockoutStage(int stage) { return Stages[stage]; }
 
-TField GroupScoreField(int group, int match, int side)
-{
-  return TField(group * MatchesPerGroup * 2 + match * 2 + side);
-}
-
 TField KnockoutScoreField(int stage, int match, int side)
 {
   return TField(StageFieldBase[std::size_t(stage)] + match * 2 + side);
@@ -121,18 +117,6 @@ TField PenaltyField(int stage, int match, int side)
   return TField(StageFieldBase[std::size_t(stage)] + 2 * Stages[stage].matches + match * 2 + side);
 }
 
-TField TableField(int group, int place, int column)
-{
-  return TField(ResultFieldCount + (group * TeamsPerGroup + place) * TableColumnCount + column);
-}
-
-TLabel GroupMatchLabel(int group, int match, int side)
-{
-  return TLabel(group * MatchesPerGroup * 2 + match * 2 + side);
-}
-
-TLabel TableNameLabel(int group, int place) { return TLabel(TableNames + group * TeamsPerGroup + place); }
-TLabel MarkLabel(int group, int place) { return TLabel(Marks + group * TeamsPerGroup + place); }
 
 TLabel KnockoutTeamLabel(int stage, int match, int side)
 {

@@ -45,14 +45,30 @@ constexpr std::size_t Index(TField f) { return std::size_t(f); }
 constexpr std::size_t Index(TLabel l) { return std::size_t(l); }
 
 // Matches and sides count from 0; places from 0 (place 1 is 0).
-TField GroupScoreField(int group, int match, int side);
+constexpr TField GroupScoreField(int group, int match, int side)
+{
+  return TField(group * MatchesPerGroup * 2 + match * 2 + side);
+}
 TField KnockoutScoreField(int stage, int match, int side);
 TField PenaltyField(int stage, int match, int side);
-TField TableField(int group, int place, int column);
+constexpr TField TableField(int group, int place, int column)
+{
+  return TField(ResultFieldCount + (group * TeamsPerGroup + place) * TableColumnCount + column);
+}
 
-TLabel GroupMatchLabel(int group, int match, int side);
-TLabel TableNameLabel(int group, int place);
-TLabel MarkLabel(int group, int place);
+// The labels: the group matches' teams, the tables' names, their marks,
+// the knockout slots, the "Pen." headings, the champion.
+constexpr int TableNameLabelBase = GroupCount * MatchesPerGroup * 2;
+constexpr int MarkLabelBase = TableNameLabelBase + GroupCount * TeamsPerGroup;
+constexpr TLabel GroupMatchLabel(int group, int match, int side)
+{
+  return TLabel(group * MatchesPerGroup * 2 + match * 2 + side);
+}
+constexpr TLabel TableNameLabel(int group, int place)
+{
+  return TLabel(TableNameLabelBase + group * TeamsPerGroup + place);
+}
+constexpr TLabel MarkLabel(int group, int place) { return TLabel(MarkLabelBase + group * TeamsPerGroup + place); }
 TLabel KnockoutTeamLabel(int stage, int match, int side);
 TLabel PenaltyHeadingLabel(int stage);
 TLabel ChampionLabel();

@@ -17,12 +17,12 @@ bool Change(T &now, const T &value, std::bitset<N> &changed, std::size_t index)
 
 bool TGrid::writeText(TField f, const QString &text)
 {
-  // Table figures and team names refer to shared static texts: the same
-  // text is seen without comparing characters.
-  const QString &now = Fields[Index(f)].text;
-  if (now.constData() == text.constData() && now.size() == text.size())
+  QString &now = Fields[Index(f)].text;
+  if (SameText(now, text))
     return false;
-  return Change(Fields[Index(f)].text, text, Changed.fields, Index(f));
+  now = text;
+  Changed.fields.set(Index(f));
+  return true;
 }
 
 bool TGrid::setEnabled(TField f, bool on)
@@ -37,10 +37,12 @@ bool TGrid::setHidden(TField f, bool on)
 
 bool TGrid::setCaption(TLabel l, const QString &caption)
 {
-  const QString &now = Labels[Index(l)].caption;
-  if (now.constData() == caption.constData() && now.size() == caption.size())
+  QString &now = Labels[Index(l)].caption;
+  if (SameText(now, caption))
     return false;
-  return Change(Labels[Index(l)].caption, caption, Changed.labels, Index(l));
+  now = caption;
+  Changed.labels.set(Index(l));
+  return true;
 }
 
 bool TGrid::setBold(TLabel l, bool on)

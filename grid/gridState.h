@@ -10,6 +10,13 @@
 #include <array>
 #include <bitset>
 
+// Texts that refer to the same characters are the same text: names and
+// figures are shared static texts, and most copies share their characters.
+inline bool SameText(const QString &a, const QString &b)
+{
+  return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
 struct TFieldState {
   QString text;
   bool enabled = true;
@@ -17,7 +24,7 @@ struct TFieldState {
 
   bool operator==(const TFieldState &o) const
   {
-    return text == o.text && enabled == o.enabled && hidden == o.hidden;
+    return enabled == o.enabled && hidden == o.hidden && SameText(text, o.text);
   }
 };
 
@@ -28,7 +35,7 @@ struct TLabelState {
 
   bool operator==(const TLabelState &o) const
   {
-    return caption == o.caption && bold == o.bold && enabled == o.enabled;
+    return bold == o.bold && enabled == o.enabled && SameText(caption, o.caption);
   }
 };
 

@@ -45,6 +45,12 @@ void ShowOutlook(TGrid &grid, TGroupStage &stage, int group, const TTeamNameList
     grid.setCaption(MarkLabel(group, r), OutlookMark(shown.outlook[shown.teamAt[r]]));
 }
 
+// A table line's figures in the panel's column order: Pts P W T L GF GA +/-.
+std::array<qint64, TableColumnCount> FiguresOf(const TTeamRec &t)
+{
+  return {t.Points, t.Played, t.Wins, t.Ties, t.Losses, t.GoalsFor, t.GoalsAgainst, t.PlusMinus};
+}
+
 }  // namespace
 
 QString OutlookMark(TOutlook outlook)
@@ -68,6 +74,11 @@ void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameLis
                   bool outlookMarks)
 {
   TGroupRec &table = stage.tables[std::size_t(group)];
+  // The panel shows the figures of the table as last built (all naught
+  // before the first build): only those that change are written.
+  std::array<std::array<qint64, TableColumnCount>, TeamsPerGroup> shown;
+  for (int r = 0; r < TeamsPerGroup; ++r)
+    shown[std::size_t(r)] = FiguresOf(table[std::size_t(r)]);
   const TGroupSeeding &seeding = GroupSeeding(group);
   std::array<QString, 4> initialOrder;
   for (int i = 0; i < TeamsPerGroup; ++i)
@@ -88,12 +99,15 @@ void RebuildGroup(TGrid &grid, TGroupStage &stage, int group, const TTeamNameLis
   SetGroupStandingsFinal(table, GroupLetter(group));
 
   for (int r = 0; r < TeamsPerGroup; ++r) {
-    const TTeamRec &t = table[r];
+    const TTeamRec &t = table[std::size_t(r)];
     grid.setCaption(TableNameLabel(group, r), t.TeamName);
-    const qint64 figures[7] = {t.Points, t.Played, t.Wins, t.Ties, t.Losses, t.GoalsFor, t.GoalsAgainst};
-    for (int col = 0; col < 7; ++col)
-      grid.writeText(TableField(group, r, col), NumberText(figures[col]));
-    grid.writeText(TableField(group, r, 7), AddAPlusToDiff(t.PlusMinus));
+    const auto figures = FiguresOf(t);
+    for (int col = 0; col < TableColumnCount; ++col) {
+      const qint64 figure = figures[std::size_t(col)];
+      if (figure != shown[std::size_t(r)][std::size_t(col)])
+        grid.writeText(TableField(group, r, col),
+                       col == TableColumnCount - 1 ? AddAPlusToDiff(figure) : NumberText(figure));
+    }
   }
   if (outlookMarks)
     ShowOutlook(grid, stage, group, names);

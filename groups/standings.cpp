@@ -1,5 +1,6 @@
 #include "groups/standings.h"
 
+#include "grid/gridState.h"
 #include "groups/brakkaDebug.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ void ExchangeOrder(TGroupRec &records, int n, const TOrderKeys &keys) {
 
 int PlaceOf(const TGroupRec &table, const QString &name) {
   for (int place = 0; place < 4; ++place) {
-    if (table[place].TeamName == name) return place;
+    if (SameText(table[place].TeamName, name)) return place;
   }
   return -1;
 }
@@ -156,7 +157,7 @@ void SetGroupStandings(TGroupRec &table) {
 
 void SetGroupStandingsFinal(TGroupRec &table, QChar letter) {
   // Only group E is traced; an empty context means no trace.
-  const QString context = letter == QLatin1Char('E')
+  const QString context = TraceEnabled && letter == QLatin1Char('E')
                               ? QStringLiteral("SetGroupStandingsFinal") + letter
                               : QString();
   const bool traced = !context.isEmpty();
@@ -209,7 +210,7 @@ void SortTiedTeams(TGroupRec &list, int n) {
     TTeamRec &team = list[x];
     for (int y = 0; y < n; ++y) {
       for (const TOpponentSlot &slot : OpponentSlots) {
-        if (team.*slot.name != list[y].TeamName) continue;
+        if (!SameText(team.*slot.name, list[y].TeamName)) continue;
         const qint64 f = team.*slot.goalsFor;
         const qint64 a = team.*slot.goalsAgainst;
         team.TiePoints += f > a ? 3 : f == a ? 1 : 0;

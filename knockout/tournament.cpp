@@ -80,7 +80,7 @@ TTournament::TTournament(bool outlookMarks) : Names(EnglishNames()), OutlookMark
       Grid.setBold(TableNameLabel(g, r), r < 2);
       Grid.setBold(MarkLabel(g, r), true);
       for (int c = 0; c < TableColumnCount; ++c)
-        Grid.writeText(TableField(g, r, c), QStringLiteral("0"));
+        Grid.writeText(TableField(g, r, c), NumberText(0));
     }
     Grid.setCaption(KnockoutTeamLabel(Final8, seeding.winner.match - 1, seeding.winner.side - 1),
                     Names[seeding.initialOrder[0]]);

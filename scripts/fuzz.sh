@@ -37,7 +37,7 @@ if [ ${#window_targets[@]} -gt 0 ]; then
 fi
 if [ ${#window_targets[@]} -lt ${#targets[@]} ]; then
   CC=clang CXX=clang++ cmake -S "$here" -B "$engine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DBRAKKA_BENCH=OFF -DBRAKKA_FUZZ=ON \
+    -DBRAKKA_BENCH=OFF -DBRAKKA_FUZZ=ON -DBRAKKA_FUZZ_OPTIMIZE=-O3 \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,undefined -fno-sanitize=alignment,null,object-size,pointer-overflow,vptr,function -fno-sanitize-coverage=trace-cmp -fsanitize-coverage-ignorelist=$here/fuzz/fuzz_engine.ignore -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS -fno-omit-frame-pointer" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=undefined" >/dev/null
   cmake --build "$engine_build" --parallel --target fuzz_engine

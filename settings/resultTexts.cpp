@@ -155,10 +155,10 @@ void WriteResultTexts(TProfileFile &ini, const TResultTexts &texts)
 
 TResultTexts ResultTextsOf(const TTournament &tournament)
 {
-  TResultTexts texts;
-  texts.reserve(ResultFieldCount);
+  TResultTexts texts(ResultFieldCount);
+  QString *text = texts.data();
   for (int i = 0; i < ResultFieldCount; ++i)
-    texts.push_back(tournament.grid().text(TField(i)));
+    text[i] = tournament.grid().text(TField(i));
   return texts;
 }
 

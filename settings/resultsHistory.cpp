@@ -1,5 +1,6 @@
 #include "settings/resultsHistory.h"
 
+#include "grid/gridState.h"
 #include "knockout/clearing.h"
 
 #include <algorithm>
@@ -11,9 +12,20 @@ void TResultsHistory::start(const TResultTexts &texts)
   TypingOpen = false;
 }
 
+namespace {
+
+bool SameTexts(const TResultTexts &a, const TResultTexts &b)
+{
+  if (a.constData() == b.constData() && a.size() == b.size())
+    return true;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameText);
+}
+
+}  // namespace
+
 bool TResultsHistory::record(TStepKind kind, TField field, int stage, const TResultTexts &now)
 {
-  if (now == Current)
+  if (SameTexts(now, Current))
     return false;
   const bool joins = kind == TStepKind::Typing && TypingOpen && At > 0 &&
                      Steps[At - 1].kind == TStepKind::Typing && Steps[At - 1].field == field;
@@ -21,7 +33,7 @@ bool TResultsHistory::record(TStepKind kind, TField field, int stage, const TRes
   if (joins) {
     TResultsStep &top = Steps[At - 1];
     top.after = now;
-    if (top.after == top.before) {
+    if (SameTexts(top.after, top.before)) {
       Steps.pop_back();
       --At;
     }
