@@ -223,6 +223,11 @@ void TestSettings::readingFollowsTheProfileRules()
   QFETCH(QString, expected);
   const TProfileFile ini(DataFile("profile_read.ini"));
   QCOMPARE(ini.readString(section, key, QStringLiteral("<default>")), expected);
+  // Read with other keys of the section in one pass, the same.
+  const std::vector<QString> together =
+      ini.readStrings(section, {QByteArray("plain"), key.toUpper().toLatin1(), key.toLatin1()}, QStringLiteral("<default>"));
+  QCOMPARE(together[1], expected);
+  QCOMPARE(together[2], expected);
 }
 
 void TestSettings::editingKeepsEverythingElse()

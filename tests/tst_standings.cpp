@@ -144,6 +144,12 @@ void TestStandings::addAPlusToDiff_data() {
   QTest::newRow("zero") << qint64(0) << "0";
   QTest::newRow("minus three") << qint64(-3) << "-3";
   QTest::newRow("minus eleven") << qint64(-11) << "-11";
+  // Texts of small numbers are made once; larger ones as they come.
+  QTest::newRow("largest made once") << qint64(999) << "999";
+  QTest::newRow("beyond them") << qint64(1000) << "1000";
+  QTest::newRow("smallest made once") << qint64(-999) << "-999";
+  QTest::newRow("below them") << qint64(-1000) << "-1000";
+  QTest::newRow("64-bit sum") << qint64(-6442450941) << "-6442450941";
 }
 
 void TestStandings::addAPlusToDiff() {
