@@ -102,13 +102,7 @@ void CheckGroup(const TTournament &t, int g)
       continue;
     }
     const TGroupMatch &fixture = GroupFixtures(g)[std::size_t(m)];
-    auto number = [](const QString &digits) {
-      qint64 v = 0;
-      for (QChar c : digits)
-        v = v * 10 + (c.unicode() - u'0');
-      return v;
-    };
-    const qint64 x = number(a), y = number(b);
+    const qint64 x = *ReadGroupScore(a), y = *ReadGroupScore(b);
     count(lineOf(fixture.side1), x, y);
     count(lineOf(fixture.side2), y, x);
   }

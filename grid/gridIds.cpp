@@ -14,9 +14,8 @@ constexpr TKnockoutStage Stages[KnockoutCount] = {
 constexpr const char *TableColumns[TableColumnCount] = {"Pts", "P", "W", "T", "L", "GF", "GA", "PM"};
 
 constexpr int GroupFields = GroupCount * MatchesPerGroup * 2;
-constexpr int TableNames = GroupFields;
-constexpr int Marks = TableNames + GroupCount * TeamsPerGroup;
-static_assert(TableNames == TableNameLabelBase && Marks == MarkLabelBase);
+constexpr int TableNames = TableNameLabelBase;
+constexpr int Marks = MarkLabelBase;
 constexpr int KnockoutLabels = Marks + GroupCount * TeamsPerGroup;
 constexpr int PenaltyHeadings = KnockoutLabels + 2 * (8 + 4 + 2 + 1 + 1);
 constexpr int Champion = PenaltyHeadings + KnockoutCount;

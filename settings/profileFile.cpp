@@ -214,18 +214,7 @@ qsizetype TProfileFile::findSection(QByteArrayView name) const
 QString TProfileFile::readString(const QString &section, const QString &key,
                                  const QString &def) const
 {
-  const qsizetype header = findSection(Bytes(section));
-  if (header < 0)
-    return def;
-  const QByteArray keyName = Bytes(key);
-  for (qsizetype i = header + 1; i < qsizetype(Lines.size()); ++i) {
-    const TLine &line = Lines[i];
-    if (line.kind == TKind::Section)
-      break;
-    if (line.kind == TKind::Key && nameIs(line, keyName))
-      return valueText(line);
-  }
-  return def;
+  return readStrings(section, {Bytes(key)}, def).front();
 }
 
 std::vector<QString> TProfileFile::readStrings(const QString &section, const std::vector<QByteArray> &names,
