@@ -2,7 +2,7 @@
 #include "desktop/platform.h"
 #include "desktop/windowPlacement.h"
 
-#include "i18n/texts.h"
+#include "core/i18n/texts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 #include "app/accessibility.h"
 
 #include "app/brakkaMain.h"
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "app/tablePanel.h"
-#include "i18n/texts.h"
-#include "knockout/bracket.h"
+#include "core/i18n/texts.h"
+#include "core/knockout/bracket.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -3,9 +3,9 @@
 #include "app/brakkaMain.h"
 #include "app/undoHistory.h"
 
-#include "groups/fixtures.h"
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/groups/fixtures.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 
 #include <QAction>
 #include <QCoreApplication>

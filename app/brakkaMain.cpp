@@ -5,13 +5,13 @@
 #include "app/brakkaCommon.h"
 #include "app/figureField.h"
 #include "app/gridBuild.h"
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "app/hints.h"
 #include "app/teamColours.h"
 #include "app/undoHistory.h"
-#include "groups/brakkaDebug.h"
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/groups/brakkaDebug.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 #include "settings/settingsPlace.h"
 
 #include <QAction>

@@ -5,12 +5,12 @@
 
 #include "app/gridControls.h"
 #include "desktop/platform.h"
-#include "knockout/tournament.h"
-#include "settings/poolSettings.h"
-#include "settings/preferences.h"
-#include "settings/resultTexts.h"
-#include "settings/resultsHistory.h"
-#include "settings/settingsGuard.h"
+#include "core/knockout/tournament.h"
+#include "core/settings/poolSettings.h"
+#include "core/settings/preferences.h"
+#include "core/settings/resultTexts.h"
+#include "core/settings/resultsHistory.h"
+#include "core/settings/settingsGuard.h"
 
 #include <QMainWindow>
 #include <array>

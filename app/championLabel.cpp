@@ -4,7 +4,7 @@
 #include "app/championLabel.h"
 
 #include "app/brakkaMain.h"
-#include "i18n/names.h"
+#include "core/i18n/names.h"
 #include "knockout/celebration.h"
 
 #include <QLabel>

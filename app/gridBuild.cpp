@@ -5,15 +5,15 @@
 #include "app/brakkaMain.h"
 
 #include "app/brakkaCommon.h"
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "app/gridScroll.h"
 #include "app/figureField.h"
 #include "app/markLabel.h"
 #include "app/tablePanel.h"
 #include "app/teamColours.h"
 #include "desktop/teamLabel.h"
-#include "groups/groupTables.h"
-#include "knockout/bracket.h"
+#include "core/groups/groupTables.h"
+#include "core/knockout/bracket.h"
 
 #include <QApplication>
 #include <QLabel>

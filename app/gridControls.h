@@ -2,7 +2,7 @@
 // The main window's controls: by name for the menus, the keyboard and tests,
 // and by id where the window shows the engine.
 
-#include "grid/gridIds.h"
+#include "core/grid/gridIds.h"
 
 #include <QHash>
 #include <QString>

@@ -7,8 +7,8 @@
 #include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/teamColours.h"
-#include "i18n/texts.h"
-#include "knockout/clearing.h"
+#include "core/i18n/texts.h"
+#include "core/knockout/clearing.h"
 
 #include <QLabel>
 #include <QLineEdit>

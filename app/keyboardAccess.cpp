@@ -6,8 +6,8 @@
 
 #include "app/accessibility.h"
 #include "app/championLabel.h"
-#include "groups/fixtures.h"
-#include "i18n/texts.h"
+#include "core/groups/fixtures.h"
+#include "core/i18n/texts.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/brakkaMain.h"
 #include "app/singleInstance.h"
-#include "settings/recoveryFile.h"
+#include "core/settings/recoveryFile.h"
 #include "settings/settingsPlace.h"
 
 #include <QApplication>

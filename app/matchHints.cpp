@@ -2,9 +2,9 @@
 
 #include "app/brakkaMain.h"
 
-#include "i18n/names.h"
-#include "schedule/calendar.h"
-#include "schedule/regional.h"
+#include "core/i18n/names.h"
+#include "core/schedule/calendar.h"
+#include "core/schedule/regional.h"
 
 #include <QLabel>
 #include <QLineEdit>

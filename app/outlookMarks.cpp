@@ -3,11 +3,11 @@
 
 #include "app/brakkaMain.h"
 
-#include "groups/fixtures.h"
-#include "groups/groupTables.h"
+#include "core/groups/fixtures.h"
+#include "core/groups/groupTables.h"
 #include "groups/outlookForm.h"
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 
 #include <QLabel>
 

@@ -4,7 +4,7 @@
 
 #include "knockout/sound.h"
 #include "report/printing.h"
-#include "schedule/regional.h"
+#include "core/schedule/regional.h"
 #include "venues/browser.h"
 
 TPlatform TPlatform::desktop()

@@ -4,10 +4,10 @@
 #include "app/brakkaMain.h"
 #include "app/undoHistory.h"
 
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 #include "settings/optionsForm.h"
-#include "settings/settingsFile.h"
+#include "core/settings/settingsFile.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "app/singleInstance.h"
 
 #include "app/brakkaMain.h"
-#include "i18n/texts.h"
-#include "settings/recoveryFile.h"
+#include "core/i18n/texts.h"
+#include "core/settings/recoveryFile.h"
 
 #include <QApplication>
 #include <QDir>

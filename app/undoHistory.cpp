@@ -8,8 +8,8 @@
 
 #include "app/undoHistory.h"
 
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 
 #include <QAction>
 #include <QDir>

@@ -4,7 +4,7 @@
 // file's writer.
 
 #include "app/brakkaMain.h"
-#include "settings/recoveryFile.h"
+#include "core/settings/recoveryFile.h"
 
 #include <QTimer>
 #include <memory>

@@ -3,8 +3,8 @@
 // when it walks the whole window. Typing itself builds no names. And what a
 // dark palette costs a keystroke that moves the favourite.
 
-#include "groups/fixtures.h"
-#include "settings/preferences.h"
+#include "core/groups/fixtures.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

@@ -4,10 +4,10 @@
 
 #include "savedTournament.h"
 
-#include "knockout/clearing.h"
-#include "knockout/tournament.h"
-#include "settings/profileFile.h"
-#include "settings/resultTexts.h"
+#include "core/knockout/clearing.h"
+#include "core/knockout/tournament.h"
+#include "core/settings/profileFile.h"
+#include "core/settings/resultTexts.h"
 
 #include <benchmark/benchmark.h>
 

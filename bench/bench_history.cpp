@@ -2,7 +2,7 @@
 // Clear All on a full tournament, and the recovery file's write, which runs
 // on the writer's own thread and never on a keystroke's path.
 
-#include "settings/recoveryFile.h"
+#include "core/settings/recoveryFile.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

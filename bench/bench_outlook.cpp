@@ -1,9 +1,9 @@
 // How long the group outlook takes: a keystroke in a group with its marks,
 // the outlook of the hardest groups found, and the scenario tables.
 
-#include "groups/outlook.h"
-#include "i18n/names.h"
-#include "settings/preferences.h"
+#include "core/groups/outlook.h"
+#include "core/i18n/names.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

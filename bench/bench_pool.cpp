@@ -2,10 +2,10 @@
 // scoring every entry, building the table) and the table's update after a
 // scoring value changes.
 
-#include "knockout/tournament.h"
+#include "core/knockout/tournament.h"
 #include "pool/poolForm.h"
-#include "settings/resultTexts.h"
-#include "settings/settingsFile.h"
+#include "core/settings/resultTexts.h"
+#include "core/settings/settingsFile.h"
 #include "support/fakePlatform.h"
 
 #include <QCoreApplication>

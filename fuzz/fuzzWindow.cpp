@@ -1,6 +1,6 @@
 #include "fuzzWindow.h"
 
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "settings/optionsForm.h"
 #include "support/randomPlay.h"
 

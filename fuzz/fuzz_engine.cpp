@@ -7,15 +7,15 @@
 
 #include "fuzzInput.h"
 
-#include "grid/scoreText.h"
-#include "groups/fixtures.h"
-#include "groups/groupTables.h"
-#include "knockout/bracket.h"
-#include "knockout/clearing.h"
-#include "knockout/tournament.h"
-#include "settings/profileFile.h"
-#include "settings/resultTexts.h"
-#include "settings/resultsHistory.h"
+#include "core/grid/scoreText.h"
+#include "core/groups/fixtures.h"
+#include "core/groups/groupTables.h"
+#include "core/knockout/bracket.h"
+#include "core/knockout/clearing.h"
+#include "core/knockout/tournament.h"
+#include "core/settings/profileFile.h"
+#include "core/settings/resultTexts.h"
+#include "core/settings/resultsHistory.h"
 
 #include <algorithm>
 #include <cstdint>

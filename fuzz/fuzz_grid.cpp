@@ -5,7 +5,7 @@
 #include "fuzzWindow.h"
 #include "fuzzInput.h"
 
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "support/randomPlay.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "profileChecks.h"
 
-#include "settings/profileFile.h"
+#include "core/settings/profileFile.h"
 
 #include <QList>
 #include <cstdio>

@@ -2,9 +2,9 @@
 
 #include "desktop/windowPlacement.h"
 #include "desktop/platform.h"
-#include "groups/groupTables.h"
-#include "i18n/texts.h"
-#include "groups/groupStage.h"
+#include "core/groups/groupTables.h"
+#include "core/i18n/texts.h"
+#include "core/groups/groupStage.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

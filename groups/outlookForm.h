@@ -2,8 +2,8 @@
 // The outlook window: for the group chosen, what each team is sure of, and
 // what each combination of results of the last matches means for it.
 
-#include "groups/outlook.h"
-#include "i18n/names.h"
+#include "core/groups/outlook.h"
+#include "core/i18n/names.h"
 
 #include <QDialog>
 #include <QString>

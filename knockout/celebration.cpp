@@ -3,8 +3,8 @@
 #include "knockout/celebration.h"
 
 #include "desktop/platform.h"
-#include "grid/gridIds.h"
-#include "i18n/texts.h"
+#include "core/grid/gridIds.h"
+#include "core/i18n/texts.h"
 #include "knockout/sound.h"
 #include "knockout/winnerForm.h"
 

@@ -2,8 +2,8 @@
 
 #include "desktop/platform.h"
 #include "desktop/windowPlacement.h"
-#include "i18n/texts.h"
-#include "settings/wholeFile.h"
+#include "core/i18n/texts.h"
+#include "core/settings/wholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // the results typed so far, one entry's matches in detail, the points each
 // right prediction is worth, and the table saved as a CSV file.
 
-#include "pool/poolScoring.h"
+#include "core/pool/poolScoring.h"
 
 #include <QDialog>
 #include <array>

@@ -3,7 +3,7 @@
 
 #include "report/printing.h"
 
-#include "settings/wholeFile.h"
+#include "core/settings/wholeFile.h"
 
 #include <QDir>
 #include <QFileDialog>

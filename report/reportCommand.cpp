@@ -6,7 +6,7 @@
 
 #include "desktop/platform.h"
 #include "report/printing.h"
-#include "report/reportLines.h"
+#include "core/report/reportLines.h"
 #include "settings/settingsPlace.h"
 
 #include <QCoreApplication>

@@ -4,11 +4,11 @@
 #include "schedule/calendarCommand.h"
 
 #include "desktop/platform.h"
-#include "grid/gridState.h"
+#include "core/grid/gridState.h"
 #include "report/printing.h"
-#include "schedule/calendar.h"
-#include "schedule/calendarExport.h"
-#include "settings/wholeFile.h"
+#include "core/schedule/calendar.h"
+#include "core/schedule/calendarExport.h"
+#include "core/settings/wholeFile.h"
 
 #include <QStandardPaths>
 

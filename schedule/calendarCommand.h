@@ -1,7 +1,7 @@
 #pragma once
 // View > Export to calendar and the schedule window's button.
 
-#include "i18n/names.h"
+#include "core/i18n/names.h"
 
 #include <QString>
 #include <array>

@@ -3,9 +3,9 @@
 #include "schedule/scheduleCommands.h"
 
 #include "desktop/platform.h"
-#include "grid/gridState.h"
-#include "i18n/texts.h"
-#include "schedule/calendar.h"
+#include "core/grid/gridState.h"
+#include "core/i18n/texts.h"
+#include "core/schedule/calendar.h"
 #include "schedule/calendarCommand.h"
 #include "schedule/scheduleForm.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // View > Game Schedule.
 
-#include "i18n/names.h"
+#include "core/i18n/names.h"
 
 #include <QString>
 #include <array>

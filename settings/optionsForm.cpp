@@ -2,10 +2,10 @@
 #include "desktop/windowPlacement.h"
 
 #include "desktop/platform.h"
-#include "i18n/names.h"
-#include "i18n/texts.h"
-#include "settings/timeZones.h"
-#include "settings/preferences.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
+#include "core/settings/timeZones.h"
+#include "core/settings/preferences.h"
 
 #include <QComboBox>
 #include <QGroupBox>

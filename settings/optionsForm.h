@@ -1,7 +1,7 @@
 #pragma once
 // The options dialog: interface language, favourite team and time zone.
 
-#include "settings/preferences.h"
+#include "core/settings/preferences.h"
 
 #include <QDialog>
 

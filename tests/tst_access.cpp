@@ -2,9 +2,9 @@
 // readable on a dark palette.
 
 #include "app/brakkaCommon.h"
-#include "groups/fixtures.h"
-#include "i18n/names.h"
-#include "settings/preferences.h"
+#include "core/groups/fixtures.h"
+#include "core/i18n/names.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

@@ -2,11 +2,11 @@
 // window for the favourite and for any other champion, its sound, and the
 // sound files the program ships.
 
-#include "groups/fixtures.h"
-#include "i18n/names.h"
+#include "core/groups/fixtures.h"
+#include "core/i18n/names.h"
 #include "knockout/sound.h"
 #include "knockout/winnerForm.h"
-#include "settings/preferences.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

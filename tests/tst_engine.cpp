@@ -5,9 +5,9 @@
 // engine's own ways in: loading a file and undoing steps.
 
 #include "app/brakkaCommon.h"
-#include "knockout/clearing.h"
-#include "knockout/tournament.h"
-#include "settings/resultTexts.h"
+#include "core/knockout/clearing.h"
+#include "core/knockout/tournament.h"
+#include "core/settings/resultTexts.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"
 #include "support/tournament.h"

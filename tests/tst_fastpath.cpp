@@ -5,9 +5,9 @@
 // cleared) both ways and compared control by control. The menus' pictures
 // are made when a menu first opens.
 
-#include "settings/preferences.h"
+#include "core/settings/preferences.h"
 #include "venues/menuPictures.h"
-#include "settings/profileFile.h"
+#include "core/settings/profileFile.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"
 

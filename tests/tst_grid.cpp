@@ -3,11 +3,11 @@
 // closing the window.
 
 #include "app/brakkaCommon.h"
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "app/gridScroll.h"
-#include "i18n/names.h"
-#include "i18n/texts.h"
-#include "settings/preferences.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"
 

@@ -1,9 +1,9 @@
 // Group tables as the user sees them: typing scores into the real fields and
 // reading the table panels and the 1/8-final slots they seed.
 
-#include "groups/fixtures.h"
-#include "groups/brakkaDebug.h"
-#include "settings/preferences.h"
+#include "core/groups/fixtures.h"
+#include "core/groups/brakkaDebug.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 
 #include <QFile>

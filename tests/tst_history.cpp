@@ -2,7 +2,7 @@
 // one step, what undo and redo give back, and how many results a step
 // emptied that the user did not aim at.
 
-#include "settings/resultsHistory.h"
+#include "core/settings/resultsHistory.h"
 
 #include <QTest>
 

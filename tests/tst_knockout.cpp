@@ -2,11 +2,11 @@
 // on, shoot-outs, third place, the champion, and clearing results.
 
 #include "app/brakkaCommon.h"
-#include "knockout/tournament.h"
-#include "settings/profileFile.h"
-#include "settings/resultTexts.h"
-#include "groups/fixtures.h"
-#include "settings/preferences.h"
+#include "core/knockout/tournament.h"
+#include "core/settings/profileFile.h"
+#include "core/settings/resultTexts.h"
+#include "core/groups/fixtures.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"
 #include "support/tournament.h"

@@ -1,8 +1,8 @@
 // Team, host-country and venue names, the carrying of shown team names into a
 // new language, and the interface texts of the three languages.
 
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 
 #include <QHash>
 #include <QStringList>

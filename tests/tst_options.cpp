@@ -2,8 +2,8 @@
 // zone, the first start's insistence, and team names carried into a newly
 // chosen language.
 
-#include "groups/fixtures.h"
-#include "i18n/names.h"
+#include "core/groups/fixtures.h"
+#include "core/i18n/names.h"
 #include "settings/optionsForm.h"
 #include "support/grid.h"
 #include "support/tournament.h"

@@ -2,13 +2,13 @@
 // every completion of the group worked out one by one through the table's
 // ordering, for small top scores.
 
-#include "groups/fixtures.h"
-#include "groups/groupTables.h"
-#include "groups/outlook.h"
+#include "core/groups/fixtures.h"
+#include "core/groups/groupTables.h"
+#include "core/groups/outlook.h"
 #include "groups/outlookForm.h"
-#include "groups/standings.h"
-#include "i18n/names.h"
-#include "settings/preferences.h"
+#include "core/groups/standings.h"
+#include "core/i18n/names.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

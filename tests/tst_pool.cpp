@@ -1,12 +1,12 @@
 // The prediction pool: entries read from friends' settings files, scored
 // against the results, ranked, saved as CSV, and the window on them.
 
-#include "knockout/tournament.h"
+#include "core/knockout/tournament.h"
 #include "pool/poolForm.h"
-#include "pool/poolScoring.h"
-#include "settings/preferences.h"
-#include "settings/resultTexts.h"
-#include "settings/settingsFile.h"
+#include "core/pool/poolScoring.h"
+#include "core/settings/preferences.h"
+#include "core/settings/resultTexts.h"
+#include "core/settings/settingsFile.h"
 #include "support/grid.h"
 
 #include <QAction>

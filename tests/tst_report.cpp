@@ -3,8 +3,8 @@
 // the printer receives.
 
 #include "report/printing.h"
-#include "report/reportLines.h"
-#include "settings/preferences.h"
+#include "core/report/reportLines.h"
+#include "core/settings/preferences.h"
 #include "support/fileSystem.h"
 #include "support/grid.h"
 #include "support/tournament.h"

@@ -2,9 +2,9 @@
 // shows exactly what saving and starting again shows.
 
 #include "app/brakkaMain.h"
-#include "i18n/names.h"
-#include "settings/preferences.h"
-#include "settings/recoveryFile.h"
+#include "core/i18n/names.h"
+#include "core/settings/preferences.h"
+#include "core/settings/recoveryFile.h"
 #include "support/fakePlatform.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"

@@ -1,14 +1,14 @@
 // The match calendar in the user's time zone: the time-zone list, kick-off
 // conversion, the kick-off hints of the grid and the game schedule window.
 
-#include "groups/fixtures.h"
-#include "i18n/names.h"
-#include "schedule/calendar.h"
-#include "schedule/calendarExport.h"
-#include "schedule/regional.h"
+#include "core/groups/fixtures.h"
+#include "core/i18n/names.h"
+#include "core/schedule/calendar.h"
+#include "core/schedule/calendarExport.h"
+#include "core/schedule/regional.h"
 #include "schedule/scheduleForm.h"
-#include "settings/timeZones.h"
-#include "settings/preferences.h"
+#include "core/settings/timeZones.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "support/tournament.h"
 

@@ -2,11 +2,11 @@
 // reads back into the real main window, and the failures of both.
 
 #include "app/brakkaCommon.h"
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 #include "settings/optionsForm.h"
-#include "settings/preferences.h"
-#include "settings/profileFile.h"
-#include "settings/timeZoneValue.h"
+#include "core/settings/preferences.h"
+#include "core/settings/profileFile.h"
+#include "core/settings/timeZoneValue.h"
 #include "support/fileSystem.h"
 #include "support/grid.h"
 #include "support/tournament.h"

@@ -3,7 +3,7 @@
 
 #include "app/brakkaMain.h"
 #include "app/singleInstance.h"
-#include "settings/recoveryFile.h"
+#include "core/settings/recoveryFile.h"
 #include "support/fakePlatform.h"
 
 #include <QLineEdit>

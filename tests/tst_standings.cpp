@@ -2,11 +2,11 @@
 // the provisional and final orderings with the head-to-head tie-break, and
 // the goal-difference text.
 
-#include "groups/fixtures.h"
-#include "groups/brakkaDebug.h"
-#include "groups/groupTables.h"
-#include "groups/standings.h"
-#include "i18n/names.h"
+#include "core/groups/fixtures.h"
+#include "core/groups/brakkaDebug.h"
+#include "core/groups/groupTables.h"
+#include "core/groups/standings.h"
+#include "core/i18n/names.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The trace log with its switch on: which dumps a rebuild writes, their
 // exact format, and how file errors are survived.
 
-#include "groups/brakkaDebug.h"
-#include "groups/standings.h"
+#include "core/groups/brakkaDebug.h"
+#include "core/groups/standings.h"
 
 #include <QDate>
 #include <QDir>

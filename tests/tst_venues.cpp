@@ -2,9 +2,9 @@
 // Internet Links menu; the desktop's default browser.
 
 #include "app/brakkaMain.h"
-#include "i18n/names.h"
-#include "i18n/texts.h"
-#include "settings/preferences.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
+#include "core/settings/preferences.h"
 #include "support/grid.h"
 #include "venues/brakkaStadium.h"
 #include "venues/browser.h"

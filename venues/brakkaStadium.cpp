@@ -1,8 +1,8 @@
 #include "venues/brakkaStadium.h"
 #include "desktop/windowPlacement.h"
 
-#include "i18n/names.h"
-#include "i18n/texts.h"
+#include "core/i18n/names.h"
+#include "core/i18n/texts.h"
 #include "venues/stadiums.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "venues/menuPictures.h"
 
-#include "i18n/names.h"
+#include "core/i18n/names.h"
 #include "venues/stadiums.h"
 
 #include <QAction>

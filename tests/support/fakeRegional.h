@@ -2,7 +2,7 @@
 // Fixed regional formats for tests, whatever the machine's locale: day/month/
 // year dates, a 24-hour clock and English weekday names.
 
-#include "schedule/regional.h"
+#include "core/schedule/regional.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "support/tournament.h"
 
-#include "groups/fixtures.h"
+#include "core/groups/fixtures.h"
 
 namespace {
 

@@ -1,0 +1,459 @@
+#include "core/pool/poolScoring.h"
+
+#include "core/grid/scoreText.h"
+#include "core/groups/fixtures.h"
+#include "core/groups/groupTables.h"
+#include "core/i18n/texts.h"
+#include "core/knockout/bracket.h"
+#include "core/knockout/tournament.h"
+#include "core/settings/profileFile.h"
+#include "core/settings/resultTexts.h"
+#include "core/settings/settingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QtAlgorithms>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The knockout stages' matches follow the groups' in the sheet.
+int FirstMatchOf(int stage)
+{
+  int first = PoolGroupMatchCount;
+  for (int k = 0; k < stage; ++k)
+    first += KnockoutStage(k).matches;
+  return first;
+}
+
+int StageByPrefix(const char *prefix)
+{
+  for (int k = 0; k < KnockoutCount; ++k)
+    if (std::strcmp(KnockoutStage(k).prefix, prefix) == 0)
+      return k;
+  return -1;
+}
+
+// A team's number from its English name; 0 for the placeholder.
+int TeamOfCaption(const QString &caption)
+{
+  static const QHash<QString, int> teams = [] {
+    QHash<QString, int> t;
+    for (int team = 1; team <= TeamCount; ++team)
+      t.insert(TeamNameIn(LangEnglish, team), team);
+    return t;
+  }();
+  return teams.value(caption, 0);
+}
+
+int GroupOfTeam(int team)
+{
+  static const std::array<int, TeamCount + 1> groups = [] {
+    std::array<int, TeamCount + 1> g{};
+    for (int group = 0; group < GroupCount; ++group)
+      for (TTeam t : GroupSeeding(group).initialOrder)
+        g[std::size_t(t)] = group;
+    return g;
+  }();
+  return team > 0 && team <= TeamCount ? groups[std::size_t(team)] : -1;
+}
+
+std::uint64_t Bit(int team) { return team > 0 ? std::uint64_t(1) << team : 0; }
+
+// The decimal sum of two scores, however long.
+QString AddScores(const QString &a, const QString &b)
+{
+  QString sum;
+  int carry = 0;
+  for (qsizetype i = a.size() - 1, j = b.size() - 1; i >= 0 || j >= 0 || carry; --i, --j) {
+    const int digit = (i >= 0 ? a[i].unicode() - '0' : 0) + (j >= 0 ? b[j].unicode() - '0' : 0) + carry;
+    sum.prepend(QChar('0' + digit % 10));
+    carry = digit / 10;
+  }
+  return sum;
+}
+
+// The same rules for every match once its sides are lined up.
+TPoolMark CompareScoresOf(const std::array<QString, 2> &p, const std::array<QString, 2> &r)
+{
+  if (CompareScores(p[0], r[0]) == 0 && CompareScores(p[1], r[1]) == 0)
+    return TPoolMark::Exact;
+  if (CompareScores(p[0], p[1]) != CompareScores(r[0], r[1]))
+    return TPoolMark::None;
+  // p0 - p1 == r0 - r1, without a subtraction that could go below zero.
+  if (CompareScores(AddScores(p[0], r[1]), AddScores(r[0], p[1])) == 0)
+    return TPoolMark::Difference;
+  return TPoolMark::Outcome;
+}
+
+int WinnerTeam(const TPoolMatch &m) { return m.winner < 0 ? 0 : m.teams[std::size_t(m.winner)]; }
+
+void ReadMatch(const TGrid &grid, TPoolMatch &m, TField s1, TField s2, bool knockout)
+{
+  m = PoolMatch(m.teams, {grid.text(s1), grid.text(s2)}, m.penalties, knockout);
+}
+
+void ReadKnockoutMatch(const TGrid &grid, int stage, int match, TPoolMatch &m)
+{
+  for (int s = 0; s < 2; ++s) {
+    m.teams[std::size_t(s)] = TeamOfCaption(grid.caption(KnockoutTeamLabel(stage, match, s)));
+    m.penalties[std::size_t(s)] = grid.text(PenaltyField(stage, match, s));
+  }
+  ReadMatch(grid, m, KnockoutScoreField(stage, match, 0), KnockoutScoreField(stage, match, 1), true);
+}
+
+// Blank-free section values of a result section: a match "2-1", "-", "3-";
+// penalties digits or nothing.
+bool IsDigitsOrEmpty(QStringView text)
+{
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// A result section's name: "GROUP A" ... "GROUP H" for stages 0..7, then
+// the knockout stages'.
+QString SectionName(int stage)
+{
+  static const char *const knockout[KnockoutCount] = {"FINAL 8", "FINAL 4", "FINAL 2", "THIRD", "FINAL"};
+  return stage < GroupCount ? QStringLiteral("GROUP ") + GroupLetter(stage)
+                            : QLatin1String(knockout[stage - GroupCount]);
+}
+
+// Why the file's results cannot be taken as they are: no result at all, or
+// the first value that is not a score. Empty when they can.
+QString ResultsProblem(const TProfileFile &ini, int language)
+{
+  // No value holds a line break: the default tells a missing key.
+  const QString missing = QStringLiteral("\n");
+  bool any = false;
+  for (int stage = 0; stage < StageCount; ++stage) {
+    const QString section = SectionName(stage);
+    const bool knockout = stage >= GroupCount;
+    const int matches = knockout ? KnockoutStage(stage - GroupCount).matches : MatchesPerGroup;
+    for (int m = 1; m <= matches; ++m) {
+      const QString key = QStringLiteral("Game%1").arg(m);
+      const QString value = ini.readString(section, key, missing);
+      if (value == missing)
+        continue;
+      any = true;
+      const qsizetype hyphen = value.indexOf(QLatin1Char('-'));
+      if (hyphen < 0 || !IsDigitsOrEmpty(QStringView(value).left(hyphen)) ||
+          !IsDigitsOrEmpty(QStringView(value).mid(hyphen + 1)))
+        return TextIn(language, TText::PoolBadScoreText).arg(key, section);
+      for (const char *side : {"Apk", "Bpk"}) {
+        const QString penaltyKey = key + QLatin1String(side);
+        const QString penalty = knockout ? ini.readString(section, penaltyKey, QString()) : QString();
+        if (!IsDigitsOrEmpty(penalty))
+          return TextIn(language, TText::PoolBadScoreText).arg(penaltyKey, section);
+      }
+    }
+  }
+  return any ? QString() : TextIn(language, TText::PoolNoResultsText);
+}
+
+int CompareNames(const QString &a, const QString &b)
+{
+  const int c = QString::compare(a, b, Qt::CaseInsensitive);
+  return c != 0 ? c : QString::compare(a, b, Qt::CaseSensitive);
+}
+
+QString TeamWords(int team, int language) { return team ? TeamNameIn(language, team) : QStringLiteral("?"); }
+
+QString MatchWords(const TPoolMatch &m, int language)
+{
+  const QString score = m.scores[0].isEmpty() && m.scores[1].isEmpty()
+                            ? QStringLiteral("–")
+                            : m.scores[0] + QStringLiteral("–") + m.scores[1];
+  QString words = TeamWords(m.teams[0], language) + QLatin1Char(' ') + score + QLatin1Char(' ') +
+                  TeamWords(m.teams[1], language);
+  if (!m.penalties[0].isEmpty() || !m.penalties[1].isEmpty())
+    words += QStringLiteral(" (") + m.penalties[0] + QStringLiteral("–") + m.penalties[1] +
+             QLatin1Char(')');
+  return words;
+}
+
+QString TeamsWords(std::uint64_t teams, int language)
+{
+  QStringList names;
+  for (int t = 1; t <= TeamCount; ++t)
+    if (teams & Bit(t))
+      names << TeamNameIn(language, t);
+  return names.join(QStringLiteral(", "));
+}
+
+QString CsvField(const QString &text)
+{
+  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+      !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+    return text;
+  QString quoted = text;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+}  // namespace
+
+TPoolMatch PoolMatch(const std::array<int, 2> &teams, const std::array<QString, 2> &scores,
+                     const std::array<QString, 2> &penalties, bool knockout)
+{
+  TPoolMatch m{teams, scores, penalties, false, -1};
+  m.complete = IsScore(scores[0]) && IsScore(scores[1]);
+  if (!knockout || !m.complete)
+    return m;
+  int decided = CompareScores(scores[0], scores[1]);
+  if (decided == 0 && IsScore(penalties[0]) && IsScore(penalties[1]))
+    decided = CompareScores(penalties[0], penalties[1]);
+  m.complete = decided != 0 && teams[0] && teams[1];
+  m.winner = !m.complete ? -1 : decided > 0 ? 0 : 1;
+  return m;
+}
+
+TPoolSheet PoolSheetOf(const TTournament &tournament)
+{
+  const TGrid &grid = tournament.grid();
+  TPoolSheet sheet;
+  std::array<bool, GroupCount> groupPlayed{};
+  for (int g = 0; g < GroupCount; ++g) {
+    groupPlayed[std::size_t(g)] = true;
+    for (int m = 0; m < MatchesPerGroup; ++m) {
+      TPoolMatch &match = sheet.matches[std::size_t(g * MatchesPerGroup + m)];
+      match.teams = {GroupFixtures(g)[m].side1, GroupFixtures(g)[m].side2};
+      ReadMatch(grid, match, GroupScoreField(g, m, 0), GroupScoreField(g, m, 1), false);
+      groupPlayed[std::size_t(g)] = groupPlayed[std::size_t(g)] && match.complete;
+    }
+  }
+  for (int k = 0; k < KnockoutCount; ++k)
+    for (int m = 0; m < KnockoutStage(k).matches; ++m)
+      ReadKnockoutMatch(grid, k, m, sheet.matches[std::size_t(FirstMatchOf(k) + m)]);
+
+  // In the 1/8 finals only once the group is played: before, the slots show
+  // the groups' initial order.
+  for (int m = 0; m < KnockoutStage(Final8).matches; ++m)
+    for (int team : sheet.matches[std::size_t(FirstMatchOf(Final8) + m)].teams) {
+      const int group = GroupOfTeam(team);
+      if (group >= 0 && group < GroupCount && groupPlayed[std::size_t(group)])
+        sheet.rounds[RoundOf16] |= Bit(team);
+    }
+  // In a later round as the winner of the match before, in its slot.
+  for (const TBracketMatch &b : Bracket()) {
+    const int stage = StageByPrefix(b.prefix);
+    const int next = StageByPrefix(b.nextPrefix);
+    const int winner = WinnerTeam(sheet.matches[std::size_t(FirstMatchOf(stage) + b.match - 1)]);
+    const TPoolMatch &nextMatch = sheet.matches[std::size_t(FirstMatchOf(next) + b.nextMatch - 1)];
+    if (winner && nextMatch.teams[std::size_t(b.nextSide - 1)] == winner)
+      sheet.rounds[std::size_t(RoundQuarter + stage)] |= Bit(winner);
+  }
+  const int champion = WinnerTeam(sheet.matches[std::size_t(FirstMatchOf(TheFinal))]);
+  if (champion && TeamOfCaption(grid.caption(ChampionLabel())) == champion)
+    sheet.rounds[RoundChampion] = Bit(champion);
+  return sheet;
+}
+
+TPoolSheet PoolResultsOf(const TTournament &shown)
+{
+  TTournament english;
+  FillResults(english, ResultTextsOf(shown), TFill::Loading);
+  return PoolSheetOf(english);
+}
+
+TPoolMark ComparePoolMatch(const TPoolMatch &prediction, const TPoolMatch &result, bool knockout)
+{
+  if (!prediction.complete || !result.complete)
+    return TPoolMark::None;
+  if (!knockout)
+    return CompareScoresOf(prediction.scores, result.scores);
+  // The prediction's scores lined up with the result's teams.
+  std::array<QString, 2> scores = prediction.scores;
+  if (prediction.teams[0] == result.teams[1] && prediction.teams[1] == result.teams[0])
+    std::swap(scores[0], scores[1]);
+  else if (prediction.teams != result.teams)
+    return TPoolMark::None;
+  if (WinnerTeam(prediction) != WinnerTeam(result))
+    return TPoolMark::None;
+  return CompareScoresOf(scores, result.scores);
+}
+
+TPoolScore ScorePoolSheet(const TPoolSheet &prediction, const TPoolSheet &results)
+{
+  TPoolScore score;
+  for (int i = 0; i < PoolMatchCount; ++i) {
+    const TPoolMark mark = ComparePoolMatch(prediction.matches[std::size_t(i)],
+                                            results.matches[std::size_t(i)], i >= PoolGroupMatchCount);
+    score.marks[std::size_t(i)] = mark;
+    score.exact += mark == TPoolMark::Exact;
+    score.difference += mark == TPoolMark::Difference;
+    score.outcome += mark == TPoolMark::Outcome;
+  }
+  for (int r = 0; r < PoolRoundCount; ++r)
+    score.rounds[std::size_t(r)] =
+        int(qPopulationCount(prediction.rounds[std::size_t(r)] & results.rounds[std::size_t(r)]));
+  return score;
+}
+
+int MarkPoints(TPoolMark mark, const TPoolValues &values)
+{
+  switch (mark) {
+  case TPoolMark::Exact: return ValueOf(values, TPoolValue::Exact);
+  case TPoolMark::Difference: return ValueOf(values, TPoolValue::Difference);
+  case TPoolMark::Outcome: return ValueOf(values, TPoolValue::Outcome);
+  case TPoolMark::None: break;
+  }
+  return 0;
+}
+
+int RoundValue(int round, const TPoolValues &values)
+{
+  return values[std::size_t(int(TPoolValue::Round16) + round)];
+}
+
+int RoundsPoints(const TPoolScore &score, const TPoolValues &values)
+{
+  int points = 0;
+  for (int r = 0; r < PoolRoundCount; ++r)
+    points += score.rounds[std::size_t(r)] * RoundValue(r, values);
+  return points;
+}
+
+int TotalPoints(const TPoolScore &score, const TPoolValues &values)
+{
+  return score.exact * ValueOf(values, TPoolValue::Exact) +
+         score.difference * ValueOf(values, TPoolValue::Difference) +
+         score.outcome * ValueOf(values, TPoolValue::Outcome) + RoundsPoints(score, values);
+}
+
+TPoolEntry ReadPoolEntry(const QString &path, int language)
+{
+  TPoolEntry entry;
+  entry.path = path;
+  entry.name = QFileInfo(path).fileName();
+  entry.name.chop(4);   // ".ini"
+  TProfileFile ini;
+  const TProfileFile::TLoadResult loaded = ini.load(path);
+  if (loaded != TProfileFile::TLoadResult::Loaded) {
+    entry.problem = TextIn(language, UnreadableReason(loaded));
+    return entry;
+  }
+  entry.problem = ResultsProblem(ini, language);
+  if (!entry.problem.isEmpty())
+    return entry;
+  TTournament tournament;
+  FillResults(tournament, ReadResultTexts(ini), TFill::Loading);
+  entry.sheet = PoolSheetOf(tournament);
+  return entry;
+}
+
+std::vector<TPoolEntry> ReadPoolFolder(const QString &folder, const QString &settingsFile,
+                                       int language)
+{
+  std::vector<TPoolEntry> entries;
+  if (folder.isEmpty())
+    return entries;
+  const QFileInfo settings(settingsFile);
+  const QString inUse = settings.exists() ? settings.canonicalFilePath() : settings.absoluteFilePath();
+  // Broken links too (System): they are listed with their reason.
+  const QFileInfoList files = QDir(folder).entryInfoList(
+      {QStringLiteral("*.ini")}, QDir::Files | QDir::System, QDir::Name);
+  for (const QFileInfo &file : files) {
+    const QString path = file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
+    if (path == inUse || file.absoluteFilePath() == settings.absoluteFilePath())
+      continue;
+    entries.push_back(ReadPoolEntry(file.absoluteFilePath(), language));
+  }
+  return entries;
+}
+
+void ScorePool(std::vector<TPoolEntry> &entries, const TPoolSheet &results)
+{
+  for (TPoolEntry &e : entries)
+    e.score = e.problem.isEmpty() ? ScorePoolSheet(e.sheet, results) : TPoolScore{};
+}
+
+std::vector<TPoolRow> RankPool(const std::vector<TPoolEntry> &entries, const TPoolValues &values)
+{
+  std::vector<TPoolRow> rows;
+  rows.reserve(entries.size());
+  for (int i = 0; i < int(entries.size()); ++i) {
+    const TPoolEntry &e = entries[std::size_t(i)];
+    TPoolRow row;
+    row.entry = i;
+    if (e.problem.isEmpty()) {
+      row.rounds = RoundsPoints(e.score, values);
+      row.points = TotalPoints(e.score, values);
+    }
+    rows.push_back(row);
+  }
+  auto scored = [&](const TPoolRow &r) { return entries[std::size_t(r.entry)].problem.isEmpty(); };
+  auto exact = [&](const TPoolRow &r) { return entries[std::size_t(r.entry)].score.exact; };
+  std::sort(rows.begin(), rows.end(), [&](const TPoolRow &a, const TPoolRow &b) {
+    if (scored(a) != scored(b))
+      return scored(a);
+    if (a.points != b.points)
+      return a.points > b.points;
+    if (exact(a) != exact(b))
+      return exact(a) > exact(b);
+    return CompareNames(entries[std::size_t(a.entry)].name, entries[std::size_t(b.entry)].name) < 0;
+  });
+  for (std::size_t i = 0; i < rows.size() && scored(rows[i]); ++i) {
+    const bool shared = i > 0 && rows[i].points == rows[i - 1].points && exact(rows[i]) == exact(rows[i - 1]);
+    rows[i].rank = shared ? rows[i - 1].rank : QString::number(i + 1);
+  }
+  return rows;
+}
+
+std::vector<TPoolDetailRow> PoolDetail(const TPoolEntry &entry, const TPoolSheet &results,
+                                       const TPoolValues &values, int language)
+{
+  std::vector<TPoolDetailRow> rows;
+  rows.reserve(PoolMatchCount + PoolRoundCount);
+  for (int i = 0; i < PoolMatchCount; ++i) {
+    TPoolDetailRow row;
+    if (i < PoolGroupMatchCount) {
+      row.match = GroupTitle(language, i / MatchesPerGroup);
+    } else {
+      int stage = KnockoutCount - 1;
+      while (FirstMatchOf(stage) > i)
+        --stage;
+      row.match = KnockoutTitle(language, stage);
+      if (KnockoutStage(stage).matches > 1)
+        row.match += QLatin1Char(' ') + QString::number(i - FirstMatchOf(stage) + 1);
+    }
+    row.prediction = MatchWords(entry.sheet.matches[std::size_t(i)], language);
+    row.result = MatchWords(results.matches[std::size_t(i)], language);
+    row.points = MarkPoints(entry.score.marks[std::size_t(i)], values);
+    rows.push_back(row);
+  }
+  for (int r = 0; r < PoolRoundCount; ++r) {
+    TPoolDetailRow row;
+    row.match = r == RoundChampion ? TextIn(language, TText::ChampionText) : KnockoutTitle(language, r == RoundFinal ? TheFinal : r);
+    row.prediction = TeamsWords(entry.sheet.rounds[std::size_t(r)], language);
+    row.result = TeamsWords(entry.sheet.rounds[std::size_t(r)] & results.rounds[std::size_t(r)], language);
+    row.points = entry.score.rounds[std::size_t(r)] * RoundValue(r, values);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+QByteArray PoolCsv(const std::vector<TPoolEntry> &entries, const std::vector<TPoolRow> &rows,
+                   int language)
+{
+  QStringList lines;
+  QStringList header;
+  for (TText t : {TText::PoolRankHeading, TText::PoolNameHeading, TText::PoolPointsHeading,
+                  TText::PoolExactHeading, TText::PoolDifferenceHeading, TText::PoolOutcomeHeading,
+                  TText::PoolRoundsHeading})
+    header << CsvField(TextIn(language, t));
+  lines << header.join(QLatin1Char(','));
+  for (const TPoolRow &row : rows) {
+    const TPoolEntry &e = entries[std::size_t(row.entry)];
+    QStringList fields = {CsvField(row.rank), CsvField(e.name)};
+    if (e.problem.isEmpty())
+      fields << QString::number(row.points) << QString::number(e.score.exact)
+             << QString::number(e.score.difference) << QString::number(e.score.outcome)
+             << QString::number(row.rounds);
+    else
+      fields << CsvField(e.problem) << QString() << QString() << QString() << QString();
+    lines << fields.join(QLatin1Char(','));
+  }
+  return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
