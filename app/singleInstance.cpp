@@ -1,6 +1,7 @@
 #include "app/singleInstance.h"
 
 #include "app/brakkaMain.h"
+#include "core/document/document.h"
 #include "core/i18n/texts.h"
 #include "core/settings/recoveryFile.h"
 
@@ -54,7 +55,7 @@ private:
   void showText()
   {
     const auto *form = qobject_cast<const TMainForm *>(window());
-    const int language = form ? form->preferences().language : int(LangEnglish);
+    const int language = form ? form->document().preferences().language : int(LangEnglish);
     setText(TextIn(language, TText::StateFolderUnusableText).arg(QDir::toNativeSeparators(Folder)));
   }
 

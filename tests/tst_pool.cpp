@@ -1,7 +1,7 @@
 // The prediction pool: entries read from friends' settings files, scored
 // against the results, ranked, saved as CSV, and the window on them.
 
-#include "core/knockout/tournament.h"
+#include "core/tournament/tournament.h"
 #include "pool/poolForm.h"
 #include "core/pool/poolScoring.h"
 #include "core/settings/preferences.h"
@@ -27,7 +27,7 @@ using TScores = QList<QPair<QString, QString>>;
 
 TResultTexts TextsOf(const TScores &scores)
 {
-  TResultTexts texts(ResultFieldNames().size());
+  TResultTexts texts(ResultFieldCount);
   for (const auto &[stem, result] : scores) {
     const QStringList sides = result.split(QLatin1Char('-'));
     QString suffix;
@@ -37,10 +37,9 @@ TResultTexts TextsOf(const TScores &scores)
       match.chop(2);
     }
     for (int s = 0; s < 2; ++s) {
-      const auto &names = ResultFieldNames();
-      const auto i = std::find(names.begin(), names.end(), match + QString::number(s + 1) + suffix);
-      Q_ASSERT(i != names.end());
-      texts[std::size_t(i - names.begin())] = sides[s];
+      const std::optional<TControlId> id = ControlIdOf(match + QString::number(s + 1) + suffix);
+      Q_ASSERT(id && id->kind == TControlId::Field);
+      texts[id->index] = sides[s];
     }
   }
   return texts;
@@ -75,8 +74,8 @@ TScores AllGroups(int skipGroup = -1, int skipMatches = 0)
 TResultTexts RandomTexts(QRandomGenerator &random)
 {
   TResultTexts texts;
-  for (const QString &name : ResultFieldNames()) {
-    const bool penalty = name.endsWith(QLatin1String("pk"));
+  for (int i = 0; i < ResultFieldCount; ++i) {
+    const bool penalty = FieldInfo(TField(i)).kind == TFieldInfo::Penalty;
     texts.push_back(random.bounded(10) < 2 ? QString()
                                            : QString::number(random.bounded(penalty ? 6 : 4)));
   }
@@ -282,7 +281,7 @@ void TestPool::window()
   TGridDriver g;
   g.choosePreferences(language);
   g.score("GA1", "2-1");
-  QVERIFY(g.form().SaveAll());
+  QVERIFY(SaveForm(g.form()));
   QTemporaryDir pool;
   SaveEntry(pool.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}}));
   SaveEntry(pool.filePath("bob.ini"), TextsOf({{"GA1", "1-0"}}));
@@ -316,7 +315,7 @@ void TestPool::window()
   QCOMPARE(csv.readAll().count('\n'), 3);
 
   // Saved with the settings, read again at the next start.
-  QVERIFY(g.form().SaveAll());
+  QVERIFY(SaveForm(g.form()));
   const TSettingsRead read = ReadSettingsFile(g.form().settingsDir() + "/Brakka.ini");
   QVERIFY(read.pool);
   QCOMPARE(read.pool->folder, pool.path());

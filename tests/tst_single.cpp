@@ -5,6 +5,7 @@
 #include "app/singleInstance.h"
 #include "core/settings/recoveryFile.h"
 #include "support/fakePlatform.h"
+#include "support/grid.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -91,7 +92,7 @@ void TestSingle::secondStart()
   // The recovery file of a settings file gone for 31 days goes as Brakka starts.
   const QString gone = QStringLiteral("/gone/Brakka.ini"), forsaken = RecoveryFilePath(gone);
   QVERIFY(QDir().mkpath(RecoveryFolder()));
-  Bytes(forsaken, RecoveryFileText(gone, TResultTexts(ResultFieldNames().size())));
+  Bytes(forsaken, RecoveryFileText(gone, TResultTexts(ResultFieldCount)));
   QFile file(forsaken);
   QVERIFY(file.open(QIODevice::ReadWrite) &&
           file.setFileTime(QDateTime::currentDateTime().addDays(-31), QFileDevice::FileModificationTime));
@@ -100,7 +101,7 @@ void TestSingle::secondStart()
   TStart first(one, stateHome);
   QVERIFY(first.says(stateUsable ? "serving" : "state folder unusable"));
   QTRY_COMPARE(QFile::exists(forsaken), !stateUsable);
-  TResultTexts typed(ResultFieldNames().size());   // what the first keeps for recovery
+  TResultTexts typed(ResultFieldCount);   // what the first keeps for recovery
   typed[0] = QStringLiteral("3");
   const QString recovery = RecoveryFilePath(one.settingsFile());
   const QByteArray kept = Bytes(recovery, RecoveryFileText(one.settingsFile(), typed));
@@ -149,14 +150,14 @@ void TestSingle::changedFileAsksBeforeSaving()
   theirs = Bytes(ini, asks ? theirs : Bytes(ini));
   fake.dialogs->answers = {QMessageBox::Yes, QMessageBox::StandardButton(answer)};
   fake.dialogs->answers.remove(0, closing ? 0 : 1);
-  QCOMPARE(closing ? form.close() : form.SaveAll(), answer == QMessageBox::Yes);
+  QCOMPARE(closing ? form.close() : SaveForm(form), answer == QMessageBox::Yes);
   QCOMPARE(fake.dialogs->asked.size(), int(closing) + int(asks));
   QCOMPARE(fake.dialogs->asked.value(int(closing)).text,
            asks ? "Brakka.ini was changed by another program since it was read. Replace it with the results shown?" : "");
   QCOMPARE(Bytes(ini).contains("Game1=5-"), answer == QMessageBox::Yes);
   QVERIFY(answer == QMessageBox::Yes || Bytes(ini) == theirs);
   // Once written, the file is what it last saw: saving again asks nothing.
-  QVERIFY(answer == QMessageBox::No || (form.SaveAll() && fake.dialogs->asked.size() == int(asks)));
+  QVERIFY(answer == QMessageBox::No || (SaveForm(form) && fake.dialogs->asked.size() == int(asks)));
 }
 
 QTEST_MAIN(TestSingle)

@@ -3,7 +3,7 @@
 
 #include "core/i18n/texts.h"
 
-#include "core/grid/gridIds.h"
+#include "core/tournament/ids.h"
 #include "core/i18n/names.h"
 
 #include <array>

@@ -77,7 +77,7 @@ QString TextIn(int language, TText id);
 
 // The grid's headings in a language: a group's title ("Group A"), a table
 // column's heading (0 "Pts" .. 7 "+/-") and a knockout stage's title
-// ("1/8 Finals" .. "Final"; stages as in grid/gridIds.h).
+// ("1/8 Finals" .. "Final"; stages as in core/tournament/ids.h).
 QString GroupTitle(int language, int group);
 QString TableHeading(int language, int column);
 QString KnockoutTitle(int language, int stage);

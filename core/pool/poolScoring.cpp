@@ -1,11 +1,11 @@
 #include "core/pool/poolScoring.h"
 
-#include "core/grid/scoreText.h"
+#include "core/tournament/scoreText.h"
 #include "core/groups/fixtures.h"
 #include "core/groups/groupTables.h"
 #include "core/i18n/texts.h"
 #include "core/knockout/bracket.h"
-#include "core/knockout/tournament.h"
+#include "core/tournament/tournament.h"
 #include "core/settings/profileFile.h"
 #include "core/settings/resultTexts.h"
 #include "core/settings/settingsFile.h"
@@ -34,18 +34,6 @@ int StageByPrefix(const char *prefix)
     if (std::strcmp(KnockoutStage(k).prefix, prefix) == 0)
       return k;
   return -1;
-}
-
-// A team's number from its English name; 0 for the placeholder.
-int TeamOfCaption(const QString &caption)
-{
-  static const QHash<QString, int> teams = [] {
-    QHash<QString, int> t;
-    for (int team = 1; team <= TeamCount; ++team)
-      t.insert(TeamNameIn(LangEnglish, team), team);
-    return t;
-  }();
-  return teams.value(caption, 0);
 }
 
 int GroupOfTeam(int team)
@@ -90,18 +78,10 @@ TPoolMark CompareScoresOf(const std::array<QString, 2> &p, const std::array<QStr
 
 int WinnerTeam(const TPoolMatch &m) { return m.winner < 0 ? 0 : m.teams[std::size_t(m.winner)]; }
 
-void ReadMatch(const TGrid &grid, TPoolMatch &m, TField s1, TField s2, bool knockout)
+TPoolMatch ReadMatch(const TMatchState &m, bool knockout)
 {
-  m = PoolMatch(m.teams, {grid.text(s1), grid.text(s2)}, m.penalties, knockout);
-}
-
-void ReadKnockoutMatch(const TGrid &grid, int stage, int match, TPoolMatch &m)
-{
-  for (int s = 0; s < 2; ++s) {
-    m.teams[std::size_t(s)] = TeamOfCaption(grid.caption(KnockoutTeamLabel(stage, match, s)));
-    m.penalties[std::size_t(s)] = grid.text(PenaltyField(stage, match, s));
-  }
-  ReadMatch(grid, m, KnockoutScoreField(stage, match, 0), KnockoutScoreField(stage, match, 1), true);
+  return PoolMatch({m.teams[0], m.teams[1]}, m.goals, knockout ? m.penalties : std::array<QString, 2>{},
+                   knockout);
 }
 
 // Blank-free section values of a result section: a match "2-1", "-", "3-";
@@ -201,31 +181,27 @@ TPoolMatch PoolMatch(const std::array<int, 2> &teams, const std::array<QString, 
   m.complete = IsScore(scores[0]) && IsScore(scores[1]);
   if (!knockout || !m.complete)
     return m;
-  int decided = CompareScores(scores[0], scores[1]);
-  if (decided == 0 && IsScore(penalties[0]) && IsScore(penalties[1]))
-    decided = CompareScores(penalties[0], penalties[1]);
-  m.complete = decided != 0 && teams[0] && teams[1];
-  m.winner = !m.complete ? -1 : decided > 0 ? 0 : 1;
+  const int winner = Decide(scores[0], scores[1], penalties[0], penalties[1]).side;
+  m.complete = winner >= 0 && teams[0] && teams[1];
+  m.winner = m.complete ? winner : -1;
   return m;
 }
 
 TPoolSheet PoolSheetOf(const TTournament &tournament)
 {
-  const TGrid &grid = tournament.grid();
   TPoolSheet sheet;
   std::array<bool, GroupCount> groupPlayed{};
   for (int g = 0; g < GroupCount; ++g) {
     groupPlayed[std::size_t(g)] = true;
     for (int m = 0; m < MatchesPerGroup; ++m) {
       TPoolMatch &match = sheet.matches[std::size_t(g * MatchesPerGroup + m)];
-      match.teams = {GroupFixtures(g)[m].side1, GroupFixtures(g)[m].side2};
-      ReadMatch(grid, match, GroupScoreField(g, m, 0), GroupScoreField(g, m, 1), false);
+      match = ReadMatch(tournament.match(GroupMatch(g, m)), false);
       groupPlayed[std::size_t(g)] = groupPlayed[std::size_t(g)] && match.complete;
     }
   }
   for (int k = 0; k < KnockoutCount; ++k)
     for (int m = 0; m < KnockoutStage(k).matches; ++m)
-      ReadKnockoutMatch(grid, k, m, sheet.matches[std::size_t(FirstMatchOf(k) + m)]);
+      sheet.matches[std::size_t(FirstMatchOf(k) + m)] = ReadMatch(tournament.knockoutMatch(k, m), true);
 
   // In the 1/8 finals only once the group is played: before, the slots show
   // the groups' initial order.
@@ -245,17 +221,12 @@ TPoolSheet PoolSheetOf(const TTournament &tournament)
       sheet.rounds[std::size_t(RoundQuarter + stage)] |= Bit(winner);
   }
   const int champion = WinnerTeam(sheet.matches[std::size_t(FirstMatchOf(TheFinal))]);
-  if (champion && TeamOfCaption(grid.caption(ChampionLabel())) == champion)
+  if (champion && tournament.champion() == champion)
     sheet.rounds[RoundChampion] = Bit(champion);
   return sheet;
 }
 
-TPoolSheet PoolResultsOf(const TTournament &shown)
-{
-  TTournament english;
-  FillResults(english, ResultTextsOf(shown), TFill::Loading);
-  return PoolSheetOf(english);
-}
+TPoolSheet PoolResultsOf(const TTournament &shown) { return PoolSheetOf(shown); }
 
 TPoolMark ComparePoolMatch(const TPoolMatch &prediction, const TPoolMatch &result, bool knockout)
 {
