@@ -4,6 +4,7 @@
 // into, by a small number made from that shape.
 
 #include <QChar>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -51,7 +52,16 @@ struct TMatchPlace {
   std::int8_t stage;   // -1 for a group match
   std::int8_t match;
 };
-const TMatchPlace &MatchPlace(TMatch m);
+constexpr TMatchPlace MatchPlace(TMatch m)
+{
+  const int i = int(m);
+  if (i < GroupMatchCount)
+    return {std::int8_t(i / MatchesPerGroup), -1, std::int8_t(i % MatchesPerGroup)};
+  int stage = KnockoutCount - 1;
+  while (KnockoutStageFirst[stage] > i - GroupMatchCount)
+    --stage;
+  return {-1, std::int8_t(stage), std::int8_t(i - GroupMatchCount - KnockoutStageFirst[stage])};
+}
 
 // A field the user types a result into: the score of a side, or its
 // penalties in a knockout match. The ids run in the settings file's order:
@@ -66,10 +76,30 @@ constexpr TField GroupScoreField(int group, int match, int side)
 {
   return TField(group * MatchesPerGroup * 2 + match * 2 + side);
 }
-TField KnockoutScoreField(int stage, int match, int side);
-TField PenaltyField(int stage, int match, int side);
-TField ScoreField(TMatch match, int side);
-TField PenaltyField(TMatch match, int side);   // a knockout match's
+// Where each knockout stage's fields start: its scores, then its penalties.
+constexpr int KnockoutFieldBase[KnockoutCount] = {GroupMatchCount * 2, GroupMatchCount * 2 + 32,
+                                                  GroupMatchCount * 2 + 48, GroupMatchCount * 2 + 56,
+                                                  GroupMatchCount * 2 + 60};
+constexpr int KnockoutStageMatches[KnockoutCount] = {8, 4, 2, 1, 1};
+constexpr TField KnockoutScoreField(int stage, int match, int side)
+{
+  return TField(KnockoutFieldBase[stage] + match * 2 + side);
+}
+constexpr TField PenaltyField(int stage, int match, int side)
+{
+  return TField(KnockoutFieldBase[stage] + 2 * KnockoutStageMatches[stage] + match * 2 + side);
+}
+constexpr TField ScoreField(TMatch match, int side)
+{
+  const TMatchPlace p = MatchPlace(match);
+  return p.group >= 0 ? GroupScoreField(p.group, p.match, side) : KnockoutScoreField(p.stage, p.match, side);
+}
+// A knockout match's.
+constexpr TField PenaltyField(TMatch match, int side)
+{
+  const TMatchPlace p = MatchPlace(match);
+  return PenaltyField(p.stage, p.match, side);
+}
 
 // What a field is.
 struct TFieldInfo {
@@ -80,4 +110,25 @@ struct TFieldInfo {
   std::int8_t side;    // 0 or 1
   TMatch of;           // the match it belongs to
 };
-const TFieldInfo &FieldInfo(TField field);
+namespace Ids {
+constexpr std::array<TFieldInfo, ResultFieldCount> FieldInfos()
+{
+  std::array<TFieldInfo, ResultFieldCount> infos{};
+  for (int g = 0; g < GroupCount; ++g)
+    for (int m = 0; m < MatchesPerGroup; ++m)
+      for (int s = 0; s < 2; ++s)
+        infos[Index(GroupScoreField(g, m, s))] = {TFieldInfo::GroupScore, std::int8_t(g), -1, std::int8_t(m),
+                                                  std::int8_t(s), GroupMatch(g, m)};
+  for (int k = 0; k < KnockoutCount; ++k)
+    for (int m = 0; m < KnockoutStageMatches[k]; ++m)
+      for (int s = 0; s < 2; ++s) {
+        infos[Index(KnockoutScoreField(k, m, s))] = {TFieldInfo::KnockoutScore, -1, std::int8_t(k),
+                                                     std::int8_t(m), std::int8_t(s), KnockoutMatch(k, m)};
+        infos[Index(PenaltyField(k, m, s))] = {TFieldInfo::Penalty, -1, std::int8_t(k), std::int8_t(m),
+                                               std::int8_t(s), KnockoutMatch(k, m)};
+      }
+  return infos;
+}
+inline constexpr std::array<TFieldInfo, ResultFieldCount> FieldInfoTable = FieldInfos();
+}  // namespace Ids
+constexpr const TFieldInfo &FieldInfo(TField field) { return Ids::FieldInfoTable[Index(field)]; }

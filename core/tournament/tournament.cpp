@@ -133,14 +133,6 @@ TTournament::TTournament(bool outlookMarks) : OutlookMarks(outlookMarks)
     at(KnockoutMatch(Final8, m)).open = {true, true};
 }
 
-const QString &TTournament::text(TField field) const
-{
-  const TFieldInfo &info = FieldInfo(field);
-  const TMatchState &m = Matches[Index(info.of)];
-  return info.kind == TFieldInfo::Penalty ? m.penalties[std::size_t(info.side)]
-                                          : m.goals[std::size_t(info.side)];
-}
-
 QString &TTournament::textAt(TField field) { return const_cast<QString &>(text(field)); }
 
 void TTournament::setTeam(TMatch m, int side, TTeam team)

@@ -70,7 +70,13 @@ public:
   // of a group's rebuild.
   explicit TTournament(bool outlookMarks = true);
 
-  const QString &text(TField field) const;
+  const QString &text(TField field) const
+  {
+    const TFieldInfo &info = FieldInfo(field);
+    const TMatchState &m = Matches[Index(info.of)];
+    return info.kind == TFieldInfo::Penalty ? m.penalties[std::size_t(info.side)]
+                                            : m.goals[std::size_t(info.side)];
+  }
   const TMatchState &match(TMatch m) const { return Matches[Index(m)]; }
   const TMatchState &knockoutMatch(int stage, int m) const { return match(KnockoutMatch(stage, m)); }
   const TGroupState &group(int g) const { return Groups[std::size_t(g)]; }
