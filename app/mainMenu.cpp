@@ -50,7 +50,7 @@ const TMenuEntry MenuTree[] = {
   {nullptr, "Options1", "&Options", 0, true, false, TCommand::Options},
   {nullptr, "View1", "&View", 0, true, true, TCommand::None},
   {"View1", "Schedule1", "&Game Schedule", 0, true, false, TCommand::Schedule},
-  {"View1", "ExportCalendar1", "Export to calendar…", 0, true, false, TCommand::ExportCalendar},
+  {"View1", "ExportCalendar1", "E&xport to calendar…", 0, true, false, TCommand::ExportCalendar},
   {"View1", "Outlook1", "&What does my team need?", 0, true, false, TCommand::Outlook},
   {"View1", "Pool1", "Prediction &pool…", 0, true, false, TCommand::Pool},
   {"View1", "N3", "-", 0, true, false, TCommand::None},

@@ -8,8 +8,15 @@
 #include "support/grid.h"
 #include "support/tournament.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <functional>
 
@@ -30,6 +37,9 @@ private slots:
   void contrastOfKnownPairs();
   void teamColoursReadOnEveryPalette_data();
   void teamColoursReadOnEveryPalette();
+
+  void lettersAreUniqueInEveryWindowAndMenu_data();
+  void lettersAreUniqueInEveryWindowAndMenu();
 
 private:
   QPalette Light;
@@ -79,6 +89,66 @@ QStringList spokenControls()
 void switchLanguage(TGridDriver &g, int language)
 {
   g.choosePreferences(language);
+}
+
+// The letter a caption answers to with Alt (or in its menu), lower case;
+// none for a caption without one ("&&" is a plain "&").
+QChar letterOf(const QString &caption)
+{
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&')
+      continue;
+    if (caption[i + 1] != u'&')
+      return caption[i + 1].toLower();
+    ++i;
+  }
+  return QChar();
+}
+
+// The letters used more than once among captions: "p: O&ptions, A &propos".
+QStringList clashes(const QStringList &captions)
+{
+  QMultiMap<QChar, QString> users;
+  for (const QString &c : captions)
+    if (const QChar letter = letterOf(c); !letter.isNull())
+      users.insert(letter, c);
+  QStringList found;
+  for (const QChar letter : users.uniqueKeys())
+    if (users.count(letter) > 1)
+      found << QString(letter) + QStringLiteral(": ") + users.values(letter).join(QStringLiteral(", "));
+  return found;
+}
+
+// The captions of a window that answer to Alt and a letter: its shown
+// buttons, group boxes and labels of a control, and its menu bar's menus.
+// Controls that take the focus but have no letter go to `without`.
+QStringList windowCaptions(QWidget *window, QStringList *without = nullptr)
+{
+  QStringList captions;
+  QSet<const QWidget *> labelled;
+  for (QWidget *w : window->findChildren<QWidget *>()) {
+    if (!w->isVisibleTo(window) || qobject_cast<QMenu *>(w->window()))
+      continue;
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+      captions << b->text();
+    else if (auto *g = qobject_cast<QGroupBox *>(w))
+      captions << g->title();
+    else if (auto *l = qobject_cast<QLabel *>(w); l && l->buddy())
+      captions << l->text(), labelled << l->buddy();
+  }
+  if (auto *main = qobject_cast<QMainWindow *>(window))
+    for (const QAction *a : main->menuBar()->actions())
+      captions << a->text();
+  if (without)
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+      if (!w->isVisibleTo(window) || !(w->focusPolicy() & Qt::TabFocus) || labelled.contains(w) ||
+          qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+        continue;
+      const auto *b = qobject_cast<QAbstractButton *>(w);
+      if (!b || letterOf(b->text()).isNull())
+        *without << w->objectName();
+    }
+  return captions;
 }
 
 QPalette paletteOn(const QColor &background)
@@ -328,6 +398,60 @@ void TestAccess::teamColoursReadOnEveryPalette()
   QCoreApplication::sendPostedEvents();
   g.form().setPalette(QPalette());
   QCOMPARE(shownColour(g.label("GA11Lbl")), QColor(0, 0, 255));
+}
+
+// In every language, no two menu items of a menu and no two controls of a
+// window answer to the same letter; the pool window has one for each
+// control.
+void TestAccess::lettersAreUniqueInEveryWindowAndMenu_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::newRow("English") << int(LangEnglish);
+  QTest::newRow("Spanish") << int(LangSpanish);
+  QTest::newRow("French") << int(LangFrench);
+}
+
+void TestAccess::lettersAreUniqueInEveryWindowAndMenu()
+{
+  QFETCH(int, language);
+  TGridDriver g;
+  g.choosePreferences(language);
+  PlayAll(g);
+  QStringList found;   // "where: clash"
+  const auto check = [&found](const QString &where, const QStringList &captions) {
+    for (const QString &c : clashes(captions))
+      found << where + QStringLiteral(" - ") + c;
+  };
+  check(QStringLiteral("main window"), windowCaptions(&g.form()));
+  QStringList menus;
+  for (QMenu *menu : g.form().menuBar()->findChildren<QMenu *>()) {
+    QStringList items;
+    for (const QAction *a : menu->actions())
+      if (!a->isSeparator() && a->isVisible())
+        items << a->text();
+    check(menu->objectName(), items);
+    menus << menu->objectName();
+  }
+  QVERIFY(menus.contains("View1") && menus.contains("OfficialFootballSites1"));
+  QVERIFY(!letterOf(g.form().menuItem("ExportCalendar1")->text()).isNull());
+
+  QStringList windows, withoutLetter;
+  g.dialogs().onModal = [&](QDialog *d) {
+    QStringList without;
+    check(d->objectName(), windowCaptions(d, &without));
+    if (d->objectName() == QLatin1String("PoolForm"))
+      withoutLetter << without;
+    windows << d->objectName();
+    return int(QDialog::Rejected);
+  };
+  for (const char *item : {"Options1", "Schedule1", "Outlook1", "Pool1", "About1", "Seoul1", "Yokohama1"})
+    g.form().menuItem(QLatin1String(item))->trigger();
+  g.label(QStringLiteral("Champion"))->setFocus();
+  QTest::keyClick(g.label(QStringLiteral("Champion")), Qt::Key_Return);
+  QCOMPARE(windows, QStringList({"OptionsForm", "ScheduleForm", "OutlookForm", "PoolForm", "AboutForm",
+                                 "StadiumForm", "StadiumForm", "WinnerForm"}));
+  QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+  QVERIFY2(withoutLetter.isEmpty(), qPrintable(withoutLetter.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(TestAccess)

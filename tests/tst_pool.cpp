@@ -7,9 +7,13 @@
 #include "core/settings/preferences.h"
 #include "core/settings/resultTexts.h"
 #include "core/settings/settingsFile.h"
+#include "support/fakePlatform.h"
 #include "support/grid.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +22,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -72,6 +78,33 @@ TScores AllGroups(int skipGroup = -1, int skipMatches = 0)
   return scores;
 }
 
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A file by the name's bytes, which need not be valid UTF-8.
+void WriteNative(const QString &folder, const QByteArray &name, const QByteArray &bytes)
+{
+  const QByteArray path = QFile::encodeName(folder) + '/' + name;
+  FILE *file = std::fopen(path.constData(), "wb");
+  QVERIFY(file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) == std::size_t(bytes.size()));
+  std::fclose(file);
+}
+
+// The table's rows: "name: points" or "name: why not".
+QStringList Listed(const QString &folder)
+{
+  std::vector<TPoolEntry> entries = ReadPoolFolder(folder, QString(), LangEnglish);
+  ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
+  QStringList rows;
+  for (const TPoolEntry &e : entries)
+    rows << e.name + QStringLiteral(": ") +
+                (e.problem.isEmpty() ? QString::number(TotalPoints(e.score, DefaultPoolValues)) : e.problem);
+  return rows;
+}
+
 TResultTexts RandomTexts(QRandomGenerator &random)
 {
   TResultTexts texts;
@@ -95,6 +128,15 @@ private slots:
   void roundsWithGroupsIncomplete_data();
   void roundsWithGroupsIncomplete();
   void csvFile();
+  void csvTextCells_data();
+  void csvTextCells();
+  void everyFileIsListed_data();
+  void everyFileIsListed();
+  void folderProblems_data();
+  void folderProblems();
+  void keyboardWalk();
+  void columnsFit_data();
+  void columnsFit();
   void randomPredictions();
   void window_data();
   void window();
@@ -214,21 +256,246 @@ void TestPool::roundsWithGroupsIncomplete()
   QCOMPARE(RoundsPoints(entry.score, DefaultPoolValues), round16);
 }
 
+// Names from friends' files are text to a spreadsheet, whatever they begin
+// with; the figures stay numbers.
 void TestPool::csvFile()
 {
   QTemporaryDir dir;
   SaveEntry(dir.filePath("O\"Neil, Jr.ini"), TextsOf({{"GA1", "2-1"}}));
   SaveEntry(dir.filePath("Zoé.ini"), TextsOf({{"GA1", "1-0"}}));
+  SaveEntry(dir.filePath("=HYPERLINK(\"http:evil.example\",\"y\").ini"), TextsOf({{"GA1", "3-1"}}));
+  SaveEntry(dir.filePath("=cmd|' -C calc'!A0.ini"), TextsOf({{"GA1", "0-1"}}));
   QFile damaged(dir.filePath("empty.ini"));
   QVERIFY(damaged.open(QIODevice::WriteOnly));
   damaged.close();
+  QVERIFY(QFile::copy(damaged.fileName(), dir.filePath("-2+3.ini")));
   std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangSpanish);
   ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
   QCOMPARE(PoolCsv(entries, RankPool(entries, DefaultPoolValues), LangSpanish),
            QStringLiteral("Puesto,Nombre,Puntos,Exactos,Diferencia,Signo,Rondas\r\n"
                           "1,\"O\"\"Neil, Jr\",3,1,0,0,0\r\n"
                           "2,Zoé,2,0,1,0,0\r\n"
+                          "3,\"'=HYPERLINK(\"\"http:evil.example\"\",\"\"y\"\")\",1,0,0,1,0\r\n"
+                          "4,'=cmd|' -C calc'!A0,0,0,0,0,0\r\n"
+                          ",'-2+3,no contiene resultados de Brakka,,,,\r\n"
                           ",empty,no contiene resultados de Brakka,,,,\r\n").toUtf8());
+}
+
+// Every character that starts a formula in a spreadsheet, alone and after
+// blanks; other texts as they are.
+void TestPool::csvTextCells_data()
+{
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("escaped");
+  const QString starts = QStringLiteral(u"=+-@\t\r\n\uFF1D\uFF0B\uFF0D\uFF20\uFE66\uFE62\uFE63\uFE6B\u2212");
+  for (const QChar c : starts) {
+    QTest::addRow("U+%04X", c.unicode()) << QString(c) + QStringLiteral("SUM(1)") << true;
+    QTest::addRow("blank, U+%04X", c.unicode()) << QStringLiteral(u" \u00A0") + c + QStringLiteral("1") << true;
+  }
+  QTest::newRow("name") << "anna" << false;
+  QTest::newRow("inner formula") << "anna=1+1" << false;
+  QTest::newRow("figure") << "12" << false;
+  QTest::newRow("apostrophe") << "'quoted" << false;
+  QTest::newRow("blanks only") << "  " << false;
+  QTest::newRow("empty") << "" << false;
+}
+
+void TestPool::csvTextCells()
+{
+  QFETCH(QString, text);
+  QFETCH(bool, escaped);
+  QCOMPARE(CsvTextCell(text), escaped ? QLatin1Char('\'') + text : text);
+}
+
+// Whatever the folder holds under a *.ini name is a row: an entry, or the
+// reason it is none.
+void TestPool::everyFileIsListed_data()
+{
+  QTest::addColumn<QByteArray>("fileName");
+  QTest::addColumn<QByteArray>("kind");   // what is made under the name
+  QTest::addColumn<QString>("row");       // empty: not listed
+  const QByteArray entry = "[GROUP A]\r\nGame1=2-1\r\n";
+  QTest::newRow("name not UTF-8") << QByteArray("\xFF\xFE bad utf8.ini") << entry << "\\xFF\\xFE bad utf8: 3";
+  QTest::newRow("name cut in a character") << QByteArray("Jos\xC3.ini") << entry << "Jos\\xC3: 3";
+  QTest::newRow("control character in the name") << QByteArray("tab\tbed.ini") << entry << "tab\\x09bed: 3";
+  QTest::newRow("name in UTF-8") << QByteArray("Zoë.ini") << entry << "Zoë: 3";
+  QTest::newRow("capitals") << QByteArray("ANNA.INI") << entry << "ANNA: 3";
+  QTest::newRow("hidden") << QByteArray(".anna.ini") << entry << "";
+  QTest::newRow("CR line ends") << QByteArray("mac.ini") << QByteArray("[GROUP A]\rGame1=2-1\r") << "mac: 3";
+  QTest::newRow("UTF-16 with mark") << QByteArray("wide.ini") << QByteArray("utf-16")
+                                    << "wide: it is written in UTF-16, which Brakka does not read (save it as UTF-8)";
+  QTest::newRow("UTF-16 without mark") << QByteArray("wide.ini") << QByteArray("utf-16le")
+                                       << "wide: it is written in UTF-16, which Brakka does not read (save it as UTF-8)";
+  QTest::newRow("UTF-32") << QByteArray("wider.ini") << QByteArray("utf-32")
+                          << "wider: it is written in UTF-32, which Brakka does not read (save it as UTF-8)";
+  QTest::newRow("binary") << QByteArray("bin.ini") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0\0", 12)
+                          << "bin: it holds no Brakka results";
+  QTest::newRow("link loop") << QByteArray("loop.ini") << QByteArray("link:loop.ini")
+                             << "loop: it is a link in a loop: it leads back to itself";
+  QTest::newRow("broken link") << QByteArray("gone.ini") << QByteArray("link:nowhere.ini")
+                               << "gone: it is a link to a file that does not exist";
+  QTest::newRow("folder") << QByteArray("box.ini") << QByteArray("folder") << "box: it is a folder";
+  QTest::newRow("pipe") << QByteArray("pipe.ini") << QByteArray("fifo") << "pipe: it is not a file that can be opened";
+}
+
+void TestPool::everyFileIsListed()
+{
+  QFETCH(QByteArray, fileName);
+  QFETCH(QByteArray, kind);
+  QFETCH(QString, row);
+  QTemporaryDir dir;
+  const QByteArray path = QFile::encodeName(dir.path()) + '/' + fileName;
+  const QByteArray text = "[GROUP A]\r\nGame1=2-1\r\n";
+  if (kind.startsWith("link:"))
+    QVERIFY(::symlink(kind.mid(5).constData(), path.constData()) == 0);
+  else if (kind == "folder")
+    QVERIFY(::mkdir(path.constData(), 0700) == 0);
+  else if (kind == "fifo")
+    QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+  else if (kind.startsWith("utf-"))
+    WriteNative(dir.path(), fileName, (kind == "utf-16le" ? QByteArray() : QByteArray(kind == "utf-32" ? "\xFF\xFE\0\0" : "\xFF\xFE", kind == "utf-32" ? 4 : 2)) +
+                                          QByteArray(reinterpret_cast<const char *>(QString::fromLatin1(text).utf16()), text.size() * 2));
+  else
+    WriteNative(dir.path(), fileName, kind);
+  QCOMPARE(Listed(dir.path()), row.isEmpty() ? QStringList() : QStringList{row});
+}
+
+// A folder that cannot be listed says why, in the window too.
+void TestPool::folderProblems_data()
+{
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("notice");   // %1: the folder
+  QTest::newRow("missing") << "missing" << "The folder %1 does not exist.";
+  QTest::newRow("a file") << "file" << "%1 is not a folder.";
+  QTest::newRow("link loop") << "loop" << "The folder %1 cannot be read: it is a link in a loop: it leads back to itself.";
+  QTest::newRow("empty") << "empty" << "The folder holds no *.ini file.";
+}
+
+void TestPool::folderProblems()
+{
+  QFETCH(QString, kind);
+  QFETCH(QString, notice);
+  QTemporaryDir dir;
+  const QString folder = dir.filePath("pool");
+  QVERIFY(QDir().mkpath(folder));
+  SaveEntry(folder + "/ana.ini", TextsOf({{"GA1", "2-1"}}));
+  TScriptedDialogs dialogs;
+  TPoolSettings settings;
+  settings.folder = folder;
+  TPoolForm form(nullptr, dialogs, ResultsOf(TextsOf({})), settings, QString(), LangEnglish);
+  QCOMPARE(form.entries().size(), std::size_t(1));
+  // Gone, or changed, after it was chosen.
+  QVERIFY(QDir(folder).removeRecursively());
+  if (kind == "file")
+    WriteBytes(folder, "x");
+  else if (kind == "loop")
+    QVERIFY(QFile::link(folder, folder));
+  else if (kind == "empty")
+    QVERIFY(QDir().mkpath(folder));
+  form.readFolder();
+  QCOMPARE(form.NoticeLbl->text(), notice.arg(folder));
+  QVERIFY(form.entries().empty() && !form.PoolCsvButton->isEnabled());
+}
+
+// Tab goes from control to control and back; the arrow keys move in a
+// table; each caption's letter reaches its control.
+void TestPool::keyboardWalk()
+{
+  QTemporaryDir dir;
+  for (const char *name : {"ana.ini", "bob.ini", "cid.ini"})
+    SaveEntry(dir.filePath(name), TextsOf({{"GA1", "2-1"}}));
+  TScriptedDialogs dialogs;
+  TPoolSettings settings;
+  settings.folder = dir.path();
+  TPoolForm form(nullptr, dialogs, ResultsOf(TextsOf({{"GA1", "2-1"}})), settings, QString(), LangEnglish);
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  form.FolderButton->setFocus();
+  const QStringList order = {"FolderButton", "ExactValue", "DifferenceValue", "OutcomeValue",
+                             "ChampionValue", "Round16Value", "QuarterValue", "SemiValue",
+                             "FinalValue", "PoolTable", "PoolDetail", "PoolCsvButton", "CloseButton"};
+  QStringList forward, backward;
+  for (int i = 0; i < order.size(); ++i) {
+    forward << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  QCOMPARE(forward, order);
+  QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+  for (int i = 0; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    backward.prepend(QApplication::focusWidget()->objectName());
+  }
+  QCOMPARE(backward, order);
+
+  form.PoolTable->setFocus();
+  QCOMPARE(form.PoolTable->currentRow(), 0);
+  QTest::keyClick(form.PoolTable, Qt::Key_Down);
+  QTest::keyClick(form.PoolTable, Qt::Key_Down);
+  QCOMPARE(form.PoolTable->selectedItems().value(0)->row(), 2);
+  QTest::keyClick(form.PoolTable, Qt::Key_Tab, Qt::ControlModifier);
+  QCOMPARE(form.PoolTable->selectedItems().value(0)->row(), 2);
+  QCOMPARE(form.PoolDetail->rowCount(), PoolMatchCount + PoolRoundCount);
+
+  const QList<QPair<Qt::Key, QWidget *>> letters = {
+      {Qt::Key_N, form.PoolTable}, {Qt::Key_T, form.PoolDetail}, {Qt::Key_X, form.ValueEdits[0]},
+      {Qt::Key_M, form.ValueEdits[std::size_t(TPoolValue::Champion)]}};
+  for (const auto &[key, control] : letters) {
+    QTest::keyClick(&form, key, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), control);
+  }
+}
+
+// The figures and the detail's points always show: a long name is cut
+// short (whole in its tooltip), and the detail's columns fit whether its
+// scroll bar shows or not.
+void TestPool::columnsFit_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("steps");
+  const QString steps[] = {"empty folder, then entries", "damaged, then scored", "long name"};
+  for (int language : {LangEnglish, LangSpanish, LangFrench})
+    for (const QString &s : steps)
+      QTest::addRow("%s, language %d", qPrintable(s), language) << language << s;
+}
+
+void TestPool::columnsFit()
+{
+  QFETCH(int, language);
+  QFETCH(QString, steps);
+  QTemporaryDir empty, dir;
+  const QString longName = QString(QStringLiteral("Ana María de los Ángeles Fernández-Villaverde ")).repeated(3).left(130);
+  SaveEntry(dir.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}}));
+  SaveEntry(dir.filePath(steps == "long name" ? longName + ".ini" : QStringLiteral("bob.ini")),
+            TextsOf({{"GA1", "1-0"}, {"Final81", "2-1"}}));
+  WriteBytes(dir.filePath("dan.ini"), "[GROUP A]\r\nGame1=2:1\r\n");
+  TScriptedDialogs dialogs;
+  TPoolSettings settings;
+  settings.folder = steps.startsWith("empty") ? empty.path() : dir.path();
+  TPoolForm form(nullptr, dialogs, ResultsOf(TextsOf(AllGroups())), settings, QString(), language);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  if (steps.startsWith("empty")) {
+    dialogs.chosenFolders << dir.path();
+    form.FolderButtonClick();
+  } else if (steps.startsWith("damaged")) {
+    form.PoolTable->selectRow(2);
+    QCOMPARE(form.PoolDetail->rowCount(), 0);
+    form.PoolTable->selectRow(0);
+  }
+  QCoreApplication::processEvents();
+  for (QTableWidget *table : {form.PoolTable, form.PoolDetail}) {
+    const int last = table->columnCount() - 1;
+    QVERIFY(table->rowCount() > 0);
+    QVERIFY2(table->columnViewportPosition(last) + table->columnWidth(last) <= table->viewport()->width(),
+             qPrintable(table->objectName()));
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+  }
+  for (int r = 0; r < form.PoolTable->rowCount(); ++r) {
+    const QTableWidgetItem *name = form.PoolTable->item(r, 1);
+    QCOMPARE(name->toolTip(), name->text());
+  }
+  QVERIFY(form.PoolTable->columnWidth(1) <= form.PoolTable->fontMetrics().averageCharWidth() * 30);
 }
 
 // Over random predictions and results: the detail adds up to the points,
@@ -270,7 +537,7 @@ void TestPool::window_data()
   QTest::addColumn<QString>("menu");
   QTest::addColumn<QString>("title");
   QTest::newRow("English") << int(LangEnglish) << "Prediction &pool…" << "Prediction pool";
-  QTest::newRow("Spanish") << int(LangSpanish) << "&Porra de pronósticos…" << "Porra de pronósticos";
+  QTest::newRow("Spanish") << int(LangSpanish) << "Po&rra de pronósticos…" << "Porra de pronósticos";
   QTest::newRow("French") << int(LangFrench) << "Concours de &pronostics…" << "Concours de pronostics";
 }
 
