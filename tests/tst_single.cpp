@@ -9,6 +9,11 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -47,15 +52,64 @@ struct TStart {
     Process.setProcessChannelMode(QProcess::MergedChannels);
     Process.start(folder.Dir.filePath("brakka"), {});
   }
-  ~TStart() { Process.kill(), Process.waitForFinished(); }
+  ~TStart()
+  {
+    ::kill(pid_t(Process.processId()), SIGCONT);
+    Process.kill(), Process.waitForFinished();
+  }
   bool says(const QByteArray &line)
   {
     while (!(Said += Process.readAll()).contains(line) && Process.waitForReadyRead(10000)) {}
     return Said.contains(line);
   }
+  // Ended on its own, with this exit code.
+  bool ended(int code)
+  {
+    return (Process.state() == QProcess::NotRunning || Process.waitForFinished(10000)) &&
+           Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == code;
+  }
+  int descriptors() const
+  {
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(Process.processId())).entryList(QDir::System).size());
+  }
   QProcess Process;
   QByteArray Said;
 };
+
+// Connections to a socket that ask nothing.
+struct TFlood {
+  explicit TFlood(const QString &socketPath) : Path(QFile::encodeName(socketPath)) {}
+  ~TFlood()
+  {
+    for (int fd : Held)
+      ::close(fd);
+  }
+  void connect(int count)
+  {
+    for (int i = 0; i < count; ++i) {
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      std::memcpy(address.sun_path, Path.constData(), std::size_t(Path.size()));
+      const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+      if (fd < 0)
+        return;
+      ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+      Held.push_back(fd);
+      if (Held.size() > 400) {
+        ::close(Held.front());
+        Held.erase(Held.begin());
+      }
+    }
+  }
+  const QByteArray Path;
+  std::vector<int> Held;
+};
+
+int Mode(const QString &path)
+{
+  struct stat info {};
+  return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
 
 }  // namespace
 
@@ -67,6 +121,11 @@ private slots:
   void secondStart();
   void changedFileAsksBeforeSaving_data();
   void changedFileAsksBeforeSaving();
+  void handOverUnderHostileUse_data();
+  void handOverUnderHostileUse();
+  void stoppedFirstGivesNoSuccess();
+  void stateFilesAreTheUsers_data();
+  void stateFilesAreTheUsers();
 };
 
 void TestSingle::secondStart_data()
@@ -157,6 +216,136 @@ void TestSingle::changedFileAsksBeforeSaving()
   QVERIFY(answer == QMessageBox::Yes || Bytes(ini) == theirs);
   // Once written, the file is what it last saw: saving again asks nothing.
   QVERIFY(answer == QMessageBox::No || (form.SaveAll() && fake.dialogs->asked.size() == int(asks)));
+}
+
+// The first start with its descriptors all but used up, and local programs
+// that connect and ask nothing: a later start still hands over, or says it
+// could not; never a success that was not answered.
+void TestSingle::handOverUnderHostileUse_data()
+{
+  QTest::addColumn<QString>("use");
+  QTest::newRow("idle connections") << "idle";
+  QTest::newRow("flooding clients") << "flood";
+  QTest::newRow("socket file removed") << "removed";
+}
+
+void TestSingle::handOverUnderHostileUse()
+{
+  QFETCH(QString, use);
+  rlimit own{};
+  ::getrlimit(RLIMIT_NOFILE, &own);
+  own.rlim_cur = own.rlim_max;
+  ::setrlimit(RLIMIT_NOFILE, &own);
+  TProgramFolder folder;
+  TStart first(folder, QString());
+  QVERIFY(first.says("serving"));
+  QVERIFY(TStart(folder, QString()).ended(0));   // the first runs its window
+  QVERIFY(first.says("asked to come forward"));
+  first.Said.clear();
+  const QString socketPath = TSingleInstance(folder.settingsFile()).socketPath();
+  // Three descriptors to spare.
+  const int usual = first.descriptors();
+  rlimit low{rlim_t(usual + 3), own.rlim_max};
+  QVERIFY(::prlimit(pid_t(first.Process.processId()), RLIMIT_NOFILE, &low, nullptr) == 0);
+
+  TFlood flood(socketPath);
+  if (use == "removed") {
+    QVERIFY(QFile::remove(socketPath));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(socketPath).exists(), 3000);
+    QVERIFY(first.says("made the socket again"));
+  } else {
+    flood.connect(300);
+  }
+  TStart second(folder, QString());
+  while (use == "flood" && second.Process.state() != QProcess::NotRunning &&
+         !second.Said.contains("does not answer")) {
+    flood.connect(10);
+    second.Process.waitForFinished(5);
+    second.Said += second.Process.readAll();
+  }
+  if (use == "flood" && second.says("does not answer")) {
+    QVERIFY(!second.Said.contains("came forward"));
+  } else {
+    QVERIFY(second.ended(0));
+    QVERIFY(second.says("the running start came forward"));
+    QVERIFY(first.says("asked to come forward"));
+  }
+  QVERIFY(use == "removed" || first.says("out of file descriptors"));
+  QVERIFY(QFileInfo(socketPath).exists());
+  // Idle connections are given up: the descriptors are back.
+  QTRY_VERIFY_WITH_TIMEOUT(first.descriptors() <= usual, TSingleInstance::IdleWait + 3000);
+  TStart third(folder, QString());
+  QVERIFY(third.ended(0));
+  QCOMPARE(first.Process.state(), QProcess::Running);
+}
+
+// A first start that is stopped takes the request but cannot answer: the
+// second says so, on its standard error and in a message box, in its time.
+void TestSingle::stoppedFirstGivesNoSuccess()
+{
+  TProgramFolder folder;
+  TStart first(folder, QString());
+  QVERIFY(first.says("serving"));
+  QVERIFY(::kill(pid_t(first.Process.processId()), SIGSTOP) == 0);
+  QElapsedTimer took;
+  took.start();
+  TStart second(folder, QString());
+  const QByteArray text = "Brakka is already running on " + QFile::encodeName(folder.settingsFile()) +
+                          " but does not answer, so its window could not be brought forward.";
+  QVERIFY(second.says(text));
+  QVERIFY2(took.elapsed() < TSingleInstance::AnswerWait + 2500, QByteArray::number(took.elapsed()));
+  QVERIFY(second.says("asks: " + text));
+  QCOMPARE(second.Process.state(), QProcess::Running);   // the message box waits for its OK
+  QVERIFY(!second.Said.contains("came forward"));
+  // The same start in this process, with the message box answered.
+  TSingleInstance here(folder.settingsFile());
+  QCOMPARE(here.claim(), TSingleInstance::TClaim::NoAnswer);
+  TScriptedDialogs dialogs;
+  QVERIFY(ReportNoAnswer(folder.settingsFile(), dialogs) != 0);
+  QCOMPARE(dialogs.asked.value(0).text.section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(text));
+  // Going on later, the first does not act on requests given up.
+  QVERIFY(::kill(pid_t(first.Process.processId()), SIGCONT) == 0);
+  QVERIFY(first.says("a request came too late"));
+  QVERIFY(!first.Said.contains("asked to come forward"));
+}
+
+// The state folder and its files are the user's alone, a folder with looser
+// rights included.
+void TestSingle::stateFilesAreTheUsers_data()
+{
+  QTest::addColumn<int>("folderMode");   // 0: no folder yet
+  QTest::newRow("new folder") << 0;
+  QTest::newRow("folder open to all") << 0755;
+  QTest::newRow("folder open to the group") << 0770;
+}
+
+void TestSingle::stateFilesAreTheUsers()
+{
+  QFETCH(int, folderMode);
+  QVERIFY(QDir(RecoveryFolder()).removeRecursively());
+  if (folderMode) {
+    QVERIFY(QDir().mkpath(RecoveryFolder()));
+    QVERIFY(::chmod(QFile::encodeName(RecoveryFolder()).constData(), mode_t(folderMode)) == 0);
+  }
+  TProgramFolder folder;
+  // A recovery file left with looser rights.
+  const QString recovery = RecoveryFilePath(folder.settingsFile());
+  if (folderMode) {
+    Bytes(recovery, "[RECOVERY]\r\n");
+    QVERIFY(::chmod(QFile::encodeName(recovery).constData(), 0644) == 0);
+  }
+  TStart first(folder, QString());
+  QVERIFY(first.says("serving"));
+  const TSingleInstance names(folder.settingsFile());
+  QCOMPARE(Mode(RecoveryFolder()), 0700);
+  QCOMPARE(Mode(names.lockPath()), 0600);
+  QCOMPARE(Mode(names.socketPath()) & 0077, 0);
+  {
+    TRecoveryWriter writer(folder.settingsFile(), nullptr);
+    writer.write(TResultTexts(ResultFieldNames().size()));
+    writer.finish();
+  }
+  QCOMPARE(Mode(recovery), 0600);
 }
 
 QTEST_MAIN(TestSingle)
