@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
 #include <QScrollBar>
 #include <QFile>
 #include <QLabel>
@@ -78,32 +77,18 @@ TScores AllGroups(int skipGroup = -1, int skipMatches = 0)
   return scores;
 }
 
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-// A file by the name's bytes, which need not be valid UTF-8.
-void WriteNative(const QString &folder, const QByteArray &name, const QByteArray &bytes)
-{
-  const QByteArray path = QFile::encodeName(folder) + '/' + name;
-  FILE *file = std::fopen(path.constData(), "wb");
-  QVERIFY(file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) == std::size_t(bytes.size()));
-  std::fclose(file);
-}
-
-// The table's rows: "name: points" or "name: why not".
-QStringList Listed(const QString &folder)
-{
-  std::vector<TPoolEntry> entries = ReadPoolFolder(folder, QString(), LangEnglish);
-  ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
-  QStringList rows;
-  for (const TPoolEntry &e : entries)
-    rows << e.name + QStringLiteral(": ") +
-                (e.problem.isEmpty() ? QString::number(TotalPoints(e.score, DefaultPoolValues)) : e.problem);
-  return rows;
-}
+// The pool window on a folder, shown.
+struct TPoolWindow {
+  TPoolWindow(const QString &folder, int language = LangEnglish)
+      : Form(nullptr, Dialogs, ResultsOf(TextsOf(AllGroups())), TPoolSettings{DefaultPoolValues, folder},
+             QString(), language)
+  {
+    Form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form));
+  }
+  TScriptedDialogs Dialogs;
+  TPoolForm Form;
+};
 
 TResultTexts RandomTexts(QRandomGenerator &random)
 {
@@ -128,12 +113,7 @@ private slots:
   void roundsWithGroupsIncomplete_data();
   void roundsWithGroupsIncomplete();
   void csvFile();
-  void csvTextCells_data();
-  void csvTextCells();
-  void everyFileIsListed_data();
   void everyFileIsListed();
-  void folderProblems_data();
-  void folderProblems();
   void keyboardWalk();
   void columnsFit_data();
   void columnsFit();
@@ -257,18 +237,17 @@ void TestPool::roundsWithGroupsIncomplete()
 }
 
 // Names from friends' files are text to a spreadsheet, whatever they begin
-// with; the figures stay numbers.
+// with (every character that starts a formula, also after blanks); the
+// figures stay numbers.
 void TestPool::csvFile()
 {
   QTemporaryDir dir;
   SaveEntry(dir.filePath("O\"Neil, Jr.ini"), TextsOf({{"GA1", "2-1"}}));
   SaveEntry(dir.filePath("Zoé.ini"), TextsOf({{"GA1", "1-0"}}));
   SaveEntry(dir.filePath("=HYPERLINK(\"http:evil.example\",\"y\").ini"), TextsOf({{"GA1", "3-1"}}));
-  SaveEntry(dir.filePath("=cmd|' -C calc'!A0.ini"), TextsOf({{"GA1", "0-1"}}));
-  QFile damaged(dir.filePath("empty.ini"));
+  QFile damaged(dir.filePath("-2+3.ini"));
   QVERIFY(damaged.open(QIODevice::WriteOnly));
   damaged.close();
-  QVERIFY(QFile::copy(damaged.fileName(), dir.filePath("-2+3.ini")));
   std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangSpanish);
   ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
   QCOMPARE(PoolCsv(entries, RankPool(entries, DefaultPoolValues), LangSpanish),
@@ -276,187 +255,93 @@ void TestPool::csvFile()
                           "1,\"O\"\"Neil, Jr\",3,1,0,0,0\r\n"
                           "2,Zoé,2,0,1,0,0\r\n"
                           "3,\"'=HYPERLINK(\"\"http:evil.example\"\",\"\"y\"\")\",1,0,0,1,0\r\n"
-                          "4,'=cmd|' -C calc'!A0,0,0,0,0,0\r\n"
-                          ",'-2+3,no contiene resultados de Brakka,,,,\r\n"
-                          ",empty,no contiene resultados de Brakka,,,,\r\n").toUtf8());
+                          ",'-2+3,no contiene resultados de Brakka,,,,\r\n").toUtf8());
+  for (const QChar c : QStringLiteral(u"=+-@\t\r\n\uFF1D\uFF0B\uFF0D\uFF20\uFE66\uFE62\uFE63\uFE6B\u2212"))
+    for (const QString &text : {c + QStringLiteral("cmd|' -C calc'!A0"), QStringLiteral(u" \u00A0") + c})
+      QCOMPARE(CsvTextCell(text), QLatin1Char('\'') + text);
+  for (const char *text : {"anna=1", "12", "'x", "  ", ""})
+    QCOMPARE(CsvTextCell(QLatin1String(text)), QLatin1String(text));
 }
 
-// Every character that starts a formula in a spreadsheet, alone and after
-// blanks; other texts as they are.
-void TestPool::csvTextCells_data()
-{
-  QTest::addColumn<QString>("text");
-  QTest::addColumn<bool>("escaped");
-  const QString starts = QStringLiteral(u"=+-@\t\r\n\uFF1D\uFF0B\uFF0D\uFF20\uFE66\uFE62\uFE63\uFE6B\u2212");
-  for (const QChar c : starts) {
-    QTest::addRow("U+%04X", c.unicode()) << QString(c) + QStringLiteral("SUM(1)") << true;
-    QTest::addRow("blank, U+%04X", c.unicode()) << QStringLiteral(u" \u00A0") + c + QStringLiteral("1") << true;
-  }
-  QTest::newRow("name") << "anna" << false;
-  QTest::newRow("inner formula") << "anna=1+1" << false;
-  QTest::newRow("figure") << "12" << false;
-  QTest::newRow("apostrophe") << "'quoted" << false;
-  QTest::newRow("blanks only") << "  " << false;
-  QTest::newRow("empty") << "" << false;
-}
-
-void TestPool::csvTextCells()
-{
-  QFETCH(QString, text);
-  QFETCH(bool, escaped);
-  QCOMPARE(CsvTextCell(text), escaped ? QLatin1Char('\'') + text : text);
-}
-
-// Whatever the folder holds under a *.ini name is a row: an entry, or the
-// reason it is none.
-void TestPool::everyFileIsListed_data()
-{
-  QTest::addColumn<QByteArray>("fileName");
-  QTest::addColumn<QByteArray>("kind");   // what is made under the name
-  QTest::addColumn<QString>("row");       // empty: not listed
-  const QByteArray entry = "[GROUP A]\r\nGame1=2-1\r\n";
-  QTest::newRow("name not UTF-8") << QByteArray("\xFF\xFE bad utf8.ini") << entry << "\\xFF\\xFE bad utf8: 3";
-  QTest::newRow("name cut in a character") << QByteArray("Jos\xC3.ini") << entry << "Jos\\xC3: 3";
-  QTest::newRow("control character in the name") << QByteArray("tab\tbed.ini") << entry << "tab\\x09bed: 3";
-  QTest::newRow("name in UTF-8") << QByteArray("Zoë.ini") << entry << "Zoë: 3";
-  QTest::newRow("capitals") << QByteArray("ANNA.INI") << entry << "ANNA: 3";
-  QTest::newRow("hidden") << QByteArray(".anna.ini") << entry << "";
-  QTest::newRow("CR line ends") << QByteArray("mac.ini") << QByteArray("[GROUP A]\rGame1=2-1\r") << "mac: 3";
-  QTest::newRow("UTF-16 with mark") << QByteArray("wide.ini") << QByteArray("utf-16")
-                                    << "wide: it is written in UTF-16, which Brakka does not read (save it as UTF-8)";
-  QTest::newRow("UTF-16 without mark") << QByteArray("wide.ini") << QByteArray("utf-16le")
-                                       << "wide: it is written in UTF-16, which Brakka does not read (save it as UTF-8)";
-  QTest::newRow("UTF-32") << QByteArray("wider.ini") << QByteArray("utf-32")
-                          << "wider: it is written in UTF-32, which Brakka does not read (save it as UTF-8)";
-  QTest::newRow("binary") << QByteArray("bin.ini") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0\0", 12)
-                          << "bin: it holds no Brakka results";
-  QTest::newRow("link loop") << QByteArray("loop.ini") << QByteArray("link:loop.ini")
-                             << "loop: it is a link in a loop: it leads back to itself";
-  QTest::newRow("broken link") << QByteArray("gone.ini") << QByteArray("link:nowhere.ini")
-                               << "gone: it is a link to a file that does not exist";
-  QTest::newRow("folder") << QByteArray("box.ini") << QByteArray("folder") << "box: it is a folder";
-  QTest::newRow("pipe") << QByteArray("pipe.ini") << QByteArray("fifo") << "pipe: it is not a file that can be opened";
-}
-
+// Whatever the folder holds under a *.ini name is a row, an entry or why it
+// is none; a name's bytes that are not UTF-8 are shown escaped. A folder
+// that is gone or a loop says so.
 void TestPool::everyFileIsListed()
 {
-  QFETCH(QByteArray, fileName);
-  QFETCH(QByteArray, kind);
-  QFETCH(QString, row);
   QTemporaryDir dir;
-  const QByteArray path = QFile::encodeName(dir.path()) + '/' + fileName;
-  const QByteArray text = "[GROUP A]\r\nGame1=2-1\r\n";
-  if (kind.startsWith("link:"))
-    QVERIFY(::symlink(kind.mid(5).constData(), path.constData()) == 0);
-  else if (kind == "folder")
-    QVERIFY(::mkdir(path.constData(), 0700) == 0);
-  else if (kind == "fifo")
-    QVERIFY(::mkfifo(path.constData(), 0600) == 0);
-  else if (kind.startsWith("utf-"))
-    WriteNative(dir.path(), fileName, (kind == "utf-16le" ? QByteArray() : QByteArray(kind == "utf-32" ? "\xFF\xFE\0\0" : "\xFF\xFE", kind == "utf-32" ? 4 : 2)) +
-                                          QByteArray(reinterpret_cast<const char *>(QString::fromLatin1(text).utf16()), text.size() * 2));
-  else
-    WriteNative(dir.path(), fileName, kind);
-  QCOMPARE(Listed(dir.path()), row.isEmpty() ? QStringList() : QStringList{row});
-}
-
-// A folder that cannot be listed says why, in the window too.
-void TestPool::folderProblems_data()
-{
-  QTest::addColumn<QString>("kind");
-  QTest::addColumn<QString>("notice");   // %1: the folder
-  QTest::newRow("missing") << "missing" << "The folder %1 does not exist.";
-  QTest::newRow("a file") << "file" << "%1 is not a folder.";
-  QTest::newRow("link loop") << "loop" << "The folder %1 cannot be read: it is a link in a loop: it leads back to itself.";
-  QTest::newRow("empty") << "empty" << "The folder holds no *.ini file.";
-}
-
-void TestPool::folderProblems()
-{
-  QFETCH(QString, kind);
-  QFETCH(QString, notice);
-  QTemporaryDir dir;
-  const QString folder = dir.filePath("pool");
-  QVERIFY(QDir().mkpath(folder));
-  SaveEntry(folder + "/ana.ini", TextsOf({{"GA1", "2-1"}}));
-  TScriptedDialogs dialogs;
-  TPoolSettings settings;
-  settings.folder = folder;
-  TPoolForm form(nullptr, dialogs, ResultsOf(TextsOf({})), settings, QString(), LangEnglish);
-  QCOMPARE(form.entries().size(), std::size_t(1));
-  // Gone, or changed, after it was chosen.
-  QVERIFY(QDir(folder).removeRecursively());
-  if (kind == "file")
-    WriteBytes(folder, "x");
-  else if (kind == "loop")
-    QVERIFY(QFile::link(folder, folder));
-  else if (kind == "empty")
-    QVERIFY(QDir().mkpath(folder));
-  form.readFolder();
-  QCOMPARE(form.NoticeLbl->text(), notice.arg(folder));
-  QVERIFY(form.entries().empty() && !form.PoolCsvButton->isEnabled());
+  const QByteArray folder = QFile::encodeName(dir.path()) + '/', entry = "[GROUP A]\r\nGame1=2-1\r\n";
+  const QByteArray wide(reinterpret_cast<const char *>(QString::fromLatin1(entry).utf16()), entry.size() * 2);
+  const QList<QPair<QByteArray, QByteArray>> files = {
+      {"\xFF\xFE bad utf8.ini", entry}, {"Jos\xC3.ini", entry}, {"tab\tbed.ini", entry}, {"ANNA.INI", entry},
+      {".hidden.ini", entry}, {"mac.ini", "[GROUP A]\rGame1=2-1\r"}, {"wide.ini", "\xFF\xFE" + wide},
+      {"wider.ini", QByteArray("\xFF\xFE\0\0", 4) + wide}, {"bare.ini", wide}};
+  for (const auto &[name, bytes] : files) {
+    FILE *file = std::fopen((folder + name).constData(), "wb");
+    QVERIFY(file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) == std::size_t(bytes.size()));
+    std::fclose(file);
+  }
+  QVERIFY(::symlink("loop.ini", (folder + "loop.ini").constData()) == 0 &&
+          ::symlink("nowhere", (folder + "gone.ini").constData()) == 0 &&
+          ::mkdir((folder + "box.ini").constData(), 0700) == 0 && ::mkfifo((folder + "pipe.ini").constData(), 0600) == 0);
+  std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangEnglish);
+  ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
+  QStringList rows;
+  for (const TPoolEntry &e : entries)
+    rows << e.name + QStringLiteral(": ") + (e.problem.isEmpty() ? QString::number(e.score.exact) : e.problem);
+  const QString encoding = QStringLiteral("it is written in %1, which Brakka does not read (save it as UTF-8)");
+  QCOMPARE(rows, QStringList({"ANNA: 1", "Jos\\xC3: 1", "\\xFF\\xFE bad utf8: 1", "bare: " + encoding.arg("UTF-16"),
+                              "box: it is a folder", "gone: it is a link to a file that does not exist",
+                              "loop: it is a link in a loop: it leads back to itself", "mac: 1",
+                              "pipe: it is not a file that can be opened", "tab\\x09bed: 1",
+                              "wide: " + encoding.arg("UTF-16"), "wider: " + encoding.arg("UTF-32")}));
+  QString problem;
+  QVERIFY(ReadPoolFolder(dir.filePath("gone"), QString(), LangEnglish, &problem).empty());
+  QCOMPARE(problem, QStringLiteral("The folder %1 does not exist.").arg(dir.filePath("gone")));
+  QVERIFY(QFile::link("loop", dir.filePath("loop")) && ReadPoolFolder(dir.filePath("loop"), {}, 0, &problem).empty());
+  QCOMPARE(problem, QStringLiteral("The folder %1 cannot be read: it is a link in a loop: it leads back to itself.")
+                        .arg(dir.filePath("loop")));
 }
 
 // Tab goes from control to control and back; the arrow keys move in a
-// table; each caption's letter reaches its control.
+// table, Ctrl+Tab leaves its selection; a caption's letter reaches its control.
 void TestPool::keyboardWalk()
 {
   QTemporaryDir dir;
   for (const char *name : {"ana.ini", "bob.ini", "cid.ini"})
     SaveEntry(dir.filePath(name), TextsOf({{"GA1", "2-1"}}));
-  TScriptedDialogs dialogs;
-  TPoolSettings settings;
-  settings.folder = dir.path();
-  TPoolForm form(nullptr, dialogs, ResultsOf(TextsOf({{"GA1", "2-1"}})), settings, QString(), LangEnglish);
-  form.show();
-  QApplication::setActiveWindow(&form);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-  form.FolderButton->setFocus();
-  const QStringList order = {"FolderButton", "ExactValue", "DifferenceValue", "OutcomeValue",
-                             "ChampionValue", "Round16Value", "QuarterValue", "SemiValue",
-                             "FinalValue", "PoolTable", "PoolDetail", "PoolCsvButton", "CloseButton"};
-  QStringList forward, backward;
-  for (int i = 0; i < order.size(); ++i) {
-    forward << QApplication::focusWidget()->objectName();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  }
-  QCOMPARE(forward, order);
-  QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
-  for (int i = 0; i < order.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    backward.prepend(QApplication::focusWidget()->objectName());
-  }
-  QCOMPARE(backward, order);
-
-  form.PoolTable->setFocus();
-  QCOMPARE(form.PoolTable->currentRow(), 0);
-  QTest::keyClick(form.PoolTable, Qt::Key_Down);
-  QTest::keyClick(form.PoolTable, Qt::Key_Down);
-  QCOMPARE(form.PoolTable->selectedItems().value(0)->row(), 2);
-  QTest::keyClick(form.PoolTable, Qt::Key_Tab, Qt::ControlModifier);
-  QCOMPARE(form.PoolTable->selectedItems().value(0)->row(), 2);
-  QCOMPARE(form.PoolDetail->rowCount(), PoolMatchCount + PoolRoundCount);
-
-  const QList<QPair<Qt::Key, QWidget *>> letters = {
-      {Qt::Key_N, form.PoolTable}, {Qt::Key_T, form.PoolDetail}, {Qt::Key_X, form.ValueEdits[0]},
-      {Qt::Key_M, form.ValueEdits[std::size_t(TPoolValue::Champion)]}};
-  for (const auto &[key, control] : letters) {
-    QTest::keyClick(&form, key, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), control);
-  }
+  TPoolWindow w(dir.path());
+  QApplication::setActiveWindow(&w.Form);
+  QVERIFY(QTest::qWaitForWindowActive(&w.Form));
+  w.Form.FolderButton->setFocus();
+  const QStringList order = {"FolderButton", "ExactValue", "DifferenceValue", "OutcomeValue", "ChampionValue",
+                             "Round16Value", "QuarterValue", "SemiValue", "FinalValue", "PoolTable",
+                             "PoolDetail", "PoolCsvButton", "CloseButton", "FolderButton"};
+  for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab})
+    for (int i = 0; i < order.size(); ++i) {
+      QCOMPARE(QApplication::focusWidget()->objectName(), order[key == Qt::Key_Tab ? i : order.size() - 1 - i]);
+      if (i + 1 < order.size())
+        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+  QTest::keyClick(&w.Form, Qt::Key_N, Qt::AltModifier);   // E&ntries
+  QCOMPARE(QApplication::focusWidget(), w.Form.PoolTable);
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Tab})
+    QTest::keyClick(w.Form.PoolTable, key, key == Qt::Key_Tab ? Qt::ControlModifier : Qt::NoModifier);
+  QCOMPARE(w.Form.PoolTable->selectedItems().value(0)->row(), 2);
+  QCOMPARE(w.Form.PoolDetail->rowCount(), PoolMatchCount + PoolRoundCount);
+  QTest::keyClick(&w.Form, Qt::Key_T, Qt::AltModifier);   // De&tail
+  QCOMPARE(QApplication::focusWidget(), w.Form.PoolDetail);
 }
 
 // The figures and the detail's points always show: a long name is cut
-// short (whole in its tooltip), and the detail's columns fit whether its
-// scroll bar shows or not.
+// short (whole in its tooltip), and the detail's columns fit with or
+// without its scroll bar.
 void TestPool::columnsFit_data()
 {
   QTest::addColumn<int>("language");
   QTest::addColumn<QString>("steps");
-  const QString steps[] = {"empty folder, then entries", "damaged, then scored", "long name"};
   for (int language : {LangEnglish, LangSpanish, LangFrench})
-    for (const QString &s : steps)
-      QTest::addRow("%s, language %d", qPrintable(s), language) << language << s;
+    for (const char *steps : {"empty folder, then entries", "damaged, then scored", "long name"})
+      QTest::addRow("%s, language %d", steps, language) << language << steps;
 }
 
 void TestPool::columnsFit()
@@ -464,38 +349,28 @@ void TestPool::columnsFit()
   QFETCH(int, language);
   QFETCH(QString, steps);
   QTemporaryDir empty, dir;
-  const QString longName = QString(QStringLiteral("Ana María de los Ángeles Fernández-Villaverde ")).repeated(3).left(130);
+  const QString longName = QStringLiteral("Ana María de los Ángeles Fernández-Villaverde ").repeated(3).left(130);
   SaveEntry(dir.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}}));
-  SaveEntry(dir.filePath(steps == "long name" ? longName + ".ini" : QStringLiteral("bob.ini")),
-            TextsOf({{"GA1", "1-0"}, {"Final81", "2-1"}}));
-  WriteBytes(dir.filePath("dan.ini"), "[GROUP A]\r\nGame1=2:1\r\n");
-  TScriptedDialogs dialogs;
-  TPoolSettings settings;
-  settings.folder = steps.startsWith("empty") ? empty.path() : dir.path();
-  TPoolForm form(nullptr, dialogs, ResultsOf(TextsOf(AllGroups())), settings, QString(), language);
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  if (steps.startsWith("empty")) {
-    dialogs.chosenFolders << dir.path();
-    form.FolderButtonClick();
-  } else if (steps.startsWith("damaged")) {
-    form.PoolTable->selectRow(2);
-    QCOMPARE(form.PoolDetail->rowCount(), 0);
-    form.PoolTable->selectRow(0);
-  }
+  SaveEntry(dir.filePath((steps == "long name" ? longName : QStringLiteral("bob")) + ".ini"), TextsOf({{"GA1", "1-0"}}));
+  QFile damaged(dir.filePath("dan.ini"));
+  QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("[GROUP A]\r\nGame1=2:1\r\n") > 0);
+  damaged.close();
+  TPoolWindow w(steps.startsWith("empty") ? empty.path() : dir.path(), language);
+  w.Dialogs.chosenFolders << dir.path();
+  if (steps.startsWith("empty"))
+    w.Form.FolderButtonClick();
+  w.Form.PoolTable->selectRow(steps.startsWith("damaged") ? 2 : 0);
+  QCOMPARE(w.Form.PoolDetail->rowCount(), steps.startsWith("damaged") ? 0 : PoolMatchCount + PoolRoundCount);
+  w.Form.PoolTable->selectRow(0);
   QCoreApplication::processEvents();
-  for (QTableWidget *table : {form.PoolTable, form.PoolDetail}) {
+  for (QTableWidget *table : {w.Form.PoolTable, w.Form.PoolDetail}) {
     const int last = table->columnCount() - 1;
-    QVERIFY(table->rowCount() > 0);
-    QVERIFY2(table->columnViewportPosition(last) + table->columnWidth(last) <= table->viewport()->width(),
-             qPrintable(table->objectName()));
+    QVERIFY(table->columnViewportPosition(last) + table->columnWidth(last) <= table->viewport()->width());
     QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
   }
-  for (int r = 0; r < form.PoolTable->rowCount(); ++r) {
-    const QTableWidgetItem *name = form.PoolTable->item(r, 1);
-    QCOMPARE(name->toolTip(), name->text());
-  }
-  QVERIFY(form.PoolTable->columnWidth(1) <= form.PoolTable->fontMetrics().averageCharWidth() * 30);
+  for (int r = 0; r < w.Form.PoolTable->rowCount(); ++r)
+    QCOMPARE(w.Form.PoolTable->item(r, 1)->toolTip(), w.Form.PoolTable->item(r, 1)->text());
+  QVERIFY(w.Form.PoolTable->columnWidth(1) <= w.Form.PoolTable->fontMetrics().averageCharWidth() * 30);
 }
 
 // Over random predictions and results: the detail adds up to the points,
