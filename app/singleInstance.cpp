@@ -87,10 +87,12 @@ public:
       : Path(QFile::encodeName(path)), Handle(std::move(handle))
   {
     Spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    // A socket file removed or replaced while Brakka runs is made again.
+    // A socket file removed while Brakka runs is made again (one put in its
+    // place by someone else is left alone).
     Watch.setInterval(1000);
     QObject::connect(&Watch, &QTimer::timeout, this, [this] {
-      if (!stillThere() && listen())
+      struct stat now {};
+      if ((Socket < 0 || (::lstat(Path.constData(), &now) != 0 && errno == ENOENT)) && listen())
         qCInfo(lcInstance, "made the socket again");
     });
     Watch.start();
@@ -321,8 +323,8 @@ TSingleInstance::TClaim TSingleInstance::claim(const QByteArray &token)
   QElapsedTimer waited;
   waited.start();
   const auto left = [&waited] { return int(qMax<qint64>(1, AnswerWait - waited.elapsed())); };
-  const QByteArray request = Request + ' ' + token.toBase64() + ' ' +
-                             QByteArray::number(QDateTime::currentMSecsSinceEpoch() + AnswerWait) + '\n';
+  const qint64 until = QDateTime::currentMSecsSinceEpoch() + AnswerWait;
+  const QByteArray request = Request + ' ' + token.toBase64() + ' ' + QByteArray::number(until) + '\n';
   do {
     QLocalSocket socket;
     socket.connectToServer(SocketPath);
@@ -351,7 +353,8 @@ TSingleInstance::TClaim TSingleInstance::claim(const QByteArray &token)
 void TSingleInstance::listen()
 {
   ::chmod(QFile::encodeName(LockPath).constData(), 0600);
-  Server = std::make_unique<TInstanceListener>(SocketPath, [this](const QByteArray &line) { return answer(line); });
+  Server = std::make_unique<TInstanceListener>(SocketPath,
+                                               [this](const QByteArray &line) { return answer(line); });
   QString error;
   if (!Server->listen(&error)) {
     // Tried again while Brakka runs.

@@ -327,7 +327,8 @@ void TPoolForm::fitNameColumn()
   for (int c = 0; c < PoolColumnCount; ++c)
     figures += c == NameColumn ? 0 : PoolTable->columnWidth(c);
   const int room = PoolTable->viewport()->width() - figures;
-  PoolTable->setColumnWidth(NameColumn, qMax(HeadingWidth(PoolTable, NameColumn), qMin(NameWidth, room)));
+  PoolTable->setColumnWidth(NameColumn,
+                            qMax(HeadingWidth(PoolTable, NameColumn), qMin(NameWidth, room)));
 }
 
 bool TPoolForm::eventFilter(QObject *watched, QEvent *event)

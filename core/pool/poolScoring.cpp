@@ -228,7 +228,8 @@ int Utf8Length(QByteArrayView bytes, qsizetype i)
 // zero bytes between the characters of a text in the Latin letters.
 const char *ForeignEncoding(QByteArrayView head)
 {
-  if (head.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || head.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+  if (head.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) ||
+      head.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
     return "UTF-32";
   if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
     return "UTF-16";
@@ -237,7 +238,8 @@ const char *ForeignEncoding(QByteArrayView head)
   for (qsizetype k = 0; k < 2 * pairs; ++k)
     zeros[std::size_t(k % 2)] += head[k] == '\0';
   for (int side = 0; side < 2; ++side)
-    if (pairs >= 2 && zeros[std::size_t(side)] * 10 >= pairs * 9 && zeros[std::size_t(1 - side)] == 0)
+    if (pairs >= 2 && zeros[std::size_t(side)] * 10 >= pairs * 9 &&
+        zeros[std::size_t(1 - side)] == 0)
       return "UTF-16";
   return nullptr;
 }
@@ -269,13 +271,15 @@ QByteArray RealPath(const QByteArray &path)
 QString FolderProblem(int error, const QString &folder, int language)
 {
   const QString shown = QDir::toNativeSeparators(folder);
+  QString why;
   switch (error) {
   case ENOENT: return TextIn(language, TText::PoolFolderMissing).arg(shown);
   case ENOTDIR: return TextIn(language, TText::PoolFolderNotFolder).arg(shown);
-  case EACCES: return TextIn(language, TText::PoolFolderUnreadable).arg(shown, TextIn(language, TText::SettingsNoPermissionText));
-  case ELOOP: return TextIn(language, TText::PoolFolderUnreadable).arg(shown, TextIn(language, TText::SettingsLinkLoopText));
-  default: return TextIn(language, TText::PoolFolderUnreadable).arg(shown, QString::fromLocal8Bit(std::strerror(error)));
+  case EACCES: why = TextIn(language, TText::SettingsNoPermissionText); break;
+  case ELOOP: why = TextIn(language, TText::SettingsLinkLoopText); break;
+  default: why = QString::fromLocal8Bit(std::strerror(error)); break;
   }
+  return TextIn(language, TText::PoolFolderUnreadable).arg(shown, why);
 }
 
 TPoolEntry ReadPoolEntryAt(const QByteArray &path, const QString &name, int language)
@@ -478,7 +482,8 @@ std::vector<TPoolEntry> ReadPoolFolder(const QString &folder, const QString &set
   while (const dirent *d = ::readdir(dir)) {
     const QByteArrayView name(d->d_name);
     // As the *.ini of a shell: hidden files are not listed.
-    if (!name.startsWith('.') && name.size() > 4 && name.last(4).compare(".ini", Qt::CaseInsensitive) == 0)
+    if (!name.startsWith('.') && name.size() > 4 &&
+        name.last(4).compare(".ini", Qt::CaseInsensitive) == 0)
       names.emplace_back(name.toByteArray());
   }
   ::closedir(dir);

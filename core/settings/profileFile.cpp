@@ -93,7 +93,8 @@ TProfileFile::TLoadResult TProfileFile::loadNative(const QByteArray &path)
     return result(TLoadResult::Unreadable);
   // Reading one byte more than the limit tells a file at the limit from a
   // larger one without relying on its reported size.
-  QByteArray bytes(qsizetype(qMin<qint64>(qMax<qint64>(info.st_size, 0), MaxFileSize) + 1), Qt::Uninitialized);
+  const qint64 expected = qMin<qint64>(qMax<qint64>(info.st_size, 0), MaxFileSize);
+  QByteArray bytes(qsizetype(expected + 1), Qt::Uninitialized);
   qsizetype got = 0;
   for (;;) {
     if (got == bytes.size()) {

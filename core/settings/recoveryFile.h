@@ -24,7 +24,8 @@ QString RecoveryFolder();
 // taken back to the user's own. False when it is not a folder that is there.
 // The files in it (recovery files, locks) are the user's alone too: 0600.
 bool MakeStateFolder(const QString &folder);
-constexpr QFileDevice::Permissions StateFilePermissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions StateFilePermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 // What names the files of a settings file in the state folder: its
 // recovery file, and the lock of the start that has it open.
 QString StateFileKey(const QString &settingsFile);
