@@ -804,6 +804,7 @@ void TestSettings::unreadableFileIsKeptAndSaid_data()
   QTest::newRow("a folder") << "folder" << "it is a folder";
   QTest::newRow("a link to nothing") << "dangling link"
                                      << "it is a link to a file that does not exist";
+  QTest::newRow("a loop of links") << "link loop" << "it is a link in a loop: it leads back to itself";
 }
 
 void TestSettings::unreadableFileIsKeptAndSaid()
@@ -825,8 +826,8 @@ void TestSettings::unreadableFileIsKeptAndSaid()
     bytes += QByteArray(TProfileFile::MaxFileSize, ';');
   if (kind == "folder")
     QVERIFY(QDir(folder).mkdir("Brakka.ini"));
-  else if (kind == "dangling link")
-    QVERIFY(QFile::link("gone/Brakka.ini", path));
+  else if (kind.contains("link"))
+    QVERIFY(QFile::link(kind == "link loop" ? "Brakka.ini" : "gone/Brakka.ini", path));
   else
     WriteBytes(path, bytes);
   if (kind == "no permission")
@@ -864,8 +865,9 @@ void TestSettings::unreadableFileIsKeptAndSaid()
   }
   if (kind == "folder") {
     QVERIFY(QFileInfo(path).isDir());
-  } else if (kind == "dangling link") {
-    QCOMPARE(QFileInfo(path).symLinkTarget(), QDir(folder).filePath("gone/Brakka.ini"));
+  } else if (kind.contains("link")) {
+    QCOMPARE(QFileInfo(path).symLinkTarget(),
+             QDir(folder).filePath(kind == "link loop" ? "Brakka.ini" : "gone/Brakka.ini"));
   } else {
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(ReadBytes(path), bytes);
