@@ -45,6 +45,25 @@ void TGridView::showTournament(const TTournament::TChanges &changes)
 {
   ShowTournament(Grid, Document.tournament(), Document.names().teams, changes);
   writeControls();
+  // A field the user typed in shows what was typed; the rules may have
+  // changed it again since (a shoot-out closed, a slot emptied), so the
+  // fields of every match that changed show the document's texts.
+  auto showText = [this](TField f) {
+    QLineEdit *w = Controls.field(f);
+    const QString &text = Document.tournament().text(f);
+    if (w->text() != text)
+      w->setText(text);
+  };
+  for (std::size_t i = 0; i < std::size_t(MatchCount); ++i) {
+    if (!changes.matches.test(i))
+      continue;
+    const TMatch match = TMatch(i);
+    for (int s = 0; s < 2; ++s) {
+      showText(ScoreField(match, s));
+      if (!IsGroupMatch(match))
+        showText(PenaltyField(match, s));
+    }
+  }
   // The marks' hints say what the outlook means for the team at each place.
   for (int g = 0; g < GroupCount; ++g)
     if (changes.groups.test(std::size_t(g)))
