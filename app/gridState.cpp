@@ -55,7 +55,7 @@ bool TGrid::setEnabled(TLabel l, bool on)
   return Change(Labels[Index(l)].enabled, on, Changed.enabledLabels, Index(l));
 }
 
-TGrid::TChanges TGrid::takeChanges()
+TGrid::TChanges TGrid::takeMarks()
 {
   TChanges taken = Changed;
   Changed = TChanges();

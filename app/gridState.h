@@ -40,8 +40,8 @@ class TGrid {
 public:
   const TFieldState &field(TGridField f) const { return Fields[Index(f)]; }
   const TLabelState &label(TLabel l) const { return Labels[Index(l)]; }
-  const QString &text(TGridField f) const { return Fields[Index(f)].text; }
-  const QString &caption(TLabel l) const { return Labels[Index(l)].caption; }
+  const QString &fieldText(TGridField f) const { return Fields[Index(f)].text; }
+  const QString &labelCaption(TLabel l) const { return Labels[Index(l)].caption; }
 
   // Each returns whether the value changed.
   bool writeText(TGridField f, const QString &text);
@@ -56,13 +56,8 @@ public:
   struct TChanges {
     std::bitset<FieldCount> fields, enabledFields, hiddenFields;
     std::bitset<TournamentLabelCount> labels, boldLabels, enabledLabels;
-    bool any() const
-    {
-      return fields.any() || enabledFields.any() || hiddenFields.any() || labels.any() ||
-             boldLabels.any() || enabledLabels.any();
-    }
   };
-  TChanges takeChanges();
+  TChanges takeMarks();
 
   bool operator==(const TGrid &o) const { return Fields == o.Fields && Labels == o.Labels; }
   bool operator!=(const TGrid &o) const { return !(*this == o); }

@@ -76,7 +76,7 @@ void TGridView::showTournament(const TTournament::TChanges &changes)
 // changed.
 void TGridView::writeControls()
 {
-  const TGrid::TChanges changes = Grid.takeChanges();
+  const TGrid::TChanges changes = Grid.takeMarks();
   for (std::size_t i = 0; i < std::size_t(FieldCount); ++i) {
     QLineEdit *w = Controls.fields[i];
     const TFieldState &s = Grid.field(TGridField(i));

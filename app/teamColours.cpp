@@ -28,7 +28,7 @@ QString TTeamColours::textOf(const TColoured &c)
   return c.asLabel ? c.asLabel->text() : c.asField->text();
 }
 
-void TTeamColours::set(TColoured &c, TColour colour)
+void TTeamColours::colour(TColoured &c, TColour colour)
 {
   if (c.colour == colour)
     return;
@@ -43,7 +43,7 @@ void TTeamColours::showFavourite(const QString &favourite)
   // With no favourite no text is the favourite's: the texts need no reading.
   const bool anyFavourite = !favourite.isEmpty();
   for (TColoured &c : Walk)
-    set(c, anyFavourite && textOf(c) == favourite ? TColour::Favourite : TColour::Default);
+    colour(c, anyFavourite && textOf(c) == favourite ? TColour::Favourite : TColour::Default);
   Shown = true;
   Pressed = false;
   Favourite = favourite;
@@ -55,8 +55,8 @@ void TTeamColours::showPressed(const QString &name, const QString &favourite)
   for (TColoured &c : Walk) {
     const QString text = textOf(c);
     if (text == name)
-      set(c, TColour::Pressed);
+      colour(c, TColour::Pressed);
     else if (text.isEmpty() || text != favourite)
-      set(c, TColour::Default);
+      colour(c, TColour::Default);
   }
 }

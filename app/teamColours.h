@@ -33,7 +33,7 @@ private:
     TColour colour;
   };
   static QString textOf(const TColoured &c);
-  static void set(TColoured &c, TColour colour);
+  static void colour(TColoured &c, TColour colour);
   std::vector<TColoured> Walk;
   bool Shown = false;
   bool Pressed = false;

@@ -513,12 +513,12 @@ void TestKnockout::scoreReadWithoutTeamsSendsNobodyOn()
     for (int m = 0; m < KnockoutStage(stage).matches; ++m) {
       for (int side = 0; side < 2; ++side) {
         const TLabel team = KnockoutTeamLabel(stage, m, side);
-        QCOMPARE(grid.caption(team), Placeholder);
+        QCOMPARE(grid.labelCaption(team), Placeholder);
         QVERIFY2(!grid.label(team).enabled, qPrintable(LabelName(team)));
         QVERIFY2(!grid.field(GridField(KnockoutScoreField(stage, m, side))).enabled,
                  qPrintable(LabelName(team)));
       }
     }
   }
-  QCOMPARE(grid.caption(ChampionLabel()), Placeholder);
+  QCOMPARE(grid.labelCaption(ChampionLabel()), Placeholder);
 }
