@@ -1,5 +1,6 @@
 #include "chart/chartDrawing.h"
 
+#include "chart/pngFile.h"
 #include "core/schedule/regional.h"
 
 #include <QBuffer>
@@ -120,7 +121,7 @@ QByteArray SvgBytes(const TChartLayout &layout)
 QByteArray PngBytes(const TChartLayout &layout)
 {
   const qreal k = ChartPngDpi / PointsPerInch;
-  QImage image(qRound(layout.page.width() * k), qRound(layout.page.height() * k), QImage::Format_RGB32);
+  QImage image(qRound(layout.page.width() * k), qRound(layout.page.height() * k), QImage::Format_RGB888);
   if (image.isNull())
     return QByteArray();
   image.setDotsPerMeterX(qRound(ChartPngDpi * InchesPerMetre));
@@ -131,13 +132,7 @@ QByteArray PngBytes(const TChartLayout &layout)
     painter.setRenderHint(QPainter::Antialiasing);
     PaintChart(painter, layout, k);
   }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  // Light compression: a large page of few colours packs well at once.
-  if (!image.save(&buffer, "PNG", 80))
-    return QByteArray();
-  return bytes;
+  return FastPngBytes(image, ChartPngDpi);
 }
 
 }  // namespace
