@@ -48,6 +48,7 @@ constexpr qreal Pad = 0.45;          // inside a box, left and right
 constexpr qreal ColumnGap = 1.9;     // between the bracket's columns, for its lines
 constexpr qreal CentreWeight = 1.3;  // the middle column's width, in bracket columns
 constexpr qreal ScoreBox = 1.4;      // a group match's score box, at least
+constexpr qreal ScoreBoxMost = 3.2;  // and at most
 constexpr qreal ScoreGap = 0.3;
 
 constexpr qreal MarginOfPage = 0.035;   // of the page's shorter side
@@ -114,6 +115,18 @@ private:
     if (!text.isEmpty())
       Out.texts.push_back({box, text, font(role, bold), align, ink});
   }
+  // A score or a shoot-out as typed, which may be any number of digits: its
+  // font is made smaller where the text is wider than its box.
+  void figure(const QRectF &box, const QString &text, bool bold, TChartAlign align)
+  {
+    if (text.isEmpty())
+      return;
+    TChartFont f = font(TChartRole::Team, bold);
+    const qreal w = Metrics.width(f, text);
+    if (w > box.width())
+      f.size *= box.width() / w * 0.98;
+    Out.texts.push_back({box, text, f, align, TChartInk::Text});
+  }
   void box(const QRectF &box, TChartFill fill) { Out.boxes.push_back({box, fill}); }
   TChartInk inkOf(TTeam team) const { return team != NoTeam && team == Favourite ? TChartInk::Favourite : TChartInk::Text; }
   QString kickoff(TMatch match) const;
@@ -177,16 +190,17 @@ void TBuilder::groupPanel(int group, const QRectF &panel)
     const TMatch match = GroupMatch(group, m);
     const TMatchState &state = Tournament.match(match);
     const qreal top = panel.top() + (PanelTitle + m * (MatchLine + DetailLine)) * U;
-    const qreal scoreWidth =
-        std::max({ScoreBox * U, width(TChartRole::Team, false, state.goals[0]) + ScoreGap * U,
-                  width(TChartRole::Team, false, state.goals[1]) + ScoreGap * U});
+    const qreal scoreWidth = std::clamp(std::max(width(TChartRole::Team, false, state.goals[0]),
+                                                 width(TChartRole::Team, false, state.goals[1])) +
+                                            ScoreGap * U,
+                                        ScoreBox * U, ScoreBoxMost * U);
     const qreal half = ScoreGap / 2 * U;
     const QRectF score1(centre - half - scoreWidth, top + 0.08 * U, scoreWidth, (MatchLine - 0.16) * U);
     const QRectF score2(centre + half, score1.top(), scoreWidth, score1.height());
     box(score1, TChartFill::Score);
     box(score2, TChartFill::Score);
-    text(score1, state.goals[0], TChartRole::Team, false, TChartAlign::Centre);
-    text(score2, state.goals[1], TChartRole::Team, false, TChartAlign::Centre);
+    figure(score1, state.goals[0], false, TChartAlign::Centre);
+    figure(score2, state.goals[1], false, TChartAlign::Centre);
     const qreal nameRight = score1.left() - ScoreGap * U;
     const qreal nameLeft = score2.right() + ScoreGap * U;
     text(QRectF(left, top, nameRight - left, MatchLine * U), ShownTeam(Names, state.teams[0]),
@@ -242,7 +256,9 @@ void TBuilder::knockoutBox(TMatch match, const QRectF &area)
     if (penalties)
       pensWidth = std::max(pensWidth, width(TChartRole::Team, true, pens(side)) + 0.25 * U);
   }
-  scoreWidth = std::max(scoreWidth + 0.25 * U, 1.0 * U);
+  // Scores and shoot-outs of many digits take a part of the box at most.
+  scoreWidth = std::clamp(scoreWidth + 0.25 * U, 1.0 * U, area.width() * 0.25);
+  pensWidth = std::min(pensWidth, area.width() * 0.2);
   const qreal left = area.left() + Pad * U;
   const qreal right = area.right() - Pad * U;
   const qreal nameWidth = right - left - scoreWidth - pensWidth;
@@ -256,11 +272,9 @@ void TBuilder::knockoutBox(TMatch match, const QRectF &area)
     else
       text(name, PairingSideWords(Language, CalendarOf(match), side), TChartRole::Detail, false, TChartAlign::Left,
            TChartInk::Muted);
-    text(QRectF(name.right(), top, scoreWidth, BoxTeam * U), state.goals[s], TChartRole::Team, won,
-         TChartAlign::Right);
+    figure(QRectF(name.right(), top, scoreWidth, BoxTeam * U), state.goals[s], won, TChartAlign::Right);
     if (penalties)
-      text(QRectF(right - pensWidth, top, pensWidth, BoxTeam * U), pens(side), TChartRole::Team, won,
-           TChartAlign::Right);
+      figure(QRectF(right - pensWidth, top, pensWidth, BoxTeam * U), pens(side), won, TChartAlign::Right);
   }
   text(QRectF(left, area.top() + (BoxPad + 2 * BoxTeam) * U, right - left, BoxDetail * U), kickoff(match),
        TChartRole::Detail, false, TChartAlign::Centre, TChartInk::Muted);
