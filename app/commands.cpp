@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/aboutForm.h"
+#include "chart/wallChart.h"
 #include "core/document/document.h"
 #include "core/document/recoveryKeeper.h"
 #include "core/i18n/texts.h"
@@ -37,6 +38,14 @@ void RunCommand(TCommand command, int tag, const TCommandContext &c)
   case TCommand::Report:
     PrintReport(c.window, doc.tournament(), language,
                 PrinterFont(c.printFont->font(), c.printFont->logicalDpiY()), *c.platform.printing, dialogs);
+    break;
+  case TCommand::WallChart:
+    SaveWallChart(c.window, doc.tournament(), doc.preferences(), FormatsOrSystem(c.platform.regional.get()),
+                  dialogs);
+    break;
+  case TCommand::PrintWallChart:
+    PrintWallChart(c.window, doc.tournament(), doc.preferences(), FormatsOrSystem(c.platform.regional.get()),
+                   *c.platform.printing, dialogs);
     break;
   case TCommand::Exit:
     c.window->close();

@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -119,6 +121,12 @@ public:
     return PrintReportLines(printer(), lines, font, error);
   }
 
+  bool printPage(const QPageSize &paper, const std::function<void(QPainter &, qreal)> &paint,
+                 QString *error) override
+  {
+    return PrintPage(printer(), paper, paint, error);
+  }
+
 private:
   // Made when the report is first printed: finding the printers takes the
   // printing system's time, which the start of the program need not wait for.
@@ -221,6 +229,32 @@ QList<QStringList> ReportPages(const QStringList &lines, const std::function<qre
   for (qsizetype i = 0; i < rows.size(); i += perPage)
     pages.append(rows.mid(i, perPage));
   return pages;
+}
+
+bool PrintPage(QPrinter &printer, const QPageSize &paper, const std::function<void(QPainter &, qreal)> &paint,
+               QString *error)
+{
+  const QPageLayout before = printer.pageLayout();
+  const bool fullPage = printer.fullPage();
+  printer.setFullPage(true);
+  printer.setPageLayout(QPageLayout(paper, QPageLayout::Landscape, QMarginsF()));
+  bool ok = true;
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    ok = false;
+    if (error)
+      *error = QStringLiteral("The printer could not start the print job.");
+  } else {
+    paint(painter, printer.resolution() / 72.0);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+      ok = false;
+      if (error)
+        *error = QStringLiteral("The printer reported an error.");
+    }
+  }
+  printer.setPageLayout(before);
+  printer.setFullPage(fullPage);
+  return ok;
 }
 
 bool PrintReportLines(QPrinter &printer, const QStringList &lines, const QFont &font, QString *error)

@@ -10,6 +10,8 @@
 #include <memory>
 
 class QPageLayout;
+class QPageSize;
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -43,6 +45,13 @@ public:
   // Prints the lines on the printer chosen in the last print dialog, in font.
   // On failure returns false with a reason in error; the job is ended anyway.
   virtual bool print(const QStringList &lines, const QFont &font, QString *error) = 0;
+  // Prints one page on the printer chosen in the last print dialog, on paper
+  // of the given size, landscape, from the paper's edge: paint draws it on a
+  // painter whose origin is the paper's top left corner, given the device's
+  // units a point. The printer keeps its own page layout for the next job.
+  // On failure returns false with a reason in error; the job is ended anyway.
+  virtual bool printPage(const QPageSize &paper, const std::function<void(QPainter &, qreal)> &paint,
+                         QString *error) = 0;
 };
 
 std::shared_ptr<TPrinting> DesktopPrinting();
@@ -84,6 +93,11 @@ QFont PrinterFont(const QFont &screenFont, int screenDpi);
 // least one). width measures a text in the same unit as pageWidth.
 QList<QStringList> ReportPages(const QStringList &lines, const std::function<qreal(const QString &)> &width,
                                qreal pageWidth, int linesPerPage);
+
+// Prints one page on a printer that has no job yet, landscape on paper,
+// from the paper's edge, and gives the printer back its page layout.
+bool PrintPage(QPrinter &printer, const QPageSize &paper, const std::function<void(QPainter &, qreal)> &paint,
+               QString *error);
 
 // Prints the lines on a printer that is set up but has no job yet: begins
 // the job, draws the pages in font and ends the job, also after a failure.

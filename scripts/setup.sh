@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
   poppler-utils
   qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n
-  libgl-dev libbenchmark-dev libglib2.0-dev libical-dev python3-icalendar
+  libgl-dev libbenchmark-dev libglib2.0-dev libical-dev zlib1g-dev python3-icalendar
   librsvg2-bin desktop-file-utils appstream lintian
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox

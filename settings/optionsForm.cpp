@@ -52,21 +52,24 @@ TOptionsForm::TOptionsForm(QWidget *parent, TDialogs &dialogs, const TPreference
   setObjectName(QStringLiteral("OptionsForm"));
   setWindowTitle(QStringLiteral("Brakka - Options"));
   setWindowFlags(FixedDialogFlags(false));
-  setFixedSize(417, 272);
+  setFixedSize(417, 330);
 
   OptionsPanel = new QGroupBox(QStringLiteral("Options..."), this);
   OptionsPanel->setObjectName(QStringLiteral("OptionsPanel"));
-  OptionsPanel->setGeometry(8, 8, 401, 216);
+  OptionsPanel->setGeometry(8, 8, 401, 274);
   LangLbl = addCaption(OptionsPanel, "LangLbl", "Your &Language:", 24);
   LangCB = addList(OptionsPanel, "LangCB", 42);
   FavLbl = addCaption(OptionsPanel, "FavLbl", "Your &Favorite Team:", 82);
   FavCB = addList(OptionsPanel, "FavCB", 100);
   TimeZoneLbl = addCaption(OptionsPanel, "TimeZoneLbl", "Your &Time Zone:", 140);
   TimeZoneCB = addList(OptionsPanel, "TimeZoneCB", 158);
+  PaperLbl = addCaption(OptionsPanel, "ChartPaperLbl", "Wall chart &paper:", 198);
+  PaperCB = addList(OptionsPanel, "PaperCB", 216);
   // Each caption leads to its list (Alt and its underlined letter) and names it.
   LangLbl->setBuddy(LangCB);
   FavLbl->setBuddy(FavCB);
   TimeZoneLbl->setBuddy(TimeZoneCB);
+  PaperLbl->setBuddy(PaperCB);
   nameLists();
 
   for (int language = 0; language < LanguageCount; ++language)
@@ -76,14 +79,16 @@ TOptionsForm::TOptionsForm(QWidget *parent, TDialogs &dialogs, const TPreference
     TimeZoneCB->addItem(QString::fromLatin1(zone.caption));
   for (QComboBox *list : {LangCB, FavCB, TimeZoneCB})
     list->setCurrentIndex(-1);
+  namePapers(LangEnglish);
+  PaperCB->setCurrentIndex(int(ChartPaper(Chosen)));
 
   OKButton = new QPushButton(QStringLiteral("&OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(246, 236, 75, 25);
+  OKButton->setGeometry(246, 294, 75, 25);
   OKButton->setDefault(true);
   CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton->setGeometry(334, 236, 75, 25);
+  CancelButton->setGeometry(334, 294, 75, 25);
 
   // Only the user's own choices run the handlers, not the dialog's updates.
   connect(LangCB, qOverload<int>(&QComboBox::activated), this, &TOptionsForm::LangCBChange);
@@ -116,6 +121,7 @@ void TOptionsForm::FormShow()
   LangLbl->setText(TextIn(language, TText::LangLbl));
   FavLbl->setText(TextIn(language, TText::FavLbl));
   TimeZoneLbl->setText(TextIn(language, TText::TimeZoneLbl));
+  PaperLbl->setText(TextIn(language, TText::ChartPaperLbl));
   nameLists();
   OKButton->setText(TextIn(language, TText::OptionsOKButton));
   CancelButton->setText(TextIn(language, TText::OptionsCancelButton));
@@ -130,8 +136,8 @@ void TOptionsForm::FormShow()
 
 void TOptionsForm::nameLists()
 {
-  const std::pair<QLabel *, QComboBox *> pairs[3] = {
-    {LangLbl, LangCB}, {FavLbl, FavCB}, {TimeZoneLbl, TimeZoneCB}};
+  const std::pair<QLabel *, QComboBox *> pairs[] = {
+    {LangLbl, LangCB}, {FavLbl, FavCB}, {TimeZoneLbl, TimeZoneCB}, {PaperLbl, PaperCB}};
   for (const auto &[caption, list] : pairs) {
     QString name = caption->text();
     name.remove(QLatin1Char('&'));
@@ -149,6 +155,16 @@ void TOptionsForm::LangCBChange()
   FavCB->setCurrentIndex(-1);
   if (hadSelection && Chosen.favorite >= 0 && Chosen.favorite < FavCB->count())
     FavCB->setCurrentIndex(Chosen.favorite);
+  namePapers(LangCB->currentIndex());
+}
+
+void TOptionsForm::namePapers(int language)
+{
+  const int paper = PaperCB->currentIndex();
+  PaperCB->clear();
+  for (TText name : {TText::ChartPaperA4, TText::ChartPaperA3, TText::ChartPaperLetter})
+    PaperCB->addItem(TextIn(language, name));
+  PaperCB->setCurrentIndex(paper);
 }
 
 void TOptionsForm::FavCBChange()
@@ -179,6 +195,10 @@ void TOptionsForm::OKButtonClick()
   const int zone = TimeZoneCB->currentIndex();
   Chosen.timeZoneOffset = TimeZoneOffsetOf(zone);
   Chosen.timeZoneCode = zone >= 13 && zone <= 18 ? TimeZoneCodeOf(zone) : QStringLiteral("x35");
+  // The locale's paper is kept in the file only once another was chosen.
+  const TPaper paper = PaperCB->currentIndex() >= 0 ? TPaper(PaperCB->currentIndex()) : ChartPaper(Chosen);
+  if (Chosen.paper || paper != DefaultPaper())
+    Chosen.paper = paper;
   accept();
 }
 

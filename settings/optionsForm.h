@@ -1,5 +1,6 @@
 #pragma once
-// The options dialog: interface language, favourite team and time zone.
+// The options dialog: interface language, favourite team, time zone and
+// the wall chart's paper.
 
 #include "core/settings/preferences.h"
 
@@ -27,6 +28,7 @@ public:
   QComboBox *LangCB = nullptr;
   QComboBox *FavCB = nullptr;
   QComboBox *TimeZoneCB = nullptr;
+  QComboBox *PaperCB = nullptr;
   QPushButton *OKButton = nullptr;
   QPushButton *CancelButton = nullptr;
 
@@ -38,6 +40,8 @@ private:
   // Names each list by its caption, without the accelerator and the colon.
   void nameLists();
   void LangCBChange();
+  // The papers' names in the language chosen in the list, the paper kept.
+  void namePapers(int language);
   void FavCBChange();
   void OKButtonClick();
   void CancelButtonClick();
@@ -49,4 +53,5 @@ private:
   QLabel *LangLbl = nullptr;
   QLabel *FavLbl = nullptr;
   QLabel *TimeZoneLbl = nullptr;
+  QLabel *PaperLbl = nullptr;
 };

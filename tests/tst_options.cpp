@@ -31,6 +31,8 @@ private slots:
   void windowsKeepPreferencesOfTheirOwn();
   void captionsLeadToTheirLists_data();
   void captionsLeadToTheirLists();
+  void paperIsKeptOnceChosen_data();
+  void paperIsKeptOnceChosen();
   void qtDialogsSpeakTheLanguage_data();
   void qtDialogsSpeakTheLanguage();
 };
@@ -240,6 +242,49 @@ void TestOptions::windowsKeepPreferencesOfTheirOwn()
   QCOMPARE(english.form().document().preferences().language, int(LangEnglish));
 }
 
+// The paper shown is the one in force, the region's until another is
+// chosen; the region's paper is kept only once another was chosen.
+void TestOptions::paperIsKeptOnceChosen_data()
+{
+  QTest::addColumn<QString>("region");   // LC_ALL
+  QTest::addColumn<int>("kept");         // the paper the preferences hold; -1 none
+  QTest::addColumn<int>("chosen");
+  QTest::addColumn<bool>("ok");
+  QTest::addColumn<int>("result");
+  QTest::newRow("A3 chosen") << "de_DE.UTF-8" << -1 << int(TPaper::A3) << true << int(TPaper::A3);
+  QTest::newRow("the region's chosen") << "de_DE.UTF-8" << -1 << int(TPaper::A4) << true << -1;
+  QTest::newRow("Letter in the United States") << "en_US.UTF-8" << -1 << int(TPaper::Letter) << true << -1;
+  QTest::newRow("A4 in the United States") << "en_US.UTF-8" << -1 << int(TPaper::A4) << true << int(TPaper::A4);
+  QTest::newRow("back to the region's") << "de_DE.UTF-8" << int(TPaper::A3) << int(TPaper::A4) << true
+                                        << int(TPaper::A4);
+  QTest::newRow("cancelled") << "de_DE.UTF-8" << -1 << int(TPaper::A3) << false << -1;
+}
+
+void TestOptions::paperIsKeptOnceChosen()
+{
+  QFETCH(QString, region);
+  QFETCH(int, kept);
+  QFETCH(int, chosen);
+  QFETCH(bool, ok);
+  QFETCH(int, result);
+  const QByteArray before = qgetenv("LC_ALL");
+  qputenv("LC_ALL", region.toLatin1());
+  TGridDriver g;
+  TPreferences prefs = Chosen(LangSpanish);
+  if (kept >= 0)
+    prefs.paper = TPaper(kept);
+  g.form().document().setPreferences(prefs);
+  openOptions(g, [&](TOptionsForm *o) {
+    QCOMPARE(o->PaperCB->currentIndex(), kept >= 0 ? kept : int(DefaultPaperFor(region)));
+    QCOMPARE(o->PaperCB->itemText(int(TPaper::Letter)), QStringLiteral("Carta (11 × 8,5 pulg.)"));
+    choose(o->PaperCB, chosen);
+    QTest::mouseClick(ok ? o->OKButton : o->CancelButton, Qt::LeftButton);
+  });
+  qputenv("LC_ALL", before);
+  const std::optional<TPaper> paper = g.form().document().preferences().paper;
+  QCOMPARE(paper ? int(*paper) : -1, result);
+}
+
 void TestOptions::qtDialogsSpeakTheLanguage_data()
 {
   // Languages chosen one after the other, and the standard buttons after the last.
@@ -279,9 +324,12 @@ void TestOptions::captionsLeadToTheirLists_data()
 {
   QTest::addColumn<int>("language");   // -1: the first start, nothing chosen yet
   QTest::addColumn<QStringList>("names");
-  QTest::newRow("first start") << -1 << QStringList{"Your Language", "Your Favorite Team", "Your Time Zone"};
-  QTest::newRow("Spanish") << int(LangSpanish) << QStringList{"Su idioma", "Su equipo favorito", "Su zona horaria"};
-  QTest::newRow("French") << int(LangFrench) << QStringList{"Votre Langue", "Votre Equipe Favorite", "Votre fuseau horaire"};
+  QTest::newRow("first start") << -1 << QStringList{"Your Language", "Your Favorite Team", "Your Time Zone",
+                                                    "Wall chart paper"};
+  QTest::newRow("Spanish") << int(LangSpanish) << QStringList{"Su idioma", "Su equipo favorito", "Su zona horaria",
+                                                              "Papel del cuadro mural"};
+  QTest::newRow("French") << int(LangFrench) << QStringList{"Votre Langue", "Votre Equipe Favorite",
+                                                            "Votre fuseau horaire", "Papier du tableau mural"};
 }
 
 void TestOptions::captionsLeadToTheirLists()
@@ -295,7 +343,7 @@ void TestOptions::captionsLeadToTheirLists()
     o->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(o));
     int i = 0;
-    for (QComboBox *list : {o->LangCB, o->FavCB, o->TimeZoneCB}) {
+    for (QComboBox *list : {o->LangCB, o->FavCB, o->TimeZoneCB, o->PaperCB}) {
       // Labelled by its caption, and named by it while nothing is chosen.
       QAccessibleInterface *node = QAccessible::queryAccessibleInterface(list);
       const auto labels = node->relations(QAccessible::Label);

@@ -165,6 +165,8 @@ private slots:
   void matchValueSplitting();
   void firstRunIgnoresResults_data();
   void firstRunIgnoresResults();
+  void chartPaperSection_data();
+  void chartPaperSection();
   void badPreferences_data();
   void badPreferences();
   void timeZoneRoundTrip_data();
@@ -616,6 +618,41 @@ void TestSettings::firstRunIgnoresResults()
     QCOMPARE(s.text("GA11Lbl"), QStringLiteral("Francia"));
     QCOMPARE(s.text("GAName1"), QStringLiteral("Francia"));   // table rebuilt in Spanish
   }
+}
+
+// [CHART] is read in any case and written only once a paper is chosen; a
+// paper Brakka does not know is left in the file as it is.
+void TestSettings::chartPaperSection_data()
+{
+  QTest::addColumn<QByteArray>("section");
+  QTest::addColumn<int>("read");      // -1: none
+  QTest::addColumn<int>("chosen");    // -1: none chosen
+  QTest::addColumn<QByteArray>("saved");
+  QTest::newRow("never chosen") << QByteArray() << -1 << -1 << QByteArray();
+  QTest::newRow("A3 chosen") << QByteArray() << -1 << int(TPaper::A3)
+                             << QByteArray("[CHART]\r\nPaper=A3\r\n[PREFERENCES]\r\n");
+  QTest::newRow("read in any case") << QByteArray("[Chart]\r\npaper= letter \r\n") << int(TPaper::Letter) << -1
+                                    << QByteArray("[CHART]\r\nPaper=Letter\r\n[PREFERENCES]\r\n");
+  QTest::newRow("unknown paper kept") << QByteArray("[CHART]\r\nPaper=B5\r\n") << -1 << -1
+                                      << QByteArray("[CHART]\r\nPaper=B5\r\n");
+}
+
+void TestSettings::chartPaperSection()
+{
+  QFETCH(QByteArray, section);
+  QFETCH(int, read);
+  QFETCH(int, chosen);
+  QFETCH(QByteArray, saved);
+  TStarted s(section + Saved("[GROUP A]\r\nGame1=2-1\r\n"));
+  TPreferences prefs = s.form().document().preferences();
+  QCOMPARE(prefs.paper ? int(*prefs.paper) : -1, read);
+  if (chosen >= 0) {
+    prefs.paper = TPaper(chosen);
+    s.form().document().setPreferences(prefs);
+  }
+  QVERIFY(SaveForm(s.form()));
+  const QByteArray bytes = s.fileBytes();
+  QVERIFY2(saved.isEmpty() ? !bytes.contains("CHART") : bytes.contains(saved), bytes.constData());
 }
 
 void TestSettings::badPreferences_data()

@@ -73,6 +73,11 @@ enum class TText : int {
   PoolCsvButton, PoolCsvFilter, PoolCsvFailed, PoolNoResultsText, PoolBadScoreText,
   PoolTableLbl, PoolDetailLbl, PoolFolderMissing, PoolFolderNotFolder, PoolFolderUnreadable,
   PoolEncodingText,
+  // The wall chart: the commands, the options dialog's paper caption and
+  // papers, the chart's date line (%1 the date) and a file name whose ending
+  // names no format (%1 the file)
+  WallChart1, PrintWallChart1, ChartPaperLbl, ChartPaperA4, ChartPaperA3, ChartPaperLetter,
+  ChartPrintedText, ChartFormatText,
   Count
 };
 

@@ -134,12 +134,16 @@ QString EventSummary(int language, const TCalendarMatch &match, const std::array
     const TTeamNameList names = TeamNamesIn(language);
     return ShownTeam(names, teams[0]) + separator + ShownTeam(names, teams[1]);
   }
+  return PairingSideWords(language, match, 0) + separator + PairingSideWords(language, match, 1);
+}
+
+QString PairingSideWords(int language, const TCalendarMatch &match, int side)
+{
+  if (!match.pairing)
+    return QString();
   // The schedule's pairing text, ":  1E - 2B", in words.
   const QStringList sides = QString::fromLatin1(match.pairing).mid(3).split(QStringLiteral(" - "));
-  QStringList words;
-  for (const QString &side : sides)
-    words << SideWords(language, side);
-  return words.join(separator);
+  return side >= 0 && side < sides.size() ? SideWords(language, sides[side]) : QString();
 }
 
 QString MatchStage(int language, int number)

@@ -33,6 +33,10 @@ QDateTime KickoffUtc(const TCalendarMatch &match);
 // "Winner Match 50 – Winner Match 54", "Loser Match 61 – Loser Match 62".
 QString EventSummary(int language, const TCalendarMatch &match, const std::array<TTeam, 2> &teams);
 
+// One side of a knockout match's pairing in words: "Winner Group E",
+// "Winner Match 50", "Loser Match 61"; empty for a group match.
+QString PairingSideWords(int language, const TCalendarMatch &match, int side);
+
 // The stage of match number 1..64 in the interface language: "Group C",
 // "1/8 final", "1/4 final", "1/2 final", "Third place", "Final".
 QString MatchStage(int language, int number);

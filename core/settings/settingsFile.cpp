@@ -8,6 +8,8 @@ const QString FileName = QStringLiteral("Brakka.ini");
 const QString Preferences = QStringLiteral("PREFERENCES");
 const QString Pool = QStringLiteral("POOL");
 const QString FolderKey = QStringLiteral("Folder");
+const QString Chart = QStringLiteral("CHART");
+const QString PaperName = QStringLiteral("Paper");
 
 // The folder is kept as its UTF-8 bytes: the file holds one byte a character.
 std::optional<TPoolSettings> ReadPoolSettings(const TProfileFile &ini)
@@ -57,6 +59,9 @@ TSettingsRead ReadSettingsFile(const QString &path)
   }
   read.firstRun = ini.readInteger(Preferences, QStringLiteral("FirstTime"), 1) != 0;
   read.pool = ReadPoolSettings(ini);
+  // A paper that is not one of Brakka's is no choice: the locale's paper
+  // stands, and the section stays as it is.
+  read.preferences.paper = PaperOfKey(ini.readString(Chart, PaperName, QString()));
   if (read.firstRun)
     return read;
   TPreferences &p = read.preferences;
@@ -80,9 +85,13 @@ TSaveResult SaveSettingsFile(const QString &path, const TPreferences &preference
     return TSaveResult::Failed;
   if (mayReplace && !mayReplace())
     return TSaveResult::Declined;
-  // [POOL] goes before Brakka's other sections, which end the file in their order.
+  // [POOL] and [CHART] go before Brakka's other sections, which end the file in their order.
   if (pool)
     WritePoolSettings(ini, *pool);
+  if (preferences.paper) {
+    ini.eraseSection(Chart);
+    ini.writeString(Chart, PaperName, PaperKey(*preferences.paper));
+  }
   ini.eraseSection(Preferences);
   ini.writeString(Preferences, QStringLiteral("Language"), QString::number(preferences.language));
   ini.writeString(Preferences, QStringLiteral("Favorite"), QString::number(preferences.favorite));

@@ -25,7 +25,7 @@ struct TSettingsRead {
 };
 // Reads a settings file. A file that is there but cannot be read is no first
 // run; one that is not there, or says so, is. [POOL] is read on a first run
-// too, so that saving keeps it.
+// too, so that saving keeps it, and so is [CHART]'s paper.
 TSettingsRead ReadSettingsFile(const QString &path);
 
 // The file with Brakka's sections erased and written again at its end,
@@ -34,7 +34,8 @@ TSettingsRead ReadSettingsFile(const QString &path);
 // cannot be written. Once the file is read, mayReplace (when given) says
 // whether it may be replaced: Declined when not. Saved hands the bytes
 // written to `written` (when given). [POOL] is written when pool is given:
-// a file that never had the pool's section is saved without it.
+// a file that never had the pool's section is saved without it. [CHART] is
+// written when the preferences hold a paper, and left as it is otherwise.
 enum class TSaveResult { Saved, Declined, Failed };
 TSaveResult SaveSettingsFile(const QString &path, const TPreferences &preferences,
                              const std::optional<TPoolSettings> &pool, const TResultTexts &results,

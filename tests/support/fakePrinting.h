@@ -6,8 +6,11 @@
 
 #include "report/printing.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 class TFakePrinting : public TPrinting {
 public:
@@ -25,6 +28,8 @@ public:
   QStringList printed;             // lines handed to the printer
   QFont printedFont;
   int printJobs = 0;
+  QPageSize printedPaper;          // the paper of the page printed last
+  QByteArray printedPdf;           // that page, as a PDF
 
   TPrintChoice printDialog(QWidget *, QString *outputFile) override
   {
@@ -55,6 +60,27 @@ public:
     return WriteReportPdf(path, lines, font,
                           QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)),
                           error);
+  }
+
+  bool printPage(const QPageSize &paper, const std::function<void(QPainter &, qreal)> &paint,
+                 QString *error) override
+  {
+    ++printJobs;
+    printedPaper = paper;
+    // Drawn on a PDF printer as the real one would draw it, so that tests
+    // can read what went to the printer.
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    if (!PrintPage(printer, paper, paint, error))
+      return false;
+    QFile pdf(printer.outputFileName());
+    pdf.open(QIODevice::ReadOnly);
+    printedPdf = pdf.readAll();
+    if (printFails && error)
+      *error = QStringLiteral("The printer is out of paper.");
+    return !printFails;
   }
 
   bool print(const QStringList &lines, const QFont &font, QString *error) override
