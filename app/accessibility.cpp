@@ -2,19 +2,20 @@
 
 #include "app/accessibility.h"
 
-#include "app/brakkaMain.h"
-#include "core/groups/fixtures.h"
-#include "app/tablePanel.h"
+#include "app/gridControls.h"
+#include "core/i18n/names.h"
 #include "core/i18n/texts.h"
 #include "core/knockout/bracket.h"
 
 #include <QAccessible>
+#include <QHash>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -48,7 +49,7 @@ constexpr TColumnWords Columns[8] = {
 
 enum class TRole { Score, Penalty, Team, TableTeam, TableFigure, Champion };
 
-// Where a control sits on the grid, read once from its name.
+// Where a control sits on the grid, from its id.
 struct TGridPlace {
   TRole role;
   int group = -1;    // 0..7 for group and table controls
@@ -59,81 +60,64 @@ struct TGridPlace {
   int column = -1;   // index into Columns
 };
 
-// A digit of the name from first to last, or -1.
-int DigitAt(QStringView name, qsizetype at, char first, char last)
+std::optional<TGridPlace> PlaceOf(const TControlId &id)
 {
-  if (at >= name.size())
-    return -1;
-  const char16_t c = name[at].unicode();
-  return c >= char16_t(first) && c <= char16_t(last) ? int(c - '0') : -1;
-}
-
-// The grid's control names, read by hand: every control is asked for its
-// place while the window is built and shown.
-//   group match:  G, group A-H, match 1-6, side 1-2, "Lbl" for the team
-//   table:        G, group A-H, column (Name or a figure), place 1-4
-//   knockout:     stage prefix, match 1-8, side 1-2, "pk" or "Lbl"
-std::optional<TGridPlace> PlaceOf(const QString &text)
-{
-  const QStringView name(text);
   TGridPlace p{TRole::Score};
-  if (name == QLatin1String("Champion")) {
+  if (id.kind == TControlId::Field) {
+    const TGridField field = TGridField(id.index);
+    if (!IsResultField(field)) {
+      const int figure = int(id.index) - ResultFieldCount;
+      p.role = TRole::TableFigure;
+      p.group = figure / (TeamsPerGroup * TableColumnCount);
+      p.place = figure / TableColumnCount % TeamsPerGroup + 1;
+      p.column = figure % TableColumnCount;
+      return p;
+    }
+    const TFieldInfo &info = FieldInfo(ResultField(field));
+    p.role = info.kind == TFieldInfo::Penalty ? TRole::Penalty : TRole::Score;
+    p.group = info.group;
+    p.stage = info.stage;
+    p.match = info.match + 1;
+    p.side = info.side + 1;
+    return p;
+  }
+  if (id.kind != TControlId::Label)
+    return std::nullopt;
+  const TLabel label = TLabel(id.index);
+  if (label == ChampionLabel()) {
     p.role = TRole::Champion;
     return p;
   }
-  if (name.size() >= 4 && name[0] == QLatin1Char('G') && name[1] >= QLatin1Char('A') &&
-      name[1] <= QLatin1Char('H')) {
-    p.group = name[1].unicode() - 'A';
-    const int match = DigitAt(name, 2, '1', '6');
-    const int side = DigitAt(name, 3, '1', '2');
-    if (match > 0 && side > 0) {
-      const QStringView suffix = name.mid(4);
-      if (!suffix.isEmpty() && suffix != QLatin1String("Lbl"))
-        return std::nullopt;
-      p.match = match;
-      p.side = side;
-      p.role = suffix.isEmpty() ? TRole::Score : TRole::Team;
-      return p;
-    }
-    p.place = DigitAt(name, name.size() - 1, '1', '4');
-    if (p.place < 0)
-      return std::nullopt;
-    const QStringView column = name.mid(2, name.size() - 3);
-    if (column == QLatin1String("Name")) {
-      p.role = TRole::TableTeam;
-      return p;
-    }
-    for (int c = 0; c < 8; ++c)
-      if (column == QLatin1String(Columns[c].column))
-        p.column = c;
-    if (p.column < 0)
-      return std::nullopt;
-    p.role = TRole::TableFigure;
+  if (const std::optional<TMatchSide> at = MatchSideOf(label)) {
+    const TMatchPlace &place = MatchPlace(at->match);
+    p.role = TRole::Team;
+    p.group = place.group;
+    p.stage = place.stage;
+    p.match = place.match + 1;
+    p.side = at->side + 1;
     return p;
   }
-  // The first stage whose prefix leaves a whole match and side decides, as
-  // "Final811" is a quarter-final's field and "Final81" no field at all.
-  for (int s = 0; s < 5; ++s) {
-    const QLatin1String prefix(Stages[s].prefix);
-    if (!name.startsWith(prefix))
-      continue;
-    const qsizetype at = prefix.size();
-    const int match = DigitAt(name, at, '1', '8');
-    const int side = DigitAt(name, at + 1, '1', '2');
-    const QStringView suffix = name.mid(qMin(at + 2, name.size()));
-    if (match < 0 || side < 0 ||
-        (!suffix.isEmpty() && suffix != QLatin1String("pk") && suffix != QLatin1String("Lbl")))
-      continue;
-    if (match > Stages[s].matches)
-      return std::nullopt;
-    p.stage = s;
-    p.match = match;
-    p.side = side;
-    p.role = suffix.isEmpty() ? TRole::Score
-             : suffix == QLatin1String("pk") ? TRole::Penalty : TRole::Team;
-    return p;
-  }
+  for (int g = 0; g < GroupCount; ++g)
+    for (int r = 0; r < TeamsPerGroup; ++r)
+      if (label == TableNameLabel(g, r)) {
+        p.role = TRole::TableTeam;
+        p.group = g;
+        p.place = r + 1;
+        return p;
+      }
   return std::nullopt;
+}
+
+// The grids a screen reader can be told of: by window, its controls and
+// the interface language.
+struct TAccessibleGrid {
+  const TGridControls *controls;
+  std::function<int()> language;
+};
+QHash<const QWidget *, TAccessibleGrid> &Grids()
+{
+  static QHash<const QWidget *, TAccessibleGrid> grids;
+  return grids;
 }
 
 QString MatchTitle(int language, int stage, int match)
@@ -167,7 +151,7 @@ QString SlotWords(int language, int stage, int match, int side)
 // Builds a control's name from what the window shows now.
 class TNamer {
 public:
-  TNamer(const TMainForm *form, const TGridPlace &place) : Form(form), P(place) {}
+  TNamer(const TAccessibleGrid &grid, const TGridPlace &place) : Grid(grid), P(place) {}
 
   QString name() const
   {
@@ -185,7 +169,7 @@ public:
              TextIn(language(), Columns[P.column].words);
     case TRole::Champion:
       return TextIn(language(), TText::ChampionText) + QStringLiteral(", ") +
-             shown(QStringLiteral("Champion"),
+             shown(ChampionLabel(),
                    TextIn(language(), TText::AccessWinnerOf).arg(MatchTitle(language(), FinalStage, 1)));
     }
     return QString();
@@ -197,30 +181,32 @@ public:
   {
     if (!control->toolTip().isEmpty() || (P.role != TRole::Score && P.role != TRole::Penalty))
       return control->toolTip();
-    const QLabel *team = Form->label(P.group >= 0
-                                         ? GroupMatchLabelName(P.group, P.match, P.side)
-                                         : KnockoutName(Stages[P.stage].prefix, P.match, P.side, "Lbl"));
+    const QLabel *team = Grid.controls->label(teamLabel(P.side));
     return team ? team->toolTip() : QString();
   }
 
 private:
-  QString caption(const QString &labelName) const
+  TLabel teamLabel(int side) const
   {
-    const QLabel *l = Form->label(labelName);
+    return P.group >= 0 ? GroupMatchLabel(P.group, P.match - 1, side - 1)
+                        : KnockoutTeamLabel(P.stage, P.match - 1, side - 1);
+  }
+  QString caption(TLabel id) const
+  {
+    const QLabel *l = Grid.controls->label(id);
     return l ? l->text() : QString();
   }
   // A slot's caption, or the words for it while it is undecided.
-  QString shown(const QString &labelName, const QString &undecided) const
+  QString shown(TLabel id, const QString &undecided) const
   {
-    const QString text = caption(labelName);
+    const QString text = caption(id);
     return text == Placeholder || text.isEmpty() ? undecided : text;
   }
   QString team(int side) const
   {
     if (P.group >= 0)
-      return caption(GroupMatchLabelName(P.group, P.match, side));
-    return shown(KnockoutName(Stages[P.stage].prefix, P.match, side, "Lbl"),
-                 SlotWords(language(), P.stage, P.match, side));
+      return caption(teamLabel(side));
+    return shown(teamLabel(side), SlotWords(language(), P.stage, P.match, side));
   }
   QString matchWords() const
   {
@@ -233,12 +219,12 @@ private:
     return GroupTitle(language(), P.group) + QStringLiteral(", ") +
            TextIn(language(), TText::AccessPlace).arg(P.place);
   }
-  QString tableTeam() const { return caption(GroupTableName(P.group, "Name", P.place)); }
+  QString tableTeam() const { return caption(TableNameLabel(P.group, P.place - 1)); }
 
   // The interface language now: a namer lasts as long as its control.
-  int language() const { return Form->preferences().language; }
+  int language() const { return Grid.language(); }
 
-  const TMainForm *Form;
+  TAccessibleGrid Grid;
   TGridPlace P;
 };
 
@@ -440,8 +426,8 @@ private:
 // speaks only the focused control.
 class TTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface, public TSpoken {
 public:
-  TTableAccessible(QWidget *panel, const TMainForm *form, int group)
-      : QAccessibleWidget(panel, QAccessible::Table), Form(form), Group(group)
+  TTableAccessible(QWidget *panel, const TAccessibleGrid &grid, int group)
+      : QAccessibleWidget(panel, QAccessible::Table), Grid(grid), Group(group)
   {
   }
 
@@ -480,8 +466,7 @@ public:
   // QAccessibleTableInterface
   QAccessibleInterface *caption() const override
   {
-    return QAccessible::queryAccessibleInterface(
-        Form->label(QStringLiteral("Group%1StandLbl").arg(GroupLetter(Group))));
+    return QAccessible::queryAccessibleInterface(Grid.controls->label(TableTitleLabel(Group)));
   }
   QAccessibleInterface *summary() const override { return nullptr; }
   QAccessibleInterface *cellAt(int row, int column) const override
@@ -521,8 +506,8 @@ private:
     if (row < 0 || row > 3 || column < 0 || column > 8)
       return nullptr;
     if (column == 0)
-      return Form->label(GroupTableName(Group, "Name", row + 1));
-    return Form->field(GroupTableName(Group, Columns[column - 1].column, row + 1));
+      return Grid.controls->label(TableNameLabel(Group, row));
+    return Grid.controls->field(TableField(Group, row, column - 1));
   }
   QString cellText(int row, int column) const
   {
@@ -534,44 +519,43 @@ private:
     return QString();
   }
 
-  int language() const { return Form->preferences().language; }
+  int language() const { return Grid.language(); }
 
-  const TMainForm *Form;
+  TAccessibleGrid Grid;
   int Group;
 };
 
 QAccessibleInterface *GridAccessibleFactory(const QString &className, QObject *object)
 {
-  if (className == QLatin1String("TTablePanel")) {
-    auto *panel = static_cast<QWidget *>(object);
-    const auto *form = qobject_cast<const TMainForm *>(panel->window());
-    const QString name = object->objectName();   // GPStandA ... GPStandH
-    const int group = name.size() == 8 ? name[7].unicode() - 'A' : -1;
-    if (!form || group < 0 || group >= GroupCount)
-      return nullptr;
-    return new TTableAccessible(panel, form, group);
+  if (!object->isWidgetType())
+    return nullptr;
+  auto *control = static_cast<QWidget *>(object);
+  const auto grid = Grids().constFind(control->window());
+  if (grid == Grids().cend())
+    return nullptr;
+  const std::optional<TControlId> id = grid->controls->idOf(object);
+  if (!id)
+    return nullptr;
+  if (id->kind == TControlId::Panel) {
+    for (int g = 0; g < GroupCount; ++g)
+      if (id->index == Index(TablePanel(g)))
+        return new TTableAccessible(control, *grid, g);
+    // The group and knockout panels group their controls under their names.
+    if (id->index != Index(StripPanel()))
+      return new QAccessibleWidget(control, QAccessible::Grouping);
+    return nullptr;
   }
-  // The group and knockout panels group their controls under their names.
-  if (className == QLatin1String("QFrame") &&
-      (object->objectName().startsWith(QLatin1String("GroupPanel")) ||
-       object->objectName().startsWith(QLatin1String("GPF")) ||
-       object->objectName() == QLatin1String("GPThird")))
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
   const bool isField = className == QLatin1String("QLineEdit");
   if (!isField && className != QLatin1String("QLabel"))
     return nullptr;
-  const std::optional<TGridPlace> place = PlaceOf(object->objectName());
+  const std::optional<TGridPlace> place = PlaceOf(*id);
   if (!place)
-    return nullptr;
-  auto *control = static_cast<QWidget *>(object);
-  const auto *form = qobject_cast<const TMainForm *>(control->window());
-  if (!form)
     return nullptr;
   const bool wantsField = place->role == TRole::Score || place->role == TRole::Penalty ||
                           place->role == TRole::TableFigure;
   if (wantsField != isField)
     return nullptr;
-  const TNamer namer(form, *place);
+  const TNamer namer(*grid, *place);
   if (isField)
     return new TGridFieldAccessible(static_cast<QLineEdit *>(control), namer);
   return new TGridLabelAccessible(static_cast<QLabel *>(control), namer);
@@ -595,6 +579,14 @@ void AnnounceGridChanges(const QWidget *form)
   listed.erase(std::remove_if(listed.begin(), listed.end(),
                               [](const QPointer<QWidget> &c) { return c.isNull(); }),
                listed.end());
+}
+
+void RegisterAccessibleGrid(const QWidget *window, const TGridControls *controls, std::function<int()> language)
+{
+  if (controls)
+    Grids().insert(window, {controls, std::move(language)});
+  else
+    Grids().remove(window);
 }
 
 void InstallAccessibleNames()

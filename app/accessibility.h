@@ -12,7 +12,14 @@
 // every control is named before either.
 void InstallAccessibleNames();
 
+#include <functional>
+
 class QWidget;
+struct TGridControls;
+
+// The grid of a window, for its screen reader: its controls by id, and the
+// interface language. A null controls forgets the window.
+void RegisterAccessibleGrid(const QWidget *window, const TGridControls *controls, std::function<int()> language);
 
 // Tells a screen reader of every name and description of the window's grid
 // that changed since it last read them. Costs nothing while no screen reader

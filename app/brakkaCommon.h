@@ -2,7 +2,7 @@
 // Routines shared by the grid's controls: the key filter of the score
 // fields, control state helpers and the team colours.
 
-#include "core/grid/scoreText.h"
+#include "core/tournament/scoreText.h"
 
 #include <QString>
 #include <Qt>

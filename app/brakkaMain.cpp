@@ -1,32 +1,55 @@
 #include "app/brakkaMain.h"
 
-#include "app/championLabel.h"
 #include "app/accessibility.h"
-#include "app/brakkaCommon.h"
+#include "app/commands.h"
 #include "app/figureField.h"
 #include "app/gridBuild.h"
-#include "core/groups/fixtures.h"
+#include "app/gridInput.h"
+#include "app/gridView.h"
 #include "app/hints.h"
-#include "app/teamColours.h"
-#include "app/undoHistory.h"
+#include "app/mainMenu.h"
+#include "core/document/document.h"
+#include "core/document/recoveryKeeper.h"
 #include "core/groups/brakkaDebug.h"
-#include "core/i18n/names.h"
 #include "core/i18n/texts.h"
 #include "settings/settingsPlace.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <memory>
+#include <QStatusBar>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts (standard buttons of message boxes, the print, file and
+// message dialogs) in the interface language: one translator for the whole
+// program, reloaded when the language changes and removed for English.
+void LoadQtTranslations(int language)
+{
+  static QPointer<QTranslator> translator;
+  static int loaded = LangEnglish;
+  QCoreApplication *app = QCoreApplication::instance();
+  if (!app || (translator && loaded == language))
+    return;
+  if (!translator)
+    translator = new QTranslator(app);
+  QCoreApplication::removeTranslator(translator);
+  loaded = language;
+  const QString suffix = language == LangSpanish ? QStringLiteral("es")
+                         : language == LangFrench ? QStringLiteral("fr")
+                                                  : QString();
+  if (!suffix.isEmpty() &&
+      translator->load(QStringLiteral("qtbase_") + suffix, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace
 
 TMainForm::TMainForm(QWidget *parent)
     : TMainForm(SettingsFolder(QCoreApplication::applicationDirPath()), TPlatform::desktop(), parent)
@@ -34,7 +57,8 @@ TMainForm::TMainForm(QWidget *parent)
 }
 
 TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *parent)
-    : QMainWindow(parent), SettingsDir(settingsDir), Platform(std::move(platform))
+    : QMainWindow(parent), SettingsDir(settingsDir), Platform(std::move(platform)),
+      Document(std::make_unique<TDocument>()), Controls(std::make_unique<TGridControls>())
 {
   setObjectName(QStringLiteral("MainForm"));
   QFont font(QStringLiteral("Liberation Sans"));
@@ -45,177 +69,93 @@ TMainForm::TMainForm(const QString &settingsDir, TPlatform platform, QWidget *pa
 
   TFigureField::UseUnshapedFont();
   InstallAccessibleNames();
-  buildMenu();
-  TGridBuilder(*this).build();
-  History = std::make_unique<THistory>(*this);
+  RegisterAccessibleGrid(this, Controls.get(), [doc = Document.get()] { return doc->preferences().language; });
+  BuildMainMenu(menuBar(), *Controls, [this](TCommand command, int tag) {
+    RunCommand(command, tag, {this, *Document, Platform, Controls->label(PrintFontLabel())});
+  });
+  Input = new TGridInput(
+      *Document, *Controls,
+      [this] { CelebrateChampion(this, *Document, Platform, [this] { View->highlightFavourite(); }); }, this);
+  TGridHandlers handlers;
+  handlers.owner = this;
+  handlers.input = Input;
+  handlers.edited = [this](TField field) { Document->type(field, Controls->field(field)->text()); };
+  handlers.pressed = [this](TButton button) {
+    if (button == SaveButton())
+      SaveSettings(this, *Document, *Platform.dialogs);
+    else if (button == ExitButton())
+      close();
+    else if (button == ClearAllButton())
+      ClearAllResults(this, *Document, *Platform.dialogs);
+    else
+      Document->clearStage(int(Index(button)));
+  };
+  TGridBuilder(*Controls, handlers).build(*this);
+
+  auto *notice = new QLabel(this);
+  notice->setObjectName(LabelName(NoticeLabel()));
+  notice->setTextFormat(Qt::PlainText);
+  Controls->add({TControlId::Label, std::uint16_t(Index(NoticeLabel()))}, notice);
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->addWidget(notice, 1);
   FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
-
-QLineEdit *TMainForm::field(const QString &name) const { return Controls.fields.value(name); }
-QLabel *TMainForm::label(const QString &name) const { return Controls.labels.value(name); }
-QPushButton *TMainForm::button(const QString &name) const { return Controls.buttons.value(name); }
-QAction *TMainForm::menuItem(const QString &name) const { return Controls.menuItems.value(name); }
+TMainForm::~TMainForm() { RegisterAccessibleGrid(this, nullptr, {}); }
 
 void TMainForm::FormCreate()
 {
   StartTrace();
   SetHintHidePause(10000);
-  ReadAll();
+  ReadSettings(this, *Document, *Platform.dialogs, SettingsDir);
+  View = new TGridView(*Document, *Controls, Platform.regional, this);
+  Input->setView(View);
+  connect(Document.get(), &TDocument::changed, this, &TMainForm::documentChanged);
   ApplyLanguage();
-  History->OfferRecovery();
+  Recovery = std::make_unique<TRecoveryKeeper>(*Document);
+  OfferRecovery(this, *Document, *Recovery, *Platform.dialogs);
 }
 
-void TMainForm::closeEvent(QCloseEvent *event) { FormClose(event); }
-
-void TMainForm::FormClose(QCloseEvent *event)
+void TMainForm::ApplyLanguage()
 {
-  const QMessageBox::StandardButton answer = Platform.dialogs->message(
-      this, TMsgIcon::Question, TextIn(Prefs.language, TText::SaveBeforeExitText),
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  if (answer == QMessageBox::Yes) {
-    if (!SaveAll()) {
-      event->ignore();
-      return;
-    }
-  } else if (answer != QMessageBox::No) {
+  const int language = Document->preferences().language;
+  LoadQtTranslations(language);
+  const TNames &names = Document->names();
+  setWindowTitle(TextIn(language, TText::CaptionPrefix) + names.hosts[0] + QLatin1Char('/') + names.hosts[1]);
+  ApplyMenuTexts(*Controls, *Document);
+  View->applyLanguage();
+}
+
+void TMainForm::documentChanged(const TDocumentChange &change)
+{
+  if (change.preferences)
+    ApplyLanguage();
+  else if (change.steps)
+    ShowUndoTexts(*Controls, *Document);
+  if (change.notice)
+    Controls->label(NoticeLabel())->setText(Document->notice());
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+  if (!MayClose(this, *Document, *Platform.dialogs)) {
     event->ignore();
     return;
   }
   // Whatever the answer, nothing is left to recover once the window closes.
-  History->closeRecovery();
+  if (Recovery)
+    Recovery->close();
   EndTrace();
   event->accept();
 }
 
-void TMainForm::OKButtonClick() { close(); }
-
-void TMainForm::SaveButtonClick() { SaveAll(); }
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+QObject *TMainForm::byName(const QString &name) const
 {
-  switch (event->type()) {
-  case QEvent::ShortcutOverride:
-    // The window's Undo and Redo take over from the field's own: the field
-    // could never bring back what the cascade emptied.
-    if (qobject_cast<QLineEdit *>(watched)) {
-      const auto *key = static_cast<QKeyEvent *>(event);
-      if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
-        return true;
-    }
-    break;
-  case QEvent::KeyPress:
-  case QEvent::KeyRelease:
-    if (KeyboardWay(watched, static_cast<QKeyEvent *>(event)))
-      return true;
-    if (auto *f = qobject_cast<QLineEdit *>(watched); f && event->type() == QEvent::KeyPress)
-      return myKeyPress(f, static_cast<QKeyEvent *>(event));
-    break;
-  case QEvent::InputMethod:
-    // Text composed by an input method bypasses the key filter: none is taken.
-    return qobject_cast<QLineEdit *>(watched) != nullptr;
-  case QEvent::ContextMenu:
-    // A disabled field has no menu (and so no Paste), as with other input.
-    if (auto *f = qobject_cast<QLineEdit *>(watched)) {
-      if (f->isEnabled())
-        showScoreFieldMenu(f, static_cast<QContextMenuEvent *>(event)->globalPos());
-      return true;
-    }
-    break;
-  case QEvent::MouseButtonPress:
-  case QEvent::MouseButtonDblClick:
-    if (auto *l = qobject_cast<QLabel *>(watched))
-      GAName1MouseDown(l);
-    break;
-  case QEvent::MouseButtonRelease:
-    // No pasting of the mouse selection into a score field.
-    if (qobject_cast<QLineEdit *>(watched) &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton)
-      return true;
-    if (auto *l = qobject_cast<QLabel *>(watched)) {
-      auto *release = static_cast<QMouseEvent *>(event);
-      // A click on the champion comes before the release's colouring.
-      if (l == label(QStringLiteral("Champion")) && ChampionClickArmed &&
-          release->button() == Qt::LeftButton && l->rect().contains(release->position().toPoint()))
-        CelebrateChampion(*this);
-      GAName1MouseUp(l);
-    }
-    break;
-  case QEvent::MouseMove:
-    if (watched == label(QStringLiteral("Champion")))
-      ChampionMouseMove();
-    break;
-  default:
-    break;
-  }
-  return QMainWindow::eventFilter(watched, event);
+  const std::optional<TControlId> id = ControlIdOf(name);
+  return id ? Controls->control(*id) : nullptr;
 }
 
-bool TMainForm::myKeyPress(QLineEdit *field, QKeyEvent *event)
-{
-  const bool pass = KeyPassesFilter(event->key(), event->modifiers(), event->text(),
-                                    int(field->text().size()), int(field->selectedText().size()),
-                                    Controls.twoCharLimit.value(field, true));
-  return !pass;   // a dropped key is consumed here
-}
-
-void TMainForm::showScoreFieldMenu(QLineEdit *field, const QPoint &globalPos)
-{
-  QMenu *menu = field->createStandardContextMenu();
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  // The menu's Paste is the action connected to the field's paste(); ours
-  // takes only a score, within the typing limit.
-  for (QAction *action : menu->actions()) {
-    if (disconnect(action, &QAction::triggered, field, &QLineEdit::paste) ||
-        disconnect(action, SIGNAL(triggered()), field, SLOT(paste()))) {
-      action->setObjectName(QStringLiteral("edit-paste"));
-      connect(action, &QAction::triggered, this, [this, field] { pasteWithinLimit(field); });
-    }
-    // Its Undo and Redo are the window's.
-    if (disconnect(action, &QAction::triggered, field, &QLineEdit::undo) ||
-        disconnect(action, SIGNAL(triggered()), field, SLOT(undo()))) {
-      action->setEnabled(History->Steps.canUndo());
-      connect(action, &QAction::triggered, this, &TMainForm::Undo1Click);
-    }
-    if (disconnect(action, &QAction::triggered, field, &QLineEdit::redo) ||
-        disconnect(action, SIGNAL(triggered()), field, SLOT(redo()))) {
-      action->setEnabled(History->Steps.canRedo());
-      connect(action, &QAction::triggered, this, &TMainForm::Redo1Click);
-    }
-  }
-  menu->popup(globalPos);
-}
-
-void TMainForm::pasteWithinLimit(QLineEdit *field)
-{
-  QString text = PastedScore(QGuiApplication::clipboard()->text());
-  if (Controls.twoCharLimit.value(field, true)) {
-    const qsizetype room = 2 - (field->text().size() - field->selectedText().size());
-    text.truncate(qMax<qsizetype>(0, room));
-  }
-  if (!text.isEmpty())
-    field->insert(text);
-}
-
-// Pressing a name shows it in red wherever it appears; the favourite's name,
-// and an empty label, which names no team, colour nothing.
-void TMainForm::GAName1MouseDown(QLabel *label)
-{
-  if (!label->text().isEmpty() && label->text() != Names.favourite)
-    HighlightTeam(label->text());
-}
-
-void TMainForm::GAName1MouseUp(QLabel *label)
-{
-  if (!label->text().isEmpty() && label->text() != Names.favourite)
-    HighlightFavourite();
-}
-
-void TMainForm::HighlightFavourite()
-{
-  Colours->showFavourite(Names.favourite);
-  AnnounceGridChanges(this);   // each change of the grid ends here
-}
-
-void TMainForm::HighlightTeam(const QString &name) { Colours->showPressed(name, Names.favourite); }
+QLineEdit *TMainForm::field(const QString &name) const { return qobject_cast<QLineEdit *>(byName(name)); }
+QLabel *TMainForm::label(const QString &name) const { return qobject_cast<QLabel *>(byName(name)); }
+QPushButton *TMainForm::button(const QString &name) const { return qobject_cast<QPushButton *>(byName(name)); }
+QAction *TMainForm::menuItem(const QString &name) const { return qobject_cast<QAction *>(byName(name)); }

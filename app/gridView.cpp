@@ -1,95 +1,181 @@
-// The grid as the engine's view: input goes to the engine, and what the
-// engine changed is written into the controls, each once.
-
-#include "app/brakkaMain.h"
-#include "app/undoHistory.h"
+#include "app/gridView.h"
 
 #include "app/accessibility.h"
 #include "app/brakkaCommon.h"
 #include "app/teamColours.h"
+#include "core/document/document.h"
 #include "core/i18n/texts.h"
-#include "core/knockout/clearing.h"
+#include "core/schedule/calendar.h"
+#include "core/schedule/regional.h"
+#include "groups/outlookForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
-void TMainForm::fieldEdited(TField field)
+namespace {
+
+// What each clear button clears, for a screen reader.
+constexpr TText ClearWords[KnockoutCount + 1] = {
+  TText::AccessClearGroup,  TText::AccessClearFinal8, TText::AccessClearFinal4,
+  TText::AccessClearFinal2, TText::AccessClearThird,  TText::AccessClearFinal,
+};
+
+}  // namespace
+
+TGridView::TGridView(TDocument &document, TGridControls &controls, std::shared_ptr<TRegionalFormats> formats,
+                     QObject *parent)
+    : QObject(parent), Document(document), Controls(controls), Formats(std::move(formats)),
+      Colours(std::make_unique<TTeamColours>(controls.grid))
 {
-  const QLineEdit *f = Controls.fieldById[Index(field)];
-  if (!f || f->text() == Engine.grid().text(field))
-    return;   // the window showing the engine's own text
-  Engine.setText(field, f->text());
-  showChanges();
-  History->endStep(TStepKind::Typing, field, -1);
+  connect(&Document, &TDocument::changed, this, &TGridView::changed);
+  applyLanguage();
 }
 
-void TMainForm::fillResults(const TResultTexts &texts, TFill how)
+TGridView::~TGridView() = default;
+
+void TGridView::changed(const TDocumentChange &change)
 {
-  FillResults(Engine, texts, how);
-  showChanges();
+  // A change of language is shown by applyLanguage, whose caller knows it.
+  if (change.tournament.any() && !change.preferences)
+    showTournament(change.tournament);
 }
 
-// Flags are written when the engine's differ from those last shown; texts
-// when they differ from the control's own, which the user may have typed.
-void TMainForm::showChanges()
+void TGridView::showTournament(const TTournament::TChanges &changes)
 {
-  const TGrid::TChanges changes = Engine.takeChanges();
-  const TGrid &grid = Engine.grid();
+  ShowTournament(Grid, Document.tournament(), Document.names().teams, changes);
+  writeControls();
+  // The marks' hints say what the outlook means for the team at each place.
+  for (int g = 0; g < GroupCount; ++g)
+    if (changes.groups.test(std::size_t(g)))
+      writeMarkHints(g);
+  highlightFavourite();
+}
+
+// Each control that shows something else now: its text when it differs from
+// the control's own, which the user may have typed; its flags when they
+// changed.
+void TGridView::writeControls()
+{
+  const TGrid::TChanges changes = Grid.takeChanges();
   for (std::size_t i = 0; i < std::size_t(FieldCount); ++i) {
-    if (!changes.fields.test(i))
-      continue;
-    QLineEdit *w = Controls.fieldById[i];
-    const TFieldState &s = grid.field(TField(i));
-    if (w->text() != s.text)
+    QLineEdit *w = Controls.fields[i];
+    const TFieldState &s = Grid.field(TGridField(i));
+    if (changes.fields.test(i) && w->text() != s.text)
       w->setText(s.text);
-    if (Shown.setEnabled(TField(i), s.enabled))
+    if (changes.enabledFields.test(i))
       w->setEnabled(s.enabled);
-    if (Shown.setHidden(TField(i), s.hidden))
+    if (changes.hiddenFields.test(i))
       w->setVisible(!s.hidden);
   }
-  for (std::size_t i = 0; i < std::size_t(LabelCount); ++i) {
-    if (!changes.labels.test(i))
-      continue;
-    QLabel *w = Controls.labelById[i];
-    const TLabelState &s = grid.label(TLabel(i));
-    if (w->text() != s.caption)
+  for (std::size_t i = 0; i < std::size_t(TournamentLabelCount); ++i) {
+    QLabel *w = Controls.labels[i];
+    const TLabelState &s = Grid.label(TLabel(i));
+    if (changes.labels.test(i) && w->text() != s.caption)
       w->setText(s.caption);
-    if (Shown.setBold(TLabel(i), s.bold))
+    if (changes.boldLabels.test(i))
       SetBold(w, s.bold);
-    if (Shown.setEnabled(TLabel(i), s.enabled))
+    if (changes.enabledLabels.test(i))
       w->setEnabled(s.enabled);
   }
-  // The marks' hints say what the outlook means for the team at each place.
+}
+
+void TGridView::applyLanguage()
+{
+  const int language = Document.preferences().language;
+  writeMatchHints();
+
+  // Group and stage titles, and the table headings: each label takes the
+  // width of its new text. A label already showing the text has its width.
+  auto caption = [this](TLabel id, const QString &text) {
+    QLabel *l = Controls.label(id);
+    if (l->text() == text)
+      return;
+    l->setText(text);
+    l->adjustSize();
+  };
   for (int g = 0; g < GroupCount; ++g) {
-    const TGroupStage::TShownOutlook &now = Engine.groups().outlooks[std::size_t(g)];
-    const TGroupStage::TShownOutlook &shown = ShownOutlooks[std::size_t(g)];
-    if (now.outlook != shown.outlook || now.teamAt != shown.teamAt)
-      WriteOutlookMarks(g);
+    const QString title = GroupTitle(language, g);
+    caption(GroupTitleLabel(g), title);
+    caption(TableTitleLabel(g), title);
+    for (int c = 0; c < TableColumnCount; ++c)
+      caption(TableHeadingLabel(g, c), TableHeading(language, c));
   }
-  // The colours follow the texts and the favourite: unchanged both, they stand.
-  if (changes.any() || !Colours->showing(Names.favourite))
-    HighlightFavourite();
-  else
-    AnnounceGridChanges(this);   // a language's new names are still told
+  for (int stage = 0; stage < KnockoutCount; ++stage)
+    caption(StageTitleLabel(stage), KnockoutTitle(language, stage));
+  Controls.label(ChampionTitleLabel())->setText(TextIn(language, TText::ChampionText));
+
+  // The buttons, and what the panels and clear buttons are called.
+  Controls.button(SaveButton())->setText(TextIn(language, TText::Save1));
+  Controls.button(ExitButton())->setText(TextIn(language, TText::OKButton));
+  Controls.button(ClearAllButton())->setText(TextIn(language, TText::ClearAllButton));
+  Controls.button(ClearAllButton())->setToolTip(TextIn(language, TText::ClearAllScoresHint));
+  for (int stage = 0; stage < StageCount; ++stage) {
+    QPushButton *clear = Controls.button(ClearButton(stage));
+    clear->setToolTip(TextIn(language, TText::ClearScoresHint));
+    const int words = stage < GroupCount ? 0 : stage - GroupCount + 1;
+    clear->setAccessibleName(stage < GroupCount
+                                 ? TextIn(language, ClearWords[words]).arg(GroupLetter(stage))
+                                 : TextIn(language, ClearWords[words]));
+  }
+  for (int g = 0; g < GroupCount; ++g) {
+    const QString title = GroupTitle(language, g);
+    Controls.panel(GroupPanel(g))->setAccessibleName(title);
+    Controls.panel(TablePanel(g))->setAccessibleName(TextIn(language, TText::AccessTableOf).arg(title));
+  }
+  for (int stage = 0; stage < KnockoutCount; ++stage)
+    Controls.panel(StagePanel(stage))->setAccessibleName(Controls.label(StageTitleLabel(stage))->text());
+
+  // The team names, and the outlook of each place in words.
+  showTournament(TTournament::TChanges::all());
 }
 
-void TMainForm::DelButtonClick(int stage)
+void TGridView::writeMarkHints(int group)
 {
-  ClearStage(Engine, stage);
-  showChanges();
-  History->endStep(TStepKind::Clearing, TField(), stage);
+  const int language = Document.preferences().language;
+  const TGroupState &state = Document.tournament().group(group);
+  for (int r = 0; r < TeamsPerGroup; ++r) {
+    QLabel *mark = Controls.label(MarkLabel(group, r));
+    const QString words = OutlookWords(language, state.outlook[std::size_t(r)],
+                                       ShownTeam(Document.names().teams, state.table[std::size_t(r)].TeamName),
+                                       GroupTitle(language, group));
+    if (mark->toolTip() != words) {
+      mark->setToolTip(words);
+      mark->setAccessibleName(words);
+    }
+  }
 }
 
-void TMainForm::ClearAllButtonClick()
+// The team names of every match carry its venue and kick-off as a hint;
+// Shift+F1 shows it for a focused name or one of its match's fields.
+void TGridView::writeMatchHints()
 {
-  const QMessageBox::StandardButton answer = Platform.dialogs->message(
-      this, TMsgIcon::Warning, TextIn(Prefs.language, TText::ClearAllConfirmText),
-      QMessageBox::Yes | QMessageBox::No);
-  if (answer != QMessageBox::Yes)
+  // Formatting the 64 kick-offs is most of the work of a change of language
+  // and of loading: with the same language and time zone every hint would
+  // be written with the text it already shows.
+  const TPreferences &prefs = Document.preferences();
+  if (HintSource.language == prefs.language && HintSource.timeZoneOffset == prefs.timeZoneOffset)
     return;
-  setCursor(Qt::WaitCursor);
-  ClearAll(Engine);
-  showChanges();
-  History->endStep(TStepKind::ClearingAll, TField(), -1);
-  unsetCursor();
+  HintSource = {prefs.language, prefs.timeZoneOffset};
+  const auto kickoffs = KickoffTexts(FormatsOrSystem(Formats.get()), prefs.timeZoneOffset);
+  for (int n = 0; n < MatchCount; ++n) {
+    const TCalendarMatch &entry = MatchCalendar()[std::size_t(n)];
+    const QString hint = Document.names().venues[std::size_t(entry.venue)] + QLatin1Char('\n') + kickoffs[std::size_t(n)];
+    for (int s = 0; s < 2; ++s) {
+      QLabel *team = Controls.label(TeamLabel(entry.match, s));
+      team->setToolTip(hint);
+      team->setWhatsThis(hint);
+      Controls.field(ScoreField(entry.match, s))->setWhatsThis(hint);
+      if (!IsGroupMatch(entry.match))
+        Controls.field(PenaltyField(entry.match, s))->setWhatsThis(hint);
+    }
+  }
 }
+
+void TGridView::highlightFavourite()
+{
+  Colours->showFavourite(Document.names().favourite);
+  AnnounceGridChanges(Controls.grid->window());   // each change of the grid ends here
+}
+
+void TGridView::highlightTeam(const QString &name) { Colours->showPressed(name, Document.names().favourite); }

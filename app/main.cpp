@@ -1,13 +1,13 @@
 #include "app/brakkaMain.h"
 #include "app/singleInstance.h"
 #include "core/settings/recoveryFile.h"
+#include "desktop/platform.h"
 #include "settings/settingsPlace.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QScreen>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -29,10 +29,10 @@ int main(int argc, char *argv[])
   switch (instance.claim(activationToken)) {
   case TSingleInstance::TClaim::Forwarded:
     return 0;
-  case TSingleInstance::TClaim::NoAnswer:
-    std::fprintf(stderr, "Brakka is already running on %s but does not answer.\n",
-                 qPrintable(QDir::toNativeSeparators(CanonicalSettingsFile(settingsFolder))));
-    return 1;
+  case TSingleInstance::TClaim::NoAnswer: {
+    TQtDialogs dialogs;
+    return ReportNoAnswer(CanonicalSettingsFile(settingsFolder), dialogs);
+  }
   case TSingleInstance::TClaim::First:
   case TSingleInstance::TClaim::Unguarded:
     break;

@@ -52,7 +52,7 @@ void FavouriteKeystroke(benchmark::State &state)
     TGridDriver g;
     TPreferences favourite;
     favourite.favorite = Brazil;
-    g.form().applyPreferences(favourite);
+    g.form().document().setPreferences(favourite);
     PlayGroups(g);
     bool swapped = false;
     for (auto _ : state) {

@@ -60,8 +60,8 @@ void FillWholeTournament(benchmark::State &state)
     if (g.text("Champion") != "Brazil")
       state.SkipWithError("the tournament did not end with Brazil");
     g.dialogs().answers = {QMessageBox::Yes};
-    g.form().ClearAllButtonClick();
-    g.form().history().clear();
+    ClearAllOf(g.form());
+    g.form().document().clearHistory();
     state.ResumeTiming();
   }
 }
@@ -75,11 +75,11 @@ void ClearAllOnFullTournament(benchmark::State &state)
     state.PauseTiming();
     // The history of one typed tournament, as a user's would be, not of
     // every round the benchmark has played.
-    g.form().history().clear();
+    g.form().document().clearHistory();
     PlayAll(g);
     g.dialogs().answers = {QMessageBox::Yes};
     state.ResumeTiming();
-    g.form().ClearAllButtonClick();
+    ClearAllOf(g.form());
   }
   if (!g.text("GA11").isEmpty())
     state.SkipWithError("Clear All left a score");

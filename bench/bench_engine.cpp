@@ -4,8 +4,9 @@
 
 #include "savedTournament.h"
 
-#include "core/knockout/clearing.h"
-#include "core/knockout/tournament.h"
+#include "app/gridIds.h"
+#include "core/tournament/clearing.h"
+#include "core/tournament/tournament.h"
 #include "core/settings/profileFile.h"
 #include "core/settings/resultTexts.h"
 
@@ -41,14 +42,12 @@ TTournament Played()
 
 TField Field(const char *name)
 {
-  TField f{};
-  FieldByName(QLatin1String(name), f);
-  return f;
+  return ResultField(TGridField(ControlIdOf(QLatin1String(name))->index));
 }
 
 bool ChampionIs(const TTournament &t, const char *name)
 {
-  return t.grid().caption(ChampionLabel()) == QLatin1String(name);
+  return TeamNameIn(LangEnglish, t.champion()) == QLatin1String(name);
 }
 
 // Group C: Brazil first, Turkey second. Typing 0 over Brazil's 2 against
@@ -63,7 +62,7 @@ void EngineGroupKeystroke(benchmark::State &state)
     t.setText(f, swapped ? QStringLiteral("2") : QStringLiteral("0"));
     swapped = !swapped;
   }
-  if (t.grid().caption(TableNameLabel(2, 0)) != (swapped ? "Turkey" : "Brazil"))
+  if (t.groupTable(2)[0].TeamName != (swapped ? Turkey : Brazil))
     state.SkipWithError("the qualifiers did not swap");
 }
 BENCHMARK(EngineGroupKeystroke)->Unit(benchmark::kMicrosecond);
@@ -94,7 +93,7 @@ void EngineGroupKeystrokeWithFullBracket(benchmark::State &state)
     TTournament t = played;
     state.ResumeTiming();
     t.setText(f, QStringLiteral("0"));
-    benchmark::DoNotOptimize(t.grid().caption(ChampionLabel()));
+    benchmark::DoNotOptimize(t.champion());
   }
 }
 BENCHMARK(EngineGroupKeystrokeWithFullBracket)->Unit(benchmark::kMicrosecond);
@@ -123,7 +122,7 @@ void EngineClearAll(benchmark::State &state)
     TTournament t = played;
     state.ResumeTiming();
     ClearAll(t);
-    benchmark::DoNotOptimize(t.grid().text(Field("GA11")));
+    benchmark::DoNotOptimize(t.text(Field("GA11")));
   }
 }
 BENCHMARK(EngineClearAll)->Unit(benchmark::kMicrosecond);

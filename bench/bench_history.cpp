@@ -19,7 +19,7 @@ void GroupKeystrokeRecordedAsStep(benchmark::State &state)
   TGridDriver g;
   PlayAll(g);
   QLineEdit *sides[2] = {g.field("GC11"), g.field("GC12")};
-  const int before = int(g.form().history().count());
+  const int before = int(g.form().document().history().count());
   int turn = 0;
   for (auto _ : state) {
     QLineEdit *f = sides[turn % 2];
@@ -27,7 +27,7 @@ void GroupKeystrokeRecordedAsStep(benchmark::State &state)
     QTest::keyClick(f, turn % 4 < 2 ? Qt::Key_1 : Qt::Key_2);
     ++turn;
   }
-  if (int(g.form().history().count()) - before < qMin(turn, 4))
+  if (int(g.form().document().history().count()) - before < qMin(turn, 4))
     state.SkipWithError("the keystrokes were not recorded as steps");
 }
 BENCHMARK(GroupKeystrokeRecordedAsStep)->Unit(benchmark::kMicrosecond);
@@ -39,18 +39,18 @@ void ClearAllHistory(benchmark::State &state, bool timeUndo)
   TGridDriver g;
   PlayAll(g);
   g.dialogs().answers = {QMessageBox::Yes};
-  g.form().ClearAllButtonClick();
+  ClearAllOf(g.form());
   for (auto _ : state) {
     if (!timeUndo)
       state.PauseTiming();
-    g.form().Undo1Click();
+    g.form().document().undo();
     if (g.text("Champion") != "Brazil")
       state.SkipWithError("undo did not bring the tournament back");
     if (timeUndo)
       state.PauseTiming();
     else
       state.ResumeTiming();
-    g.form().Redo1Click();
+    g.form().document().redo();
     if (timeUndo)
       state.ResumeTiming();
   }
@@ -68,7 +68,7 @@ void RecoveryTextsTaken(benchmark::State &state)
   TGridDriver g;
   PlayAll(g);
   for (auto _ : state)
-    benchmark::DoNotOptimize(g.form().resultTexts());
+    benchmark::DoNotOptimize(g.form().document().resultTexts());
 }
 BENCHMARK(RecoveryTextsTaken)->Unit(benchmark::kMicrosecond);
 
@@ -81,7 +81,7 @@ void RecoveryFileWritten(benchmark::State &state)
   qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()));
   TGridDriver g;
   PlayAll(g);
-  const TResultTexts texts = g.form().resultTexts();
+  const TResultTexts texts = g.form().document().resultTexts();
   TRecoveryWriter writer(stateHome.filePath("Brakka.ini"), nullptr);
   for (auto _ : state) {
     writer.write(texts);

@@ -47,11 +47,11 @@ void ReadAllIntoClearedGrid(benchmark::State &state)
   for (auto _ : state) {
     state.PauseTiming();
     fake.dialogs->answers = {QMessageBox::Yes};
-    form.ClearAllButtonClick();
+    ClearAllOf(form);
     if (!form.field(QStringLiteral("GA11"))->text().isEmpty())
       state.SkipWithError("Clear All left a score");
     state.ResumeTiming();
-    form.ReadAll();
+    ReadForm(form);
   }
   if (form.label(QStringLiteral("Champion"))->text() != QStringLiteral("Brazil"))
     state.SkipWithError("the tournament did not come back");
@@ -64,7 +64,7 @@ void SaveWholeTournament(benchmark::State &state)
   TGridDriver g;
   PlayAll(g);
   for (auto _ : state) {
-    if (!g.form().SaveAll())
+    if (!SaveForm(g.form()))
       state.SkipWithError("the save failed");
   }
 }

@@ -2,7 +2,7 @@
 // scoring every entry, building the table) and the table's update after a
 // scoring value changes.
 
-#include "core/knockout/tournament.h"
+#include "core/tournament/tournament.h"
 #include "pool/poolForm.h"
 #include "core/settings/resultTexts.h"
 #include "core/settings/settingsFile.h"
@@ -23,8 +23,8 @@ constexpr int EntryCount = 200;
 TResultTexts PlayedTournament(QRandomGenerator &random)
 {
   TResultTexts texts;
-  for (const QString &name : ResultFieldNames())
-    texts.push_back(QString::number(random.bounded(name.endsWith(QLatin1String("pk")) ? 6 : 4)));
+  for (int i = 0; i < ResultFieldCount; ++i)
+    texts.push_back(QString::number(random.bounded(FieldInfo(TField(i)).kind == TFieldInfo::Penalty ? 6 : 4)));
   return texts;
 }
 

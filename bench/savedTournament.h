@@ -14,7 +14,7 @@ public:
   {
     TGridDriver g;
     PlayAll(g);
-    g.form().SaveAll();
+    SaveForm(g.form());
     QFile::copy(g.form().settingsDir() + QStringLiteral("/Brakka.ini"),
                 folder() + QStringLiteral("/Brakka.ini"));
   }

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QAction>
 #include <QPushButton>
 
 void StartFuzzApplication()
@@ -132,8 +133,8 @@ const TMainForm &TFuzzWindow::restarted()
 
 void TFuzzWindow::clearScores(TMainForm &window)
 {
-  for (int stage = 0; stage < 13; ++stage)
-    window.DelButtonClick(stage);
+  for (int stage = 0; stage < StageCount; ++stage)
+    window.button(ButtonName(ClearButton(stage)))->click();
 }
 
 void TFuzzWindow::readAgain(TMainForm &window, const QByteArray &bytes)
@@ -141,8 +142,7 @@ void TFuzzWindow::readAgain(TMainForm &window, const QByteArray &bytes)
   clearScores(window);
   backToEnglish(window);
   writeIni(bytes);
-  window.ReadAll();
-  window.ApplyLanguage();
+  ReadForm(window);
 }
 
 void TFuzzWindow::backToEnglish(TMainForm &window)
@@ -162,7 +162,7 @@ void TFuzzWindow::backToEnglish(TMainForm &window)
     options->OKButton->click();
     return d->result();
   };
-  window.Options1Click();
+  window.menuItem(QStringLiteral("Options1"))->trigger();
   fake.dialogs->onModal = nullptr;
 }
 

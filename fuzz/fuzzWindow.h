@@ -6,6 +6,7 @@
 
 #include "app/brakkaMain.h"
 #include "support/fakePlatform.h"
+#include "support/grid.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,21 +1,22 @@
-// Arbitrary bytes as a user's session on the tournament alone, without a
+// Arbitrary bytes as a user's session on the document alone, without a
 // window: keys typed into the fields a user can reach, pastes, the clear
 // buttons, Clear All, undo and redo, and settings files read into a new
-// tournament. After every action the grid keeps its invariants; the same
-// result texts always show the same grid; undo and redo bring back the grid
-// as it was; and a save and a restart show it unchanged.
+// document. After every action the tournament keeps its invariants; the
+// same result texts always give the same tournament; undo and redo bring
+// it back as it was; and a save and a restart give it unchanged.
 
 #include "fuzzInput.h"
 
-#include "core/grid/scoreText.h"
+#include "core/tournament/scoreText.h"
 #include "core/groups/fixtures.h"
 #include "core/groups/groupTables.h"
 #include "core/knockout/bracket.h"
-#include "core/knockout/clearing.h"
-#include "core/knockout/tournament.h"
+#include "core/document/document.h"
+#include "core/groups/groupStage.h"
+#include "core/tournament/clearing.h"
+#include "core/tournament/tournament.h"
 #include "core/settings/profileFile.h"
 #include "core/settings/resultTexts.h"
-#include "core/settings/resultsHistory.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +26,7 @@
 #include <deque>
 #include <limits>
 #include <malloc.h>
+#include <memory>
 
 namespace {
 
@@ -44,6 +46,7 @@ const TTournament &Pristine()
 // The final's fields take any number of digits, every other field two.
 bool TwoCharLimit(TField f) { return FieldInfo(f).stage != TheFinal; }
 
+
 int StageOf(const char *prefix)
 {
   for (int k = 0; k < KnockoutCount; ++k)
@@ -52,11 +55,11 @@ int StageOf(const char *prefix)
   Broken("unknown stage", QLatin1String(prefix));
 }
 
-// A table figure: decimal digits after an optional sign, a "+" only before
-// a difference of 1 to 9.
-qint64 Figure(const TGrid &grid, int group, int place, int column)
+// A table figure as the table shows it: decimal digits after an optional
+// sign, a "+" only before a difference of 1 to 9; read back, the figure.
+void CheckFigureText(const TTeamRec &line, int column, int group, int place)
 {
-  const QString &text = grid.text(TableField(group, place, column));
+  const QString text = TableFigureText(line, column);
   const bool negative = text.startsWith(u'-'), plus = text.startsWith(u'+');
   qint64 v = 0;
   qsizetype i = negative || plus ? 1 : 0;
@@ -65,16 +68,19 @@ qint64 Figure(const TGrid &grid, int group, int place, int column)
     ok = text[i] >= u'0' && text[i] <= u'9';
     v = v * 10 + (text[i].unicode() - u'0');
   }
-  if (!ok || (plus && (column != TableColumnCount - 1 || v < 1 || v > 9)))
-    Broken("table figure is not a number", FieldName(TableField(group, place, column)) + QStringLiteral(" = ") + text);
-  return negative ? -v : v;
+  static constexpr qint64 TTeamRec::*Figures[TableColumnCount] = {
+    &TTeamRec::Points, &TTeamRec::Played, &TTeamRec::Wins, &TTeamRec::Ties,
+    &TTeamRec::Losses, &TTeamRec::GoalsFor, &TTeamRec::GoalsAgainst, &TTeamRec::PlusMinus};
+  if (!ok || (plus && (column != TableColumnCount - 1 || v < 1 || v > 9)) ||
+      (negative ? -v : v) != line.*Figures[column])
+    Broken("table figure is not its number", QStringLiteral("group %1 place %2 column %3: %4")
+                                                  .arg(group).arg(place).arg(column).arg(text));
 }
 
 // A group table against its scores: the four teams of the group, each with
 // the figures its counted matches give, in order of points.
 void CheckGroup(const TTournament &t, int g)
 {
-  const TGrid &grid = t.grid();
   // Pts P W T L GF GA of each team, by its place in the group's first order.
   const TGroupSeeding &seeding = GroupSeeding(g);
   qint64 lines[TeamsPerGroup][7] = {};
@@ -93,8 +99,9 @@ void CheckGroup(const TTournament &t, int g)
   };
   bool countable = true;
   for (int m = 0; m < MatchesPerGroup; ++m) {
-    const QString &a = grid.text(GroupScoreField(g, m, 0));
-    const QString &b = grid.text(GroupScoreField(g, m, 1));
+    const TMatchState &match = t.match(GroupMatch(g, m));
+    const QString &a = match.goals[0];
+    const QString &b = match.goals[1];
     if (!IsScore(a) || !IsScore(b))
       continue;
     if (a.size() > 9 || b.size() > 9) {   // whether it counts is the reader's limit
@@ -102,37 +109,40 @@ void CheckGroup(const TTournament &t, int g)
       continue;
     }
     const TGroupMatch &fixture = GroupFixtures(g)[std::size_t(m)];
+    if (match.teams[0] != fixture.side1 || match.teams[1] != fixture.side2)
+      Broken("group match of other teams than its fixture's");
     const qint64 x = *ReadGroupScore(a), y = *ReadGroupScore(b);
     count(lineOf(fixture.side1), x, y);
     count(lineOf(fixture.side2), y, x);
   }
   bool listed[TeamsPerGroup] = {};
   qint64 abovePoints = std::numeric_limits<qint64>::max();
+  const TGroupRec &table = t.groupTable(g);
   for (int r = 0; r < TeamsPerGroup; ++r) {
-    const QString &name = grid.caption(TableNameLabel(g, r));
+    const TTeamRec &line = table[std::size_t(r)];
     int team = 0;
-    while (team < TeamsPerGroup && !SameText(t.teamNames()[seeding.initialOrder[std::size_t(team)]], name))
+    while (team < TeamsPerGroup && seeding.initialOrder[std::size_t(team)] != line.TeamName)
       ++team;
     if (team == TeamsPerGroup || listed[team])
-      Broken("table names a team not in the group, or twice", name);
+      Broken("table holds a team not in the group, or twice", QString::number(line.TeamName));
     listed[team] = true;
-    qint64 f[8];
+    const qint64 f[8] = {line.Points, line.Played, line.Wins, line.Ties, line.Losses,
+                         line.GoalsFor, line.GoalsAgainst, line.PlusMinus};
     for (int c = 0; c < TableColumnCount; ++c)
-      f[c] = Figure(grid, g, r, c);
+      CheckFigureText(line, c, g, r);
     if (f[0] != 3 * f[2] + f[3] || f[1] != f[2] + f[3] + f[4] || f[7] != f[5] - f[6])
-      Broken("table figures do not add up", LabelName(TableNameLabel(g, r)));
+      Broken("table figures do not add up", QStringLiteral("group %1 place %2").arg(g).arg(r));
     if (f[0] > abovePoints)
-      Broken("table out of order by points", LabelName(TableNameLabel(g, r)));
+      Broken("table out of order by points", QStringLiteral("group %1 place %2").arg(g).arg(r));
     abovePoints = f[0];
     for (int c = 0; countable && c < 7; ++c) {
       if (f[c] != lines[team][c])
-        Broken("table figure differs from the scores", FieldName(TableField(g, r, c)));
+        Broken("table figure differs from the scores", QStringLiteral("group %1 place %2").arg(g).arg(r));
     }
   }
   const TSlot &w = seeding.winner, &r = seeding.runnerUp;
-  if (grid.caption(KnockoutTeamLabel(Final8, w.match - 1, w.side - 1)) != grid.caption(TableNameLabel(g, 0)) ||
-      grid.caption(KnockoutTeamLabel(Final8, r.match - 1, r.side - 1)) !=
-          grid.caption(TableNameLabel(g, 1)))
+  if (t.knockoutMatch(Final8, w.match - 1).teams[std::size_t(w.side - 1)] != table[0].TeamName ||
+      t.knockoutMatch(Final8, r.match - 1).teams[std::size_t(r.side - 1)] != table[1].TeamName)
     Broken("1/8-final slot is not the group's winner or runner-up", QString(GroupLetter(g)));
 }
 
@@ -143,74 +153,56 @@ struct TOutcome {
   int winner = -1;
   bool level = false;
 };
-TOutcome DecidedOf(const TGrid &grid, int stage, int match)
+TOutcome OutcomeOf(const TMatchState &m)
 {
-  const QString &a = grid.text(KnockoutScoreField(stage, match, 0));
-  const QString &b = grid.text(KnockoutScoreField(stage, match, 1));
-  if (!IsScore(a) || !IsScore(b))
-    return {};
-  if (const int goals = CompareScores(a, b); goals != 0)
-    return {goals > 0 ? 0 : 1, false};
-  const QString &p = grid.text(PenaltyField(stage, match, 0));
-  const QString &q = grid.text(PenaltyField(stage, match, 1));
-  if (!IsScore(p) || !IsScore(q) || CompareScores(p, q) == 0)
-    return {-1, true};
-  return {CompareScores(p, q) > 0 ? 0 : 1, true};
-}
-TOutcome OutcomeOf(const TGrid &grid, int stage, int match)
-{
-  TOutcome o = DecidedOf(grid, stage, match);
-  if (SameText(grid.caption(KnockoutTeamLabel(stage, match, 0)), Placeholder) ||
-      SameText(grid.caption(KnockoutTeamLabel(stage, match, 1)), Placeholder))
+  // The rules' own deciding, worked out here once more on its own.
+  TOutcome o;
+  const QString &a = m.goals[0], &b = m.goals[1];
+  if (IsScore(a) && IsScore(b)) {
+    if (const int goals = CompareScores(a, b); goals != 0) {
+      o.winner = goals > 0 ? 0 : 1;
+    } else {
+      o.level = true;
+      const QString &p = m.penalties[0], &q = m.penalties[1];
+      if (IsScore(p) && IsScore(q) && CompareScores(p, q) != 0)
+        o.winner = CompareScores(p, q) > 0 ? 0 : 1;
+    }
+  }
+  if (m.teams[0] == NoTeam || m.teams[1] == NoTeam)
     o.winner = -1;
   return o;
 }
 
-bool IsTeam(const TTournament &t, const QString &caption)
-{
-  const TTeamNameList &names = t.teamNames();
-  return std::find_if(names.begin() + 1, names.end(),
-                      [&](const QString &name) { return SameText(name, caption); }) != names.end();
-}
+QString MatchWords(int stage, int match) { return QStringLiteral("stage %1 match %2").arg(stage).arg(match + 1); }
 
 // typed: the session read no file. A file may hold a score for a match
-// whose teams are not known yet: it is loaded into the disabled field.
+// whose teams are not known yet: it is loaded into the closed field.
 void CheckKnockout(const TTournament &t, bool typed)
 {
-  const TGrid &grid = t.grid();
   for (int k = 0; k < KnockoutCount; ++k) {
     for (int m = 0; m < KnockoutStage(k).matches; ++m) {
-      const TOutcome o = OutcomeOf(grid, k, m);
+      const TMatchState &match = t.knockoutMatch(k, m);
+      const TOutcome o = OutcomeOf(match);
+      if (match.shootOut != o.level)
+        Broken(o.level ? "level score without a shoot-out" : "shoot-out beside a decided score", MatchWords(k, m));
+      if (k != TheFinal && match.winner != o.winner)
+        Broken("knockout winner not the one the scores give", MatchWords(k, m));
       for (int s = 0; s < 2; ++s) {
-        const TLabel team = KnockoutTeamLabel(k, m, s);
-        const QString &caption = grid.caption(team);
-        if (caption != Placeholder && !IsTeam(t, caption))
-          Broken("knockout slot shows neither a team nor the placeholder", LabelName(team));
-        if (k == Final8 && caption == Placeholder)
-          Broken("1/8-final slot without a team", LabelName(team));
-        const TFieldState &pen = grid.field(PenaltyField(k, m, s));
-        if (pen.hidden != !o.level)
-          Broken(o.level ? "level score without penalty fields" : "penalty fields beside a decided score",
-                 FieldName(PenaltyField(k, m, s)));
-        if (pen.hidden && !pen.text.isEmpty())
-          Broken("hidden penalty field holds a score", FieldName(PenaltyField(k, m, s)));
-        if (k != TheFinal && grid.label(team).bold != (o.winner == s))
-          Broken("knockout winner not shown in bold, or a loser is", LabelName(team));
-        const TFieldState &score = grid.field(KnockoutScoreField(k, m, s));
-        if (score.enabled != grid.label(team).enabled)
-          Broken("score field and its team enabled apart", FieldName(KnockoutScoreField(k, m, s)));
-        if (typed && !score.enabled && !score.text.isEmpty())
-          Broken("score field without a team holds a score", FieldName(KnockoutScoreField(k, m, s)));
-        if (score.enabled && caption == Placeholder)
-          Broken("score field open for the placeholder", FieldName(KnockoutScoreField(k, m, s)));
-      }
-      if (k == ThirdPlace || k == TheFinal) {
-        if (grid.label(PenaltyHeadingLabel(k)).enabled != o.level)
-          Broken("Pen. heading apart from its fields", LabelName(PenaltyHeadingLabel(k)));
+        const TTeam team = match.teams[std::size_t(s)];
+        if (team < NoTeam || team > TeamCount)
+          Broken("knockout slot holds no team number", MatchWords(k, m));
+        if (k == Final8 && (team == NoTeam || !match.open[std::size_t(s)]))
+          Broken("1/8-final slot without a team", MatchWords(k, m));
+        if (!match.shootOut && !match.penalties[std::size_t(s)].isEmpty())
+          Broken("penalties kept without a shoot-out", MatchWords(k, m));
+        if (typed && !match.open[std::size_t(s)] && !match.goals[std::size_t(s)].isEmpty())
+          Broken("closed slot holds a score", MatchWords(k, m));
+        if (match.open[std::size_t(s)] && team == NoTeam)
+          Broken("slot open without its team", MatchWords(k, m));
       }
     }
   }
-  // Each winner in its next slot; a slot without one is empty and disabled.
+  // Each winner in its next slot; a slot without one is empty and closed.
   static const auto stages = [] {
     std::array<std::array<int, 2>, BracketMatchCount> s{};
     for (int i = 0; i < BracketMatchCount; ++i)
@@ -220,98 +212,68 @@ void CheckKnockout(const TTournament &t, bool typed)
   for (int i = 0; i < BracketMatchCount; ++i) {
     const TBracketMatch &b = Bracket()[std::size_t(i)];
     const int stage = stages[std::size_t(i)][0];
-    const TOutcome o = OutcomeOf(grid, stage, b.match - 1);
-    const TLabel next = KnockoutTeamLabel(stages[std::size_t(i)][1], b.nextMatch - 1, b.nextSide - 1);
-    const QString expected =
-        o.winner < 0 ? Placeholder : grid.caption(KnockoutTeamLabel(stage, b.match - 1, o.winner));
-    if (grid.caption(next) != expected || grid.label(next).enabled != (o.winner >= 0))
-      Broken("next slot does not show the match's winner", LabelName(next));
+    const TMatchState &match = t.knockoutMatch(stage, b.match - 1);
+    const TOutcome o = OutcomeOf(match);
+    const TMatchState &next = t.knockoutMatch(stages[std::size_t(i)][1], b.nextMatch - 1);
+    const TTeam expected = o.winner < 0 ? NoTeam : match.teams[std::size_t(o.winner)];
+    if (next.teams[std::size_t(b.nextSide - 1)] != expected || next.open[std::size_t(b.nextSide - 1)] != (o.winner >= 0))
+      Broken("next slot does not hold the match's winner", MatchWords(stage, b.match - 1));
     if (b.thirdSide) {
-      const TLabel third = KnockoutTeamLabel(ThirdPlace, 0, b.thirdSide - 1);
-      const QString loser =
-          o.winner < 0 ? Placeholder : grid.caption(KnockoutTeamLabel(stage, b.match - 1, 1 - o.winner));
-      if (grid.caption(third) != loser || grid.label(third).enabled != (o.winner >= 0))
-        Broken("third-place slot does not show the semi-final's loser", LabelName(third));
+      const TMatchState &third = t.knockoutMatch(ThirdPlace, 0);
+      const TTeam loser = o.winner < 0 ? NoTeam : match.teams[std::size_t(1 - o.winner)];
+      if (third.teams[std::size_t(b.thirdSide - 1)] != loser || third.open[std::size_t(b.thirdSide - 1)] != (o.winner >= 0))
+        Broken("third-place slot does not hold the semi-final's loser", MatchWords(stage, b.match - 1));
     }
   }
-  const TOutcome final = OutcomeOf(grid, TheFinal, 0);
-  const QString champion =
-      final.winner < 0 ? Placeholder : grid.caption(KnockoutTeamLabel(TheFinal, 0, final.winner));
-  if (grid.caption(ChampionLabel()) != champion)
-    Broken("champion differs from the final", grid.caption(ChampionLabel()));
+  const TMatchState &final = t.knockoutMatch(TheFinal, 0);
+  const TOutcome o = OutcomeOf(final);
+  const TTeam champion = o.winner < 0 ? NoTeam : final.teams[std::size_t(o.winner)];
+  if (t.champion() != champion || final.winner != o.winner)
+    Broken("champion differs from the final", QString::number(t.champion()));
 }
-
-// The knockout stage's controls: its fields, team captions, Pen. headings
-// and the champion.
-struct TKnockoutControls {
-  std::bitset<FieldCount> fields;
-  std::bitset<LabelCount> labels;
-  TKnockoutControls()
-  {
-    for (int k = 0; k < KnockoutCount; ++k) {
-      for (int m = 0; m < KnockoutStage(k).matches; ++m) {
-        for (int s = 0; s < 2; ++s) {
-          fields.set(Index(KnockoutScoreField(k, m, s)));
-          fields.set(Index(PenaltyField(k, m, s)));
-          labels.set(Index(KnockoutTeamLabel(k, m, s)));
-        }
-      }
-      if (k == ThirdPlace || k == TheFinal)
-        labels.set(Index(PenaltyHeadingLabel(k)));
-    }
-    labels.set(Index(ChampionLabel()));
-  }
-};
 
 // Every invariant of a state; typed says the fields hold only what typing
 // can put there. What the last actions left unchanged was checked before.
-void CheckGrid(TTournament &t, bool typed)
+void CheckTournament(const TTournament &t, const TTournament::TChanges &changes, bool typed)
 {
-  static const TKnockoutControls knockout;
-  const TGrid &grid = t.grid();
-  const TGrid::TChanges changes = t.takeChanges();
+  static std::bitset<MatchCount> knockout = [] {
+    std::bitset<MatchCount> k;
+    for (int i = GroupMatchCount; i < MatchCount; ++i)
+      k.set(std::size_t(i));
+    return k;
+  }();
   for (int i = 0; i < ResultFieldCount; ++i) {
-    if (!changes.fields.test(std::size_t(i)))
+    if (!changes.matches.test(Index(FieldInfo(TField(i)).of)))
       continue;
-    const QString &text = grid.text(TField(i));
+    const QString &text = t.text(TField(i));
     if (!text.isEmpty() && !IsScore(text))
-      Broken("score field holds what is no score", FieldName(TField(i)) + QStringLiteral(" = ") + text);
+      Broken("score field holds what is no score", QString::number(i) + QStringLiteral(" = ") + text);
     if (typed && TwoCharLimit(TField(i)) && text.size() > 2)
-      Broken("field holds more than two characters", FieldName(TField(i)) + QStringLiteral(" = ") + text);
+      Broken("field holds more than two characters", QString::number(i) + QStringLiteral(" = ") + text);
   }
   for (int g = 0; g < GroupCount; ++g) {
-    bool touched = false;
+    bool touched = changes.groups.test(std::size_t(g));
     for (int m = 0; m < MatchesPerGroup && !touched; ++m)
-      touched = changes.fields.test(Index(GroupScoreField(g, m, 0))) ||
-                changes.fields.test(Index(GroupScoreField(g, m, 1)));
-    for (int r = 0; r < TeamsPerGroup && !touched; ++r)
-      touched = changes.labels.test(Index(TableNameLabel(g, r)));
+      touched = changes.matches.test(Index(GroupMatch(g, m)));
     if (touched)
       CheckGroup(t, g);
   }
-  if ((changes.fields & knockout.fields).any() || (changes.labels & knockout.labels).any())
+  if ((changes.matches & knockout).any() || changes.champion)
     CheckKnockout(t, typed);
 }
 
-void CheckSame(const TGrid &expected, const TGrid &actual, const char *what)
+// The first part in which two tournaments differ.
+void CheckSame(const TTournament &expected, const TTournament &actual, const char *what)
 {
   if (expected == actual)
     return;
-  for (int i = 0; i < FieldCount; ++i) {
-    const TFieldState &e = expected.field(TField(i)), &a = actual.field(TField(i));
-    if (!(e == a))
-      Broken(what, QStringLiteral("%1: \"%2\" hidden=%3 enabled=%4 instead of \"%5\" hidden=%6 enabled=%7")
-                       .arg(FieldName(TField(i)), a.text).arg(a.hidden).arg(a.enabled)
-                       .arg(e.text).arg(e.hidden).arg(e.enabled));
-  }
-  for (int i = 0; i < LabelCount; ++i) {
-    const TLabelState &e = expected.label(TLabel(i)), &a = actual.label(TLabel(i));
-    if (!(e == a))
-      Broken(what, QStringLiteral("%1: \"%2\" bold=%3 enabled=%4 instead of \"%5\" bold=%6 enabled=%7")
-                       .arg(LabelName(TLabel(i)), a.caption).arg(a.bold).arg(a.enabled)
-                       .arg(e.caption).arg(e.bold).arg(e.enabled));
-  }
-  Broken(what);
+  for (int i = 0; i < MatchCount; ++i)
+    if (expected.match(TMatch(i)) != actual.match(TMatch(i)))
+      Broken(what, QStringLiteral("match %1").arg(i));
+  for (int g = 0; g < GroupCount; ++g)
+    if (!(expected.group(g) == actual.group(g)))
+      Broken(what, QStringLiteral("group %1").arg(GroupLetter(g)));
+  Broken(what, QStringLiteral("the champion"));
 }
 
 TTournament Loaded(const TResultTexts &texts, TFill how)
@@ -345,64 +307,75 @@ std::uint32_t Roll(const uint8_t *data, size_t size)
 
 struct TSession {
   const TSlowWays slow;
-  TTournament t = Pristine();
-  TResultsHistory history;
-  bool typed = true;   // nothing read from a file in this session
+  std::unique_ptr<TDocument> doc;
+  TTournament::TChanges changed;   // since the last check
+  bool typed = true;               // nothing read from a file in this session
 
-  explicit TSession(const TSlowWays &slow) : slow(slow)
+  explicit TSession(const TSlowWays &slow) : slow(slow) { open(nullptr); }
+
+  // A new document: empty, or with the results a file gives.
+  void open(const TResultTexts *read)
   {
+    doc = std::make_unique<TDocument>(false);
+    QObject::connect(doc.get(), &TDocument::changed,
+                     [this](const TDocumentChange &change) { changed |= change.tournament; });
     static const TResultTexts pristine = ResultTextsOf(Pristine());
-    history.start(pristine);
+    doc->loadResults(read ? *read : pristine);
   }
+  const TTournament &t() const { return doc->tournament(); }
 
-  // The grids new tournaments showed when loaded from texts in this
-  // session: the same texts load the same grid, so each is loaded once.
-  std::deque<std::pair<TResultTexts, TGrid>> loads;
+  // The tournaments new documents showed when loaded from texts in this
+  // session: the same texts load the same tournament, so each is loaded once.
+  std::deque<std::pair<TResultTexts, TTournament>> loads;
 
-  const TGrid &loaded(const TResultTexts &from)
+  const TTournament &loaded(const TResultTexts &from)
   {
     for (const auto &load : loads)
       if (load.first == from)
         return load.second;
-    loads.emplace_back(from, Loaded(from, TFill::Loading).grid());
+    loads.emplace_back(from, Loaded(from, TFill::Loading));
     return loads.back().second;
   }
 
-  void record(TStepKind kind, TField field, int stage)
+  // A step done: the history holds the texts the tournament has.
+  void stepped()
   {
-    const TResultTexts texts = ResultTextsOf(t);
-    history.record(kind, field, stage, texts);
-    if (history.current() != texts)
-      Broken("history holds other texts than the grid");
+    const TResultTexts &current = doc->history().current();
+    for (int i = 0; i < ResultFieldCount; ++i)
+      if (!SameText(current[i], t().text(TField(i))))
+        Broken("history holds other texts than the tournament");
   }
 
-  void restore(const TResultTexts *texts, const char *what)
+  void restore(bool undo, const char *what)
   {
-    if (!texts)
+    if (undo ? !doc->history().canUndo() : !doc->history().canRedo())
       return;
-    FillResults(t, *texts, TFill::Restoring);
-    if (ResultTextsOf(t) != *texts)
-      Broken("restored step shows other texts", what);
-    // The grid follows from the texts alone, whatever led to them (for
+    undo ? doc->undo() : doc->redo();
+    const TResultTexts &current = doc->history().current();
+    for (int i = 0; i < ResultFieldCount; ++i)
+      if (!SameText(current[i], t().text(TField(i))))
+        Broken("restored step shows other texts", what);
+    // The tournament follows from the texts alone, whatever led to them (for
     // every input, at least in the end: see CheckRestart).
     if (slow.restoreAgainstLoad)
-      CheckSame(loaded(*texts), t.grid(), what);
+      CheckSame(loaded(doc->history().current()), t(), what);
   }
 };
 
-// A field a user can type in: shown and enabled. The high bit of the byte
+// A field a user can type in: shown and open. The high bit of the byte
 // chooses among the knockout fields, when any is open.
-TField Reachable(const TGrid &grid, unsigned byte)
+TField Reachable(const TTournament &t, unsigned byte)
 {
   TField fields[ResultFieldCount];
   int count = 0;
   const bool knockout = byte & 0x80u;
-  for (int i = knockout ? GroupCount * MatchesPerGroup * 2 : 0; i < ResultFieldCount; ++i) {
-    const TFieldState &f = grid.field(TField(i));
-    if (f.enabled && !f.hidden)
+  for (int i = knockout ? GroupMatchCount * 2 : 0; i < ResultFieldCount; ++i) {
+    const TFieldInfo &info = FieldInfo(TField(i));
+    const TMatchState &m = t.match(info.of);
+    if (info.kind == TFieldInfo::Penalty ? m.shootOut : m.open[std::size_t(info.side)])
       fields[count++] = TField(i);
   }
-  return count ? fields[(byte & 0x7fu) % unsigned(count)] : Reachable(grid, byte & 0x7fu);
+  return count ? fields[(byte & 0x7fu) % unsigned(count)] : Reachable(t, byte & 0x7fu);
 }
 
 // A cursor in a field's text and the characters selected after it.
@@ -433,14 +406,14 @@ QString AfterKey(const QString &text, TField f, TCursor c, unsigned key)
 
 void Type(TSession &s, TField f, const QString &text)
 {
-  s.t.setText(f, text);
-  s.record(TStepKind::Typing, f, -1);
+  s.doc->type(f, text);
+  s.stepped();
 }
 
 // The Paste of a field's menu: only a score, cut to the room the field has.
 void Paste(TSession &s, TField f, TCursor c, const QString &clipboard)
 {
-  const QString &text = s.t.grid().text(f);
+  const QString &text = s.t().text(f);
   QString pasted = PastedScore(clipboard);
   if (TwoCharLimit(f))
     pasted.truncate(qMax<qsizetype>(0, 2 - (text.size() - c.selected)));
@@ -561,7 +534,7 @@ TResultTexts TextsRead(TFuzzInput &in, unsigned how, const TSlowWays &slow)
   return texts;
 }
 
-// A restart on a settings file: a new tournament filled from it.
+// A restart on a settings file: a new document filled from it.
 void ReadFile(TSession &s, TFuzzInput &in, const TSlowWays &slow)
 {
   const unsigned how = in.next();
@@ -570,11 +543,12 @@ void ReadFile(TSession &s, TFuzzInput &in, const TSlowWays &slow)
     if (!text.isEmpty() && !IsScore(text))
       Broken("read what is no score", text);
   }
-  TTournament loaded = Loaded(texts, TFill::Loading);
+  s.open(&texts);
+  const TTournament &loaded = s.t();
   // Filled field by field, each group is rebuilt twelve times; the file's
   // text is what the settings targets check.
   if (slow.fieldByField)
-    CheckSame(Loaded(texts, TFill::FieldByField).grid(), loaded.grid(), "loading differs from field by field");
+    CheckSame(Loaded(texts, TFill::FieldByField), loaded, "loading differs from field by field");
   const TResultTexts shown = ResultTextsOf(loaded);
   if (slow.savedFile) {
     TProfileFile saved;
@@ -582,38 +556,43 @@ void ReadFile(TSession &s, TFuzzInput &in, const TSlowWays &slow)
     if (ReadResultTexts(TProfileFile(saved.content())) != shown)
       Broken("saved results read back differently");
   }
-  // The same texts load the same grid: only texts the grid changed need a
+  // The same texts load the same tournament: only texts it changed need a
   // second load.
   if (slow.loadedAgain && shown != texts)
-    CheckSame(loaded.grid(), Loaded(shown, TFill::Loading).grid(), "a loaded grid saved and loaded changed");
-  // Undo and redo bring texts back over another grid.
+    CheckSame(loaded, Loaded(shown, TFill::Loading), "a loaded tournament saved and loaded changed");
+  // Undo and redo bring texts back over another tournament.
   if (shown == texts)
-    s.loads.emplace_back(shown, loaded.grid());
-  s.t = std::move(loaded);
-  s.history = TResultsHistory();
-  s.history.start(shown);
+    s.loads.emplace_back(shown, loaded);
+  s.changed = TTournament::TChanges::all();
   s.typed = false;
 }
 
 // What a restart shows: a new tournament loaded from the texts saved.
 void CheckRestart(TSession &s)
 {
-  CheckSame(s.loaded(ResultTextsOf(s.t)), s.t.grid(), "save and restart changed the grid");
+  CheckSame(s.loaded(s.doc->resultTexts()), s.t(), "save and restart changed the tournament");
+}
+
+void Check(TSession &s)
+{
+  CheckTournament(s.t(), s.changed, s.typed);
+  s.changed = TTournament::TChanges();
 }
 
 void Play(TFuzzInput &in, const TSlowWays &slow)
 {
   TSession s(slow);
-  // A session starts on an empty grid or, as at start-up, on a file read.
+  s.changed = TTournament::TChanges();
+  // A session starts on an empty tournament or, as at start-up, on a file read.
   if ((in.next() & 3) == 0) {
     ReadFile(s, in, slow);
-    CheckGrid(s.t, s.typed);
+    Check(s);
   }
   // Long sessions find little more and would slow the run down.
   for (int actions = 0; actions < 6 && in.more(); ++actions) {
     const unsigned action = in.next() % 16;
-    const TField f = Reachable(s.t.grid(), in.next());
-    const QString &text = s.t.grid().text(f);
+    const TField f = Reachable(s.t(), in.next());
+    const QString text = s.t().text(f);
     switch (action) {
     default: {
       const TCursor c = CursorIn(text, in);
@@ -637,46 +616,44 @@ void Play(TFuzzInput &in, const TSlowWays &slow)
     case 9:
       Paste(s, f, CursorIn(text, in), QString::fromUtf8(Clipboards[in.next() % std::size(Clipboards)]));
       break;
-    case 10: {
-      const int stage = int(in.next() % StageCount);
-      ClearStage(s.t, stage);
-      s.record(TStepKind::Clearing, f, stage);
+    case 10:
+      s.doc->clearStage(int(in.next() % StageCount));
+      s.stepped();
       break;
-    }
     case 11: {
       // Clear All leaves the tournament as it first showed, as clearing
       // every stage in order does.
       if (slow.clearingByStages) {
-        TTournament byStages = s.t;
+        TTournament byStages = s.t();
         for (int stage = 0; stage < StageCount; ++stage)
           ClearStage(byStages, stage);
-        ClearAll(s.t);
-        CheckSame(byStages.grid(), s.t.grid(), "Clear All differs from the clear buttons");
+        s.doc->clearAll();
+        CheckSame(byStages, s.t(), "Clear All differs from the clear buttons");
       } else {
-        ClearAll(s.t);
+        s.doc->clearAll();
       }
-      CheckSame(Pristine().grid(), s.t.grid(), "Clear All leaves a trace");
-      s.record(TStepKind::ClearingAll, f, -1);
+      CheckSame(Pristine(), s.t(), "Clear All leaves a trace");
+      s.stepped();
       break;
     }
     case 12:
     case 13: {
-      const TGrid before = s.t.grid();
+      const TTournament before = s.t();
       const bool redoAtOnce = in.next() & 1;
-      if (!s.history.canUndo())
+      if (!s.doc->history().canUndo())
         break;
-      s.restore(s.history.undo(), "undo");
+      s.restore(true, "undo");
       if (redoAtOnce) {
-        const TGrid undone = s.t.grid();
-        s.restore(s.history.redo(), "redo after undo");
-        CheckSame(before, s.t.grid(), "undo then redo changed the grid");
-        s.restore(s.history.undo(), "undo after redo");
-        CheckSame(undone, s.t.grid(), "a second undo differs from the first");
+        const TTournament undone = s.t();
+        s.restore(false, "redo after undo");
+        CheckSame(before, s.t(), "undo then redo changed the tournament");
+        s.restore(true, "undo after redo");
+        CheckSame(undone, s.t(), "a second undo differs from the first");
       }
       break;
     }
     case 14:
-      s.restore(s.history.redo(), "redo");
+      s.restore(false, "redo");
       break;
     case 15: {
       // A whole group played, so that inputs reach the knockout stage.
@@ -687,7 +664,7 @@ void Play(TFuzzInput &in, const TSlowWays &slow)
       break;
     }
     }
-    CheckGrid(s.t, s.typed);
+    Check(s);
   }
   CheckRestart(s);
 }

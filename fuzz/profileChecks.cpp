@@ -77,7 +77,10 @@ TPlainReading ReadPlainly(QByteArray text)
   if (text.startsWith("\xEF\xBB\xBF"))
     text.remove(0, 3);
   TPlainReading r;
-  const QList<QByteArray> lines = text.split('\n');
+  // After the last LF, CR ends the lines.
+  QList<QByteArray> lines = text.split('\n');
+  const QByteArray tail = lines.takeLast();
+  lines << tail.split('\r');
   std::map<QByteArray, QString> *section = nullptr;   // null outside a first copy
   QByteArray sectionName;
   for (qsizetype i = 0; i < lines.size(); ++i) {

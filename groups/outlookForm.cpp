@@ -5,6 +5,7 @@
 #include "core/groups/groupTables.h"
 #include "core/i18n/texts.h"
 #include "core/groups/groupStage.h"
+#include "core/tournament/tournament.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -178,25 +179,28 @@ void TOutlookForm::showEvent(QShowEvent *event)
   QDialog::showEvent(event);
 }
 
-void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
-                       const TGroupStage &stage, int language, const TTeamNameList &names,
+void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &tournament, int language,
                        int favourite)
 {
-  // The grid as it is now: each group's scores, its teams' names in the
-  // interface language and its table order.
+  // The tournament as it is now: each group's scores, its teams' names in
+  // the interface language and its table order.
+  const TTeamNameList names = TeamNamesIn(language);
   std::array<TOutlookGroupView, GroupCount> groups;
   int chosen = 0;
   for (int g = 0; g < GroupCount; ++g) {
     TOutlookGroupView &view = groups[g];
     view.title = GroupTitle(language, g);
-    view.scores = GroupScoresOf(grid, g);
+    view.scores = GroupScoresOf(tournament, g);
     const TGroupSeeding &seeding = GroupSeeding(g);
     for (int t = 0; t < 4; ++t) {
       view.names[t] = names[seeding.initialOrder[t]];
       if (seeding.initialOrder[t] == favourite)
         chosen = g;
     }
-    view.order = stage.outlooks[std::size_t(g)].teamAt;
+    for (int r = 0; r < TeamsPerGroup; ++r)
+      for (int t = 0; t < TeamsPerGroup; ++t)
+        if (tournament.groupTable(g)[std::size_t(r)].TeamName == seeding.initialOrder[std::size_t(t)])
+          view.order[std::size_t(r)] = t;
   }
   auto *form = new TOutlookForm(parent, language, groups, chosen);
   form->setWindowTitle(TextIn(language, TText::CaptionPrefix) + TextIn(language, TText::OutlookCaption));

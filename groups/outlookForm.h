@@ -14,8 +14,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class TDialogs;
-class TGrid;
-struct TGroupStage;
+class TTournament;
 
 // One group as the grid shows it when the window opens.
 struct TOutlookGroupView {
@@ -31,8 +30,7 @@ QString OutlookWords(int language, TOutlook outlook, const QString &team, const 
 // The outlook window on the tournament as it is now, modally: each group's
 // scores, its teams' names and its table order; the favourite's group
 // first shown.
-void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TGrid &grid,
-                       const TGroupStage &stage, int language, const TTeamNameList &names,
+void ShowOutlookWindow(QWidget *parent, TDialogs &dialogs, const TTournament &tournament, int language,
                        int favourite);
 
 class TOutlookForm : public QDialog {

@@ -3,7 +3,7 @@
 #include "knockout/celebration.h"
 
 #include "desktop/platform.h"
-#include "core/grid/gridIds.h"
+#include "core/i18n/names.h"
 #include "core/i18n/texts.h"
 #include "knockout/sound.h"
 #include "knockout/winnerForm.h"

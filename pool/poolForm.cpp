@@ -6,6 +6,7 @@
 #include "core/settings/wholeFile.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,11 +38,18 @@ const TText ValueLabels[PoolValueCount] = {
 const int ValuePlace[PoolValueCount][2] = {{0, 0}, {0, 1}, {0, 2}, {1, 0},
                                            {1, 1}, {1, 2}, {1, 3}, {0, 3}};
 
+// The longest name the table shows whole, in average characters: a longer
+// one is cut short with an ellipsis, and its tooltip holds it whole.
+constexpr int NameColumnChars = 26;
+
 QTableWidget *NewTable(QWidget *parent, const char *name, int language, const TText *headings,
                        int columns)
 {
   auto *table = new QTableWidget(0, columns, parent);
   table->setObjectName(QLatin1String(name));
+  // Tab goes on to the next control; the arrow keys move inside the table.
+  table->setTabKeyNavigation(false);
+  table->setTextElideMode(Qt::ElideRight);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -56,15 +64,41 @@ QTableWidget *NewTable(QWidget *parent, const char *name, int language, const TT
   return table;
 }
 
-// A column as wide as its heading or its widest text, whichever is wider.
-void FitColumn(QTableWidget *table, int column, const QStringList &texts)
+int HeadingWidth(const QTableWidget *table, int column)
+{
+  return table->horizontalHeader()->fontMetrics().horizontalAdvance(
+             table->horizontalHeaderItem(column)->text()) + 24;
+}
+
+// The width of a column as wide as its heading or its widest text,
+// whichever is wider.
+int FittingWidth(const QTableWidget *table, int column, const QStringList &texts)
 {
   const QFontMetrics metrics = table->fontMetrics();
-  const QHeaderView *header = table->horizontalHeader();
-  int width = header->fontMetrics().horizontalAdvance(table->horizontalHeaderItem(column)->text()) + 24;
+  int width = HeadingWidth(table, column);
   for (const QString &text : texts)
     width = qMax(width, metrics.horizontalAdvance(text) + 16);
-  table->setColumnWidth(column, width);
+  return width;
+}
+
+void FitColumn(QTableWidget *table, int column, const QStringList &texts)
+{
+  table->setColumnWidth(column, FittingWidth(table, column, texts));
+}
+
+// A table above which its caption stands, whose letter moves to it.
+QWidget *Captioned(QTableWidget *table, TText caption, const char *name, int language)
+{
+  auto *pane = new QWidget;
+  auto *label = new QLabel(TextIn(language, caption), pane);
+  label->setObjectName(QLatin1String(name));
+  label->setBuddy(table);
+  auto *layout = new QVBoxLayout(pane);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(label);
+  layout->addWidget(table, 1);
+  return pane;
 }
 
 QTableWidgetItem *NumberItem()
@@ -125,17 +159,24 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
 
   PoolTable = NewTable(this, "PoolTable", language, PoolHeadings, PoolColumnCount);
   PoolTable->setAccessibleName(TextIn(language, TText::PoolCaption));
+  // The name takes the room the figures leave, up to its longest: the
+  // figures always show.
+  PoolTable->viewport()->installEventFilter(this);
   PoolDetail = NewTable(this, "PoolDetail", language, DetailHeadings, 4);
   PoolDetail->setSelectionMode(QAbstractItemView::NoSelection);
+  // The two teams' columns share what the match and its points leave,
+  // whether or not the scroll bar shows.
   PoolDetail->horizontalHeader()->setStretchLastSection(false);
+  PoolDetail->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  PoolDetail->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   connect(PoolTable, &QTableWidget::itemSelectionChanged, this, &TPoolForm::showDetail);
 
   auto *split = new QSplitter(Qt::Horizontal, this);
   split->setChildrenCollapsible(false);
-  split->addWidget(PoolTable);
-  split->addWidget(PoolDetail);
-  split->setStretchFactor(0, 4);
-  split->setStretchFactor(1, 5);
+  split->addWidget(Captioned(PoolTable, TText::PoolTableLbl, "PoolTableLbl", language));
+  split->addWidget(Captioned(PoolDetail, TText::PoolDetailLbl, "PoolDetailLbl", language));
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
 
   PoolCsvButton = new QPushButton(TextIn(language, TText::PoolCsvButton), this);
   PoolCsvButton->setObjectName(QStringLiteral("PoolCsvButton"));
@@ -161,6 +202,17 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
   layout->addLayout(bottom);
   resize(1160, 680);
 
+  // Tab goes from control to control in the order they are seen.
+  QList<QWidget *> order = {FolderButton};
+  for (int row = 0; row < 2; ++row)
+    for (int column = 0; column < 4; ++column)
+      for (int v = 0; v < PoolValueCount; ++v)
+        if (ValuePlace[v][0] == row && ValuePlace[v][1] == column)
+          order << ValueEdits[std::size_t(v)];
+  order << PoolTable << PoolDetail << PoolCsvButton << CloseButton;
+  for (qsizetype i = 1; i < order.size(); ++i)
+    setTabOrder(order[i - 1], order[i]);
+
   readFolder();
 }
 
@@ -168,11 +220,13 @@ void TPoolForm::readFolder()
 {
   FolderName->setText(QDir::toNativeSeparators(Settings.folder));
   FolderName->setToolTip(FolderName->text());
-  Entries = ReadPoolFolder(Settings.folder, SettingsFile, Language);
+  QString folderProblem;
+  Entries = ReadPoolFolder(Settings.folder, SettingsFile, Language, &folderProblem);
   ScorePool(Entries, Results);
   NoticeLbl->setText(Settings.folder.isEmpty() ? TextIn(Language, TText::PoolNoFolder)
-                     : Entries.empty()         ? TextIn(Language, TText::PoolNoEntries)
-                                               : QString());
+                     : !folderProblem.isEmpty() ? folderProblem
+                     : Entries.empty()          ? TextIn(Language, TText::PoolNoEntries)
+                                                : QString());
   NoticeLbl->setHidden(NoticeLbl->text().isEmpty());
   PoolCsvButton->setEnabled(!Entries.empty());
 
@@ -188,7 +242,12 @@ void TPoolForm::readFolder()
   }
   showTable();
   for (int c = 0; c < PoolColumnCount; ++c)
-    FitColumn(PoolTable, c, c == NameColumn ? names : QStringList{QStringLiteral("0000")});
+    if (c != NameColumn)
+      FitColumn(PoolTable, c, {QStringLiteral("0000")});
+  NameWidth = qMin(FittingWidth(PoolTable, NameColumn, names),
+                   qMax(HeadingWidth(PoolTable, NameColumn),
+                        PoolTable->fontMetrics().averageCharWidth() * NameColumnChars));
+  fitNameColumn();
   PoolDetail->setRowCount(0);
   if (!Entries.empty())
     PoolTable->selectRow(0);
@@ -205,7 +264,9 @@ void TPoolForm::showTable()
     const bool scored = e.problem.isEmpty();
     PoolTable->item(r, RankColumn)->setText(row.rank);
     PoolTable->item(r, NameColumn)->setText(e.name);
+    PoolTable->item(r, NameColumn)->setToolTip(e.name);
     PoolTable->item(r, PointsColumn)->setText(scored ? QString::number(row.points) : e.problem);
+    PoolTable->item(r, PointsColumn)->setToolTip(scored ? QString() : e.problem);
     PoolTable->item(r, PointsColumn)->setTextAlignment(
         scored ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     PoolTable->item(r, ExactColumn)->setText(scored ? QString::number(e.score.exact) : QString());
@@ -258,10 +319,23 @@ void TPoolForm::showDetail()
   }
   FitColumn(PoolDetail, 0, matches);
   FitColumn(PoolDetail, 3, {QStringLiteral("000")});
-  // The two teams' columns share what is left.
-  const int rest = PoolDetail->viewport()->width() - PoolDetail->columnWidth(0) - PoolDetail->columnWidth(3);
-  PoolDetail->setColumnWidth(1, qMax(160, rest / 2));
-  PoolDetail->setColumnWidth(2, qMax(160, rest - rest / 2));
+}
+
+void TPoolForm::fitNameColumn()
+{
+  int figures = 0;
+  for (int c = 0; c < PoolColumnCount; ++c)
+    figures += c == NameColumn ? 0 : PoolTable->columnWidth(c);
+  const int room = PoolTable->viewport()->width() - figures;
+  PoolTable->setColumnWidth(NameColumn,
+                            qMax(HeadingWidth(PoolTable, NameColumn), qMin(NameWidth, room)));
+}
+
+bool TPoolForm::eventFilter(QObject *watched, QEvent *event)
+{
+  if (watched == PoolTable->viewport() && event->type() == QEvent::Resize)
+    fitNameColumn();
+  return QDialog::eventFilter(watched, event);
 }
 
 void TPoolForm::FolderButtonClick()

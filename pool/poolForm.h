@@ -53,8 +53,10 @@ public:
 
 protected:
   void showEvent(QShowEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  void fitNameColumn();
   void valueChanged(int value, int points);
   void showDetail();
   int selectedEntry() const;
@@ -66,4 +68,5 @@ private:
   int Language;
   std::vector<TPoolEntry> Entries;
   std::vector<TPoolRow> Rows;
+  int NameWidth = 0;   // the Name column's width when there is room for it
 };

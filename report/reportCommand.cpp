@@ -11,7 +11,7 @@
 
 #include <QCoreApplication>
 
-void PrintReport(QWidget *parent, const TGrid &grid, int language, const QFont &printerFont,
+void PrintReport(QWidget *parent, const TTournament &tournament, int language, const QFont &printerFont,
                  TPrinting &printing, TDialogs &dialogs)
 {
   QString path;
@@ -28,7 +28,7 @@ void PrintReport(QWidget *parent, const TGrid &grid, int language, const QFont &
       return;
   }
 
-  const QStringList lines = ReportLines(grid, language);
+  const QStringList lines = ReportLines(ReportTexts(tournament, language));
   QString error;
   if (choice == TPrintChoice::File) {
     const bool written = pdf ? printing.writePdf(path, lines, printerFont, &error)

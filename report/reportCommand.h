@@ -4,12 +4,12 @@
 class QFont;
 class QWidget;
 class TDialogs;
-class TGrid;
+class TTournament;
 class TPrinting;
 
-// Prints the report of grid, with its headings in language, in printerFont;
+// Prints the report of the tournament, with its headings in language, in printerFont;
 // or writes it to the file the print dialog names (a PDF for a .pdf name,
 // else the text), or to a text file chosen in the save dialog. The dialogs
 // and the messages of a failure belong to parent.
-void PrintReport(QWidget *parent, const TGrid &grid, int language, const QFont &printerFont,
+void PrintReport(QWidget *parent, const TTournament &tournament, int language, const QFont &printerFont,
                  TPrinting &printing, TDialogs &dialogs);

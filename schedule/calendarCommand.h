@@ -8,11 +8,9 @@
 
 class QWidget;
 class TDialogs;
-class TGrid;
+class TTournament;
 
-// Writes the match calendar as grid holds it now (teams and results) to an
-// iCalendar file the user chooses, each match at its venue's name, its words
-// in the language; the dialogs belong to parent.
-void ExportCalendar(QWidget *parent, const TGrid &grid, int language,
-                    const std::array<QString, VenueCount> &venueNames,
-                    TDialogs &dialogs);
+// Writes the match calendar as the tournament stands now (teams and
+// results) to an iCalendar file the user chooses, its words in the
+// language; the dialogs belong to parent.
+void ExportCalendar(QWidget *parent, const TTournament &tournament, int language, TDialogs &dialogs);

@@ -3,7 +3,7 @@
 #include "schedule/scheduleCommands.h"
 
 #include "desktop/platform.h"
-#include "core/grid/gridState.h"
+#include "core/tournament/tournament.h"
 #include "core/i18n/texts.h"
 #include "core/schedule/calendar.h"
 #include "schedule/calendarCommand.h"
@@ -12,27 +12,22 @@
 #include <QPushButton>
 #include <QStringList>
 
-void ShowSchedule(QWidget *parent, const TGrid &grid, int language, const TRegionalFormats &formats,
-                  double timeZoneOffset, const std::array<QString, VenueCount> &venueNames,
-                  TDialogs &dialogs)
+void ShowSchedule(QWidget *parent, const TTournament &tournament, int language, const TRegionalFormats &formats,
+                  double timeZoneOffset, TDialogs &dialogs)
 {
   auto *form = new TScheduleForm(parent);
   form->setWindowTitle(TextIn(language, TText::CaptionPrefix) + TextIn(language, TText::ScheduleCaption));
   form->CloseButton->setText(TextIn(language, TText::ScheduleCloseButton));
   form->ExportButton->setText(TextIn(language, TText::ExportCalendar1));
   QObject::connect(form->ExportButton, &QPushButton::clicked, form,
-                   [form, &grid, language, &venueNames, &dialogs] {
-                     ExportCalendar(form, grid, language, venueNames, dialogs);
-                   });
+                   [form, &tournament, language, &dialogs] { ExportCalendar(form, tournament, language, dialogs); });
 
+  const TTeamNameList names = TeamNamesIn(language);
   QStringList lines;
   for (int m = 0; m < MatchCount; ++m) {
-    const TCalendarMatch &match = MatchCalendar()[m];
-    TLabel side1, side2;
-    LabelByName(QLatin1String(match.side1Label), side1);
-    LabelByName(QLatin1String(match.side2Label), side2);
+    const TCalendarMatch &match = MatchCalendar()[std::size_t(m)];
     lines << ScheduleLine(m + 1, ScheduleTimeText(formats, ShownKickoff(match, timeZoneOffset)),
-                          ScheduleTeamsText(match, grid.caption(side1), grid.caption(side2)));
+                          ScheduleTeamsText(match, names, tournament.match(match.match).teams));
   }
   form->setLines(lines);
 

@@ -8,13 +8,12 @@
 
 class QWidget;
 class TDialogs;
-class TGrid;
+class TTournament;
 class TRegionalFormats;
 
 // The game schedule window, modal over parent: every match with its
-// kick-off in formats, moved by timeZoneOffset (days), and its teams as grid
-// holds them; texts in language. Its export button writes the calendar
-// (schedule/calendarCommand.h) with the venues' names.
-void ShowSchedule(QWidget *parent, const TGrid &grid, int language, const TRegionalFormats &formats,
-                  double timeZoneOffset, const std::array<QString, VenueCount> &venueNames,
-                  TDialogs &dialogs);
+// kick-off in formats, moved by timeZoneOffset (days), and its teams as the
+// tournament has them; texts in language. Its export button writes the
+// calendar (schedule/calendarCommand.h).
+void ShowSchedule(QWidget *parent, const TTournament &tournament, int language, const TRegionalFormats &formats,
+                  double timeZoneOffset, TDialogs &dialogs);

@@ -8,8 +8,15 @@
 #include "support/grid.h"
 #include "support/tournament.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <functional>
 
@@ -30,6 +37,9 @@ private slots:
   void contrastOfKnownPairs();
   void teamColoursReadOnEveryPalette_data();
   void teamColoursReadOnEveryPalette();
+
+  void lettersAreUniqueInEveryWindowAndMenu_data();
+  void lettersAreUniqueInEveryWindowAndMenu();
 
 private:
   QPalette Light;
@@ -79,6 +89,53 @@ QStringList spokenControls()
 void switchLanguage(TGridDriver &g, int language)
 {
   g.choosePreferences(language);
+}
+
+// The letter a caption answers to, lower case; none without one ("&&" is "&").
+QChar letterOf(const QString &caption)
+{
+  for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size(); i = caption.indexOf(u'&', i + 2))
+    if (caption[i + 1] != u'&')
+      return caption[i + 1].toLower();
+  return QChar();
+}
+
+// Where captions share a letter: "p: O&ptions, A &propos".
+void addClashes(const QString &where, const QStringList &captions, QStringList &found)
+{
+  QMultiMap<QChar, QString> users;
+  for (const QString &c : captions)
+    if (!letterOf(c).isNull())
+      users.insert(letterOf(c), c);
+  for (const QChar letter : users.uniqueKeys())
+    if (users.count(letter) > 1)
+      found << where + QStringLiteral(" - ") + letter + QStringLiteral(": ") + users.values(letter).join(u", ");
+}
+
+// The captions of a window that answer to Alt and a letter (its shown
+// buttons, group boxes, labels of a control and menus); the controls that
+// take the focus without a letter go to `without`.
+QStringList windowCaptions(QWidget *window, QStringList &without)
+{
+  QStringList captions;
+  QSet<const QWidget *> lettered;
+  for (QWidget *w : window->findChildren<QWidget *>()) {
+    const auto *l = qobject_cast<QLabel *>(w);
+    const auto *b = qobject_cast<QAbstractButton *>(w);
+    if (!w->isVisibleTo(window) || (l && !l->buddy()))
+      continue;
+    captions << (b ? b->text() : l ? l->text() : qobject_cast<QGroupBox *>(w) ? qobject_cast<QGroupBox *>(w)->title() : QString());
+    if (!letterOf(captions.last()).isNull())
+      lettered << (l ? l->buddy() : w);
+  }
+  for (QWidget *w : window->findChildren<QWidget *>())
+    if (w->isVisibleTo(window) && (w->focusPolicy() & Qt::TabFocus) && !lettered.contains(w) &&
+        !qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+      without << w->objectName();
+  if (auto *main = qobject_cast<QMainWindow *>(window))
+    for (const QAction *a : main->menuBar()->actions())
+      captions << a->text();
+  return captions;
 }
 
 QPalette paletteOn(const QColor &background)
@@ -328,6 +385,48 @@ void TestAccess::teamColoursReadOnEveryPalette()
   QCoreApplication::sendPostedEvents();
   g.form().setPalette(QPalette());
   QCOMPARE(shownColour(g.label("GA11Lbl")), QColor(0, 0, 255));
+}
+
+// In every language, no two items of a menu and no two controls of a window
+// answer to the same letter; each control of the pool window has one.
+void TestAccess::lettersAreUniqueInEveryWindowAndMenu_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::newRow("English") << int(LangEnglish);
+  QTest::newRow("Spanish") << int(LangSpanish);
+  QTest::newRow("French") << int(LangFrench);
+}
+
+void TestAccess::lettersAreUniqueInEveryWindowAndMenu()
+{
+  QFETCH(int, language);
+  TGridDriver g;
+  g.choosePreferences(language);
+  PlayAll(g);
+  QStringList found, without, windows, grid;
+  addClashes(QStringLiteral("main window"), windowCaptions(&g.form(), grid), found);
+  for (QMenu *menu : g.form().menuBar()->findChildren<QMenu *>()) {
+    QStringList items;
+    for (const QAction *a : menu->actions())
+      items << a->text();
+    addClashes(menu->objectName(), items, found);
+  }
+  QVERIFY(!letterOf(g.form().menuItem("ExportCalendar1")->text()).isNull());
+  g.dialogs().onModal = [&](QDialog *d) {
+    QStringList unlettered;
+    addClashes(d->objectName(), windowCaptions(d, unlettered), found);
+    if (d->objectName() == QLatin1String("PoolForm"))
+      without = unlettered;
+    windows << d->objectName();
+    return int(QDialog::Rejected);
+  };
+  for (const char *item : {"Options1", "Schedule1", "Outlook1", "Pool1", "About1", "Seoul1"})
+    g.form().menuItem(QLatin1String(item))->trigger();
+  QTest::keyClick(g.label(QStringLiteral("Champion")), Qt::Key_Return);
+  QCOMPARE(windows, QStringList({"OptionsForm", "ScheduleForm", "OutlookForm", "PoolForm", "AboutForm",
+                                 "StadiumForm", "WinnerForm"}));
+  QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+  QVERIFY2(without.isEmpty(), qPrintable(without.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(TestAccess)

@@ -1,12 +1,12 @@
-// The tournament on plain values against the real window: random sessions
-// are typed into the window, as a user types them, and applied to the
-// engine alone; after every action every control of the grid must show the
+// The document on plain values against the real window: random sessions
+// are typed into the window, as a user types them, and applied to a
+// document alone; after every action every control of the grid must show the
 // same text or caption and the same bold, enabled and hidden flags. Then the
 // engine's own ways in: loading a file and undoing steps.
 
 #include "app/brakkaCommon.h"
-#include "core/knockout/clearing.h"
-#include "core/knockout/tournament.h"
+#include "app/gridState.h"
+#include "core/document/document.h"
 #include "core/settings/resultTexts.h"
 #include "support/grid.h"
 #include "support/randomPlay.h"
@@ -17,14 +17,16 @@
 
 namespace {
 
-// Every control on which the window and the engine differ, one line each.
-QStringList Differences(const TMainForm &form, const TTournament &engine)
+// Every control on which the window and the document differ, one line each:
+// the document shown in the window's language.
+QStringList Differences(const TMainForm &form, const TDocument &engine)
 {
   QStringList out;
-  const TGrid &grid = engine.grid();
+  TGrid grid;
+  ShowTournament(grid, engine.tournament(), form.document().names().teams, TTournament::TChanges::all());
   for (int i = 0; i < FieldCount; ++i) {
-    const TField id = TField(i);
-    const QLineEdit *f = form.field(FieldName(id));
+    const TGridField id = TGridField(i);
+    const QLineEdit *f = form.controls().field(id);
     const TFieldState &s = grid.field(id);
     if (!f)
       out << FieldName(id) + QStringLiteral(": no such field");
@@ -33,9 +35,9 @@ QStringList Differences(const TMainForm &form, const TTournament &engine)
                  .arg(FieldName(id), f->text()).arg(f->isHidden()).arg(OwnEnabled(f))
                  .arg(s.text).arg(s.hidden).arg(s.enabled);
   }
-  for (int i = 0; i < LabelCount; ++i) {
+  for (int i = 0; i < TournamentLabelCount; ++i) {
     const TLabel id = TLabel(i);
-    const QLabel *l = form.label(LabelName(id));
+    const QLabel *l = form.controls().label(id);
     const TLabelState &s = grid.label(id);
     if (!l)
       out << LabelName(id) + QStringLiteral(": no such label");
@@ -48,26 +50,22 @@ QStringList Differences(const TMainForm &form, const TTournament &engine)
 }
 
 // Hands every edit a user makes in the window (keys, paste) and every clear
-// button to the engine, before the window's own cascade runs.
-void Mirror(TMainForm &form, TTournament &engine)
+// button to the document, before the window's own cascade runs.
+void Mirror(TMainForm &form, TDocument &engine)
 {
   for (int i = 0; i < ResultFieldCount; ++i) {
-    QLineEdit *f = form.field(FieldName(TField(i)));
+    QLineEdit *f = form.controls().field(TField(i));
     QObject::connect(f, &QLineEdit::textEdited, f,
-                     [&engine, i](const QString &text) { engine.setText(TField(i), text); });
+                     [&engine, i](const QString &text) { engine.type(TField(i), text); });
   }
-  static const char *const clearButtons[StageCount] = {
-    "GroupADelButton", "GroupBDelButton", "GroupCDelButton", "GroupDDelButton", "GroupEDelButton",
-    "GroupFDelButton", "GroupGDelButton", "GroupHDelButton", "Final8DelButton", "Final4DelButton",
-    "Final2DelButton", "ThirdDelButton",  "FinalDelButton"};
   for (int stage = 0; stage < StageCount; ++stage)
-    QObject::connect(form.button(QLatin1String(clearButtons[stage])), &QPushButton::clicked,
-                     [&engine, stage] { ClearStage(engine, stage); });
+    QObject::connect(form.controls().button(ClearButton(stage)), &QPushButton::clicked,
+                     [&engine, stage] { engine.clearStage(stage); });
   // Clear All asks first: the engine clears when the window did.
-  QObject::connect(form.button(QStringLiteral("ClearAllButton")), &QPushButton::clicked, [&form, &engine] {
-    const TResultTexts texts = form.resultTexts();
+  QObject::connect(form.controls().button(ClearAllButton()), &QPushButton::clicked, [&form, &engine] {
+    const TResultTexts texts = form.document().resultTexts();
     if (std::all_of(texts.begin(), texts.end(), [](const QString &t) { return t.isEmpty(); }))
-      ClearAll(engine);
+      engine.clearAll();
   });
 }
 
@@ -94,12 +92,13 @@ private slots:
     QFETCH(int, actions);
     QFETCH(bool, played);
     TGridDriver g;
-    TTournament engine;
+    TDocument engine;
+    engine.load(g.form().settingsDir());
     QCOMPARE(Differences(g.form(), engine).join(QLatin1Char('\n')), QString());
     Mirror(g.form(), engine);
     if (played) {
       PlayAll(g);
-      QCOMPARE(engine.grid().caption(ChampionLabel()), QStringLiteral("Brazil"));
+      QCOMPARE(int(engine.tournament().champion()), int(Brazil));
     }
     for (int a = 0; a < actions; ++a) {
       g.dialogs().answers.clear();
@@ -109,18 +108,17 @@ private slots:
         QFAIL(qPrintable(QStringLiteral("after action %1:\n").arg(a) + diff.join(QLatin1Char('\n'))));
     }
 
-    // What the window loads from its saved file, the engine fills in.
-    QVERIFY(g.form().SaveAll());
-    const TResultTexts saved = g.form().resultTexts();
-    g.form().ReadAll();
-    TTournament loaded;
-    FillResults(loaded, saved, TFill::Loading);
+    // What the window loads from its saved file, a document reads too.
+    QVERIFY(SaveForm(g.form()));
+    ReadForm(g.form());
+    TDocument loaded;
+    loaded.load(g.form().settingsDir());
     QCOMPARE(Differences(g.form(), loaded), QStringList());
 
-    // Each undo brings the window's texts back; restored, the engine agrees.
-    for (int step = 0; step < 12 && g.form().history().canUndo(); ++step) {
-      g.form().Undo1Click();
-      FillResults(engine, g.form().resultTexts(), TFill::Restoring);
+    // Each undo brings the window's texts back; undone too, the engine agrees.
+    for (int step = 0; step < 12 && g.form().document().history().canUndo(); ++step) {
+      g.form().document().undo();
+      engine.undo();
       QCOMPARE(Differences(g.form(), engine), QStringList());
     }
   }

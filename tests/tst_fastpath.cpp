@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,7 +61,7 @@ bool PlayRowAndSave(TGridDriver &played)
   QFETCH(int, favourite);
   playRandomActions(played.form(), seed, actions);
   played.choosePreferences(language, favourite);
-  return played.form().SaveAll();
+  return SaveForm(played.form());
 }
 
 }  // namespace
@@ -98,8 +99,7 @@ void TestFastPath::startEqualsFillingFieldByField()
   TMainForm reference(dir.path(), fake.platform());
   QVERIFY(QFile::remove(dir.path() + FileName));
   QVERIFY(QFile::copy(saved, dir.path() + FileName));
-  reference.ReadAllFieldByField();
-  reference.ApplyLanguage();
+  reference.document().load(reference.settingsDir(), true);
 
   QCOMPARE(controlSnapshot(started), controlSnapshot(reference));
 }
@@ -117,9 +117,9 @@ void TestFastPath::clearAllEqualsEveryClearButtonInTurn()
   QCOMPARE(controlSnapshot(cleared), controlSnapshot(reference));
 
   fake.dialogs->answers = {QMessageBox::Yes};
-  cleared.ClearAllButtonClick();
+  ClearAllOf(cleared);
   for (int stage = 0; stage < 13; ++stage)
-    reference.DelButtonClick(stage);
+    reference.button(ButtonName(ClearButton(stage)))->click();
 
   QCOMPARE(controlSnapshot(cleared), controlSnapshot(reference));
 }

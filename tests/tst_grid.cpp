@@ -577,7 +577,7 @@ void TestGrid::favouriteStaysBlueWhileAnotherTeamIsPressed()
 {
   TGridDriver g;
   g.choosePreferences(LangEnglish, France);
-  QCOMPARE(g.form().names().favourite, QStringLiteral("France"));
+  QCOMPARE(g.form().document().names().favourite, QStringLiteral("France"));
   QLabel *france = g.label("GA11Lbl");
   QCOMPARE(textColour(france), Blue);
   QCOMPARE(textColour(g.label("Final821Lbl")), Blue);

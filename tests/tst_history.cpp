@@ -2,6 +2,7 @@
 // one step, what undo and redo give back, and how many results a step
 // emptied that the user did not aim at.
 
+#include "app/gridIds.h"
 #include "core/settings/resultsHistory.h"
 
 #include <QTest>
@@ -10,10 +11,10 @@ namespace {
 
 TField Field(const char *name)
 {
-  TField f{};
-  if (!FieldByName(QLatin1String(name), f))
+  const std::optional<TControlId> id = ControlIdOf(QLatin1String(name));
+  if (!id || id->kind != TControlId::Field || !IsResultField(TGridField(id->index)))
     qFatal("no field %s", name);
-  return f;
+  return ResultField(TGridField(id->index));
 }
 
 // Result texts with the named fields set, the others empty.

@@ -5,6 +5,7 @@
 // cases that need one run, under root, in a child process as user nobody.
 
 #include "app/brakkaMain.h"
+#include <QPushButton>
 #include "settings/settingsPlace.h"
 #include "support/fakePlatform.h"
 
@@ -192,7 +193,7 @@ void TestInstall::installedProgramWritesOnlyToTheUsersFolders()
   {
     TFakePlatform fake;
     TMainForm form(SettingsFolder(prefix + QStringLiteral("/bin")), fake.platform());
-    form.SaveButtonClick();
+    form.button(QStringLiteral("SaveButton"))->click();
     QVERIFY(fake.dialogs->asked.isEmpty());   // no "Unable to write to"
   }
 

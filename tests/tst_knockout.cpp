@@ -2,7 +2,8 @@
 // on, shoot-outs, third place, the champion, and clearing results.
 
 #include "app/brakkaCommon.h"
-#include "core/knockout/tournament.h"
+#include "app/gridState.h"
+#include "core/tournament/tournament.h"
 #include "core/settings/profileFile.h"
 #include "core/settings/resultTexts.h"
 #include "core/groups/fixtures.h"
@@ -506,14 +507,15 @@ void TestKnockout::scoreReadWithoutTeamsSendsNobodyOn()
   QFETCH(QByteArray, file);
   TTournament t;
   FillResults(t, ReadResultTexts(TProfileFile(file)), TFill::Loading);
-  const TGrid &grid = t.grid();
+  TGrid grid;
+  ShowTournament(grid, t, TeamNamesIn(LangEnglish), TTournament::TChanges::all());
   for (int stage : {Final2, ThirdPlace, TheFinal}) {
     for (int m = 0; m < KnockoutStage(stage).matches; ++m) {
       for (int side = 0; side < 2; ++side) {
         const TLabel team = KnockoutTeamLabel(stage, m, side);
         QCOMPARE(grid.caption(team), Placeholder);
         QVERIFY2(!grid.label(team).enabled, qPrintable(LabelName(team)));
-        QVERIFY2(!grid.field(KnockoutScoreField(stage, m, side)).enabled,
+        QVERIFY2(!grid.field(GridField(KnockoutScoreField(stage, m, side))).enabled,
                  qPrintable(LabelName(team)));
       }
     }

@@ -99,7 +99,7 @@ void TestOptions::firstStartOkTranslatesDesignNames()
     QTest::mouseClick(o->OKButton, Qt::LeftButton);
     QVERIFY(!o->isVisible());
   });
-  const TPreferences &chosen = g.form().preferences();
+  const TPreferences &chosen = g.form().document().preferences();
   QCOMPARE(chosen.language, int(LangFrench));
   QCOMPARE(chosen.favorite, int(Germany));
   QCOMPARE(chosen.timeZoneCode, QStringLiteral("GMTP1C"));
@@ -108,7 +108,7 @@ void TestOptions::firstStartOkTranslatesDesignNames()
   QCOMPARE(g.text("GEName2"), QStringLiteral("Allemagne"));
   QCOMPARE(g.text("GE21Lbl"), QStringLiteral("Allemagne"));
   QCOMPARE(g.text("Final411Lbl"), Placeholder);
-  QCOMPARE(g.form().names().favourite, QStringLiteral("Allemagne"));
+  QCOMPARE(g.form().document().names().favourite, QStringLiteral("Allemagne"));
   QCOMPARE(g.label("Final842Lbl")->palette().color(QPalette::Active, QPalette::WindowText),
            QColor(0, 0, 255));
   // No longer the first start: the dialog may be cancelled.
@@ -136,7 +136,7 @@ void TestOptions::reopeningShowsTheChoices()
   QFETCH(QString, code);
   QFETCH(int, entry);
   TGridDriver g;
-  g.form().applyPreferences(Chosen(LangSpanish, Paraguay, offset, code));
+  g.form().document().setPreferences(Chosen(LangSpanish, Paraguay, offset, code));
   openOptions(g, [&](TOptionsForm *o) {
     QVERIFY(o->CancelButton->isEnabled());
     QCOMPARE(o->windowTitle(), QStringLiteral("BRAKKA - Optiones"));
@@ -151,7 +151,7 @@ void TestOptions::reopeningShowsTheChoices()
 void TestOptions::languageListRelabelsFavourites()
 {
   TGridDriver g;
-  g.form().applyPreferences(Chosen(LangEnglish, Belgium));
+  g.form().document().setPreferences(Chosen(LangEnglish, Belgium));
   openOptions(g, [](TOptionsForm *o) {
     QCOMPARE(o->FavCB->itemText(2), QStringLiteral("Belgium"));
     const QString title = o->findChild<QGroupBox *>("OptionsPanel")->title();
@@ -164,21 +164,21 @@ void TestOptions::languageListRelabelsFavourites()
     QCOMPARE(o->findChild<QGroupBox *>("OptionsPanel")->title(), title);
     QCOMPARE(o->TimeZoneCB->itemText(4), QStringLiteral("(GMT-8)  USA & Canada (Pacific Time)"));
   });
-  QCOMPARE(g.form().preferences().language, int(LangEnglish));   // nothing applied without OK
+  QCOMPARE(g.form().document().preferences().language, int(LangEnglish));   // nothing applied without OK
 }
 
 void TestOptions::cancelKeepsFavouriteIndexOnly()
 {
   TGridDriver g;
-  g.form().applyPreferences(Chosen(LangEnglish));
+  g.form().document().setPreferences(Chosen(LangEnglish));
   openOptions(g, [](TOptionsForm *o) {
     choose(o->FavCB, Senegal);
     choose(o->LangCB, LangFrench);
     QTest::mouseClick(o->CancelButton, Qt::LeftButton);
   });
-  QCOMPARE(g.form().preferences().favorite, int(Senegal));
-  QCOMPARE(g.form().preferences().language, int(LangEnglish));
-  QVERIFY(g.form().names().favourite.isEmpty());
+  QCOMPARE(g.form().document().preferences().favorite, int(Senegal));
+  QCOMPARE(g.form().document().preferences().language, int(LangEnglish));
+  QVERIFY(g.form().document().names().favourite.isEmpty());
   QCOMPARE(g.label("GA12Lbl")->palette().color(QPalette::Active, QPalette::WindowText),
            QApplication::palette().color(QPalette::Active, QPalette::WindowText));
 }
@@ -186,7 +186,7 @@ void TestOptions::cancelKeepsFavouriteIndexOnly()
 void TestOptions::switchingLanguageCarriesNames()
 {
   TGridDriver g;
-  g.form().applyPreferences(Chosen(LangEnglish));
+  g.form().document().setPreferences(Chosen(LangEnglish));
   PlayAll(g);
   openOptions(g, [](TOptionsForm *o) {
     choose(o->LangCB, LangFrench);
@@ -216,7 +216,7 @@ void TestOptions::switchingLanguageCarriesNames()
 void TestOptions::sameLanguageChangesNothing()
 {
   TGridDriver g;
-  g.form().applyPreferences(Chosen(LangEnglish));
+  g.form().document().setPreferences(Chosen(LangEnglish));
   PlayAll(g);
   QStringList before;
   for (const QString &name : {"Champion", "Final211Lbl", "GAName1", "Final842Lbl"})
@@ -236,8 +236,8 @@ void TestOptions::windowsKeepPreferencesOfTheirOwn()
   QCOMPARE(french.text("GE21Lbl"), QStringLiteral("Allemagne"));
   QCOMPARE(english.text("GE21Lbl"), QStringLiteral("Germany"));
   QCOMPARE(english.form().menuItem("Clear1")->text(), QStringLiteral("&Clear All"));
-  QVERIFY(english.form().names().favourite.isEmpty());
-  QCOMPARE(english.form().preferences().language, int(LangEnglish));
+  QVERIFY(english.form().document().names().favourite.isEmpty());
+  QCOMPARE(english.form().document().preferences().language, int(LangEnglish));
 }
 
 void TestOptions::qtDialogsSpeakTheLanguage_data()
@@ -258,7 +258,7 @@ void TestOptions::qtDialogsSpeakTheLanguage()
   QFETCH(QList<int>, chosen);
   QFETCH(QStringList, buttons);
   TGridDriver g;
-  g.form().applyPreferences(Chosen(LangEnglish));
+  g.form().document().setPreferences(Chosen(LangEnglish));
   for (int language : chosen) {
     openOptions(g, [language](TOptionsForm *o) {
       choose(o->LangCB, language);
@@ -290,7 +290,7 @@ void TestOptions::captionsLeadToTheirLists()
   QFETCH(QStringList, names);
   TGridDriver g;   // a first start until preferences are applied
   if (language >= 0)
-    g.form().applyPreferences(Chosen(language));
+    g.form().document().setPreferences(Chosen(language));
   openOptions(g, [&](TOptionsForm *o) {
     o->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(o));

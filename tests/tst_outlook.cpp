@@ -42,7 +42,7 @@ TSides SidesOf(int group)
 // The places of one completion, as the group rebuild counts it.
 std::array<int, 4> TablePlaces(const TSides &sides, const TScores &scores)
 {
-  const std::array<QString, 4> names = {"a", "b", "c", "d"};
+  const std::array<TTeam, 4> names = {TTeam(1), TTeam(2), TTeam(3), TTeam(4)};
   TGroupRec table;
   InitializeGroupStandings(table, names);
   for (int m = 0; m < 6; ++m) {
@@ -52,7 +52,7 @@ std::array<int, 4> TablePlaces(const TSides &sides, const TScores &scores)
   SetGroupStandingsFinal(table, 'A');
   std::array<int, 4> places{};
   for (int p = 0; p < 4; ++p)
-    places[table[p].TeamName.at(0).unicode() - 'a'] = p + 1;
+    places[table[p].TeamName - 1] = p + 1;
   return places;
 }
 
@@ -307,7 +307,7 @@ void TstOutlook::outlookWindow()
     return int(QDialog::Accepted);
   };
   g.choosePreferences(LangEnglish, Brazil);
-  g.form().Outlook1Click();
+  g.form().menuItem(QStringLiteral("Outlook1"))->trigger();
   QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("OutlookForm"));
   QCOMPARE(chosen, 2);
   QCOMPARE(rows, 27);
@@ -315,7 +315,7 @@ void TstOutlook::outlookWindow()
   QCOMPARE(lines[0], QStringLiteral("Japan can still reach the 1/8 finals, but are not yet certain of it"));
   QCOMPARE(margin, QStringLiteral("out if Tunisia win by 2 or more"));
   g.choosePreferences(LangEnglish, NoTeam);
-  g.form().Outlook1Click();
+  g.form().menuItem(QStringLiteral("Outlook1"))->trigger();
   QCOMPARE(chosen, 0);
 }
 

@@ -1,15 +1,18 @@
 // The prediction pool: entries read from friends' settings files, scored
 // against the results, ranked, saved as CSV, and the window on them.
 
-#include "core/knockout/tournament.h"
+#include "core/tournament/tournament.h"
 #include "pool/poolForm.h"
 #include "core/pool/poolScoring.h"
 #include "core/settings/preferences.h"
 #include "core/settings/resultTexts.h"
 #include "core/settings/settingsFile.h"
+#include "support/fakePlatform.h"
 #include "support/grid.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QScrollBar>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +21,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,7 +32,7 @@ using TScores = QList<QPair<QString, QString>>;
 
 TResultTexts TextsOf(const TScores &scores)
 {
-  TResultTexts texts(ResultFieldNames().size());
+  TResultTexts texts(ResultFieldCount);
   for (const auto &[stem, result] : scores) {
     const QStringList sides = result.split(QLatin1Char('-'));
     QString suffix;
@@ -37,10 +42,9 @@ TResultTexts TextsOf(const TScores &scores)
       match.chop(2);
     }
     for (int s = 0; s < 2; ++s) {
-      const auto &names = ResultFieldNames();
-      const auto i = std::find(names.begin(), names.end(), match + QString::number(s + 1) + suffix);
-      Q_ASSERT(i != names.end());
-      texts[std::size_t(i - names.begin())] = sides[s];
+      const std::optional<TControlId> id = ControlIdOf(match + QString::number(s + 1) + suffix);
+      Q_ASSERT(id && id->kind == TControlId::Field);
+      texts[id->index] = sides[s];
     }
   }
   return texts;
@@ -72,11 +76,24 @@ TScores AllGroups(int skipGroup = -1, int skipMatches = 0)
   return scores;
 }
 
+// The pool window on a folder, shown.
+struct TPoolWindow {
+  TPoolWindow(const QString &folder, int language = LangEnglish)
+      : Form(nullptr, Dialogs, ResultsOf(TextsOf(AllGroups())), TPoolSettings{DefaultPoolValues, folder},
+             QString(), language)
+  {
+    Form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form));
+  }
+  TScriptedDialogs Dialogs;
+  TPoolForm Form;
+};
+
 TResultTexts RandomTexts(QRandomGenerator &random)
 {
   TResultTexts texts;
-  for (const QString &name : ResultFieldNames()) {
-    const bool penalty = name.endsWith(QLatin1String("pk"));
+  for (int i = 0; i < ResultFieldCount; ++i) {
+    const bool penalty = FieldInfo(TField(i)).kind == TFieldInfo::Penalty;
     texts.push_back(random.bounded(10) < 2 ? QString()
                                            : QString::number(random.bounded(penalty ? 6 : 4)));
   }
@@ -95,6 +112,10 @@ private slots:
   void roundsWithGroupsIncomplete_data();
   void roundsWithGroupsIncomplete();
   void csvFile();
+  void everyFileIsListed();
+  void keyboardWalk();
+  void columnsFit_data();
+  void columnsFit();
   void randomPredictions();
   void window_data();
   void window();
@@ -214,12 +235,16 @@ void TestPool::roundsWithGroupsIncomplete()
   QCOMPARE(RoundsPoints(entry.score, DefaultPoolValues), round16);
 }
 
+// Names from friends' files are text to a spreadsheet, whatever they begin
+// with (every character that starts a formula, also after blanks); the
+// figures stay numbers.
 void TestPool::csvFile()
 {
   QTemporaryDir dir;
   SaveEntry(dir.filePath("O\"Neil, Jr.ini"), TextsOf({{"GA1", "2-1"}}));
   SaveEntry(dir.filePath("Zoé.ini"), TextsOf({{"GA1", "1-0"}}));
-  QFile damaged(dir.filePath("empty.ini"));
+  SaveEntry(dir.filePath("=HYPERLINK(\"http:evil.example\",\"y\").ini"), TextsOf({{"GA1", "3-1"}}));
+  QFile damaged(dir.filePath("-2+3.ini"));
   QVERIFY(damaged.open(QIODevice::WriteOnly));
   damaged.close();
   std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangSpanish);
@@ -228,7 +253,123 @@ void TestPool::csvFile()
            QStringLiteral("Puesto,Nombre,Puntos,Exactos,Diferencia,Signo,Rondas\r\n"
                           "1,\"O\"\"Neil, Jr\",3,1,0,0,0\r\n"
                           "2,Zoé,2,0,1,0,0\r\n"
-                          ",empty,no contiene resultados de Brakka,,,,\r\n").toUtf8());
+                          "3,\"'=HYPERLINK(\"\"http:evil.example\"\",\"\"y\"\")\",1,0,0,1,0\r\n"
+                          ",'-2+3,no contiene resultados de Brakka,,,,\r\n").toUtf8());
+  for (const QChar c : QStringLiteral(u"=+-@\t\r\n\uFF1D\uFF0B\uFF0D\uFF20\uFE66\uFE62\uFE63\uFE6B\u2212"))
+    for (const QString &text : {c + QStringLiteral("cmd|' -C calc'!A0"), QStringLiteral(u" \u00A0") + c})
+      QCOMPARE(CsvTextCell(text), QLatin1Char('\'') + text);
+  for (const char *text : {"anna=1", "12", "'x", "  ", ""})
+    QCOMPARE(CsvTextCell(QLatin1String(text)), QLatin1String(text));
+}
+
+// Whatever the folder holds under a *.ini name is a row, an entry or why it
+// is none; a name's bytes that are not UTF-8 are shown escaped. A folder
+// that is gone or a loop says so.
+void TestPool::everyFileIsListed()
+{
+  QTemporaryDir dir;
+  const QByteArray folder = QFile::encodeName(dir.path()) + '/', entry = "[GROUP A]\r\nGame1=2-1\r\n";
+  const QByteArray wide(reinterpret_cast<const char *>(QString::fromLatin1(entry).utf16()), entry.size() * 2);
+  const QList<QPair<QByteArray, QByteArray>> files = {
+      {"\xFF\xFE bad utf8.ini", entry}, {"Jos\xC3.ini", entry}, {"tab\tbed.ini", entry}, {"ANNA.INI", entry},
+      {".hidden.ini", entry}, {"mac.ini", "[GROUP A]\rGame1=2-1\r"}, {"wide.ini", "\xFF\xFE" + wide},
+      {"wider.ini", QByteArray("\xFF\xFE\0\0", 4) + wide}, {"bare.ini", wide}};
+  for (const auto &[name, bytes] : files) {
+    FILE *file = std::fopen((folder + name).constData(), "wb");
+    QVERIFY(file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) == std::size_t(bytes.size()));
+    std::fclose(file);
+  }
+  QVERIFY(::symlink("loop.ini", (folder + "loop.ini").constData()) == 0 &&
+          ::symlink("nowhere", (folder + "gone.ini").constData()) == 0 &&
+          ::mkdir((folder + "box.ini").constData(), 0700) == 0 && ::mkfifo((folder + "pipe.ini").constData(), 0600) == 0);
+  std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), LangEnglish);
+  ScorePool(entries, ResultsOf(TextsOf({{"GA1", "2-1"}})));
+  QStringList rows;
+  for (const TPoolEntry &e : entries)
+    rows << e.name + QStringLiteral(": ") + (e.problem.isEmpty() ? QString::number(e.score.exact) : e.problem);
+  const QString encoding = QStringLiteral("it is written in %1, which Brakka does not read (save it as UTF-8)");
+  QCOMPARE(rows, QStringList({"ANNA: 1", "Jos\\xC3: 1", "\\xFF\\xFE bad utf8: 1", "bare: " + encoding.arg("UTF-16"),
+                              "box: it is a folder", "gone: it is a link to a file that does not exist",
+                              "loop: it is a link in a loop: it leads back to itself", "mac: 1",
+                              "pipe: it is not a file that can be opened", "tab\\x09bed: 1",
+                              "wide: " + encoding.arg("UTF-16"), "wider: " + encoding.arg("UTF-32")}));
+  QString problem;
+  QVERIFY(ReadPoolFolder(dir.filePath("gone"), QString(), LangEnglish, &problem).empty());
+  QCOMPARE(problem, QStringLiteral("The folder %1 does not exist.").arg(dir.filePath("gone")));
+  QVERIFY(QFile::link("loop", dir.filePath("loop")) && ReadPoolFolder(dir.filePath("loop"), {}, 0, &problem).empty());
+  QCOMPARE(problem, QStringLiteral("The folder %1 cannot be read: it is a link in a loop: it leads back to itself.")
+                        .arg(dir.filePath("loop")));
+}
+
+// Tab goes from control to control and back; the arrow keys move in a
+// table, Ctrl+Tab leaves its selection; a caption's letter reaches its control.
+void TestPool::keyboardWalk()
+{
+  QTemporaryDir dir;
+  for (const char *name : {"ana.ini", "bob.ini", "cid.ini"})
+    SaveEntry(dir.filePath(name), TextsOf({{"GA1", "2-1"}}));
+  TPoolWindow w(dir.path());
+  QApplication::setActiveWindow(&w.Form);
+  QVERIFY(QTest::qWaitForWindowActive(&w.Form));
+  w.Form.FolderButton->setFocus();
+  const QStringList order = {"FolderButton", "ExactValue", "DifferenceValue", "OutcomeValue", "ChampionValue",
+                             "Round16Value", "QuarterValue", "SemiValue", "FinalValue", "PoolTable",
+                             "PoolDetail", "PoolCsvButton", "CloseButton", "FolderButton"};
+  for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab})
+    for (int i = 0; i < order.size(); ++i) {
+      QCOMPARE(QApplication::focusWidget()->objectName(), order[key == Qt::Key_Tab ? i : order.size() - 1 - i]);
+      if (i + 1 < order.size())
+        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+  QTest::keyClick(&w.Form, Qt::Key_N, Qt::AltModifier);   // E&ntries
+  QCOMPARE(QApplication::focusWidget(), w.Form.PoolTable);
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Tab})
+    QTest::keyClick(w.Form.PoolTable, key, key == Qt::Key_Tab ? Qt::ControlModifier : Qt::NoModifier);
+  QCOMPARE(w.Form.PoolTable->selectedItems().value(0)->row(), 2);
+  QCOMPARE(w.Form.PoolDetail->rowCount(), PoolMatchCount + PoolRoundCount);
+  QTest::keyClick(&w.Form, Qt::Key_T, Qt::AltModifier);   // De&tail
+  QCOMPARE(QApplication::focusWidget(), w.Form.PoolDetail);
+}
+
+// The figures and the detail's points always show: a long name is cut
+// short (whole in its tooltip), and the detail's columns fit with or
+// without its scroll bar.
+void TestPool::columnsFit_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("steps");
+  for (int language : {LangEnglish, LangSpanish, LangFrench})
+    for (const char *steps : {"empty folder, then entries", "damaged, then scored", "long name"})
+      QTest::addRow("%s, language %d", steps, language) << language << steps;
+}
+
+void TestPool::columnsFit()
+{
+  QFETCH(int, language);
+  QFETCH(QString, steps);
+  QTemporaryDir empty, dir;
+  const QString longName = QStringLiteral("Ana María de los Ángeles Fernández-Villaverde ").repeated(3).left(130);
+  SaveEntry(dir.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}}));
+  SaveEntry(dir.filePath((steps == "long name" ? longName : QStringLiteral("bob")) + ".ini"), TextsOf({{"GA1", "1-0"}}));
+  QFile damaged(dir.filePath("dan.ini"));
+  QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("[GROUP A]\r\nGame1=2:1\r\n") > 0);
+  damaged.close();
+  TPoolWindow w(steps.startsWith("empty") ? empty.path() : dir.path(), language);
+  w.Dialogs.chosenFolders << dir.path();
+  if (steps.startsWith("empty"))
+    w.Form.FolderButtonClick();
+  w.Form.PoolTable->selectRow(steps.startsWith("damaged") ? 2 : 0);
+  QCOMPARE(w.Form.PoolDetail->rowCount(), steps.startsWith("damaged") ? 0 : PoolMatchCount + PoolRoundCount);
+  w.Form.PoolTable->selectRow(0);
+  QCoreApplication::processEvents();
+  for (QTableWidget *table : {w.Form.PoolTable, w.Form.PoolDetail}) {
+    const int last = table->columnCount() - 1;
+    QVERIFY(table->columnViewportPosition(last) + table->columnWidth(last) <= table->viewport()->width());
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+  }
+  for (int r = 0; r < w.Form.PoolTable->rowCount(); ++r)
+    QCOMPARE(w.Form.PoolTable->item(r, 1)->toolTip(), w.Form.PoolTable->item(r, 1)->text());
+  QVERIFY(w.Form.PoolTable->columnWidth(1) <= w.Form.PoolTable->fontMetrics().averageCharWidth() * 30);
 }
 
 // Over random predictions and results: the detail adds up to the points,
@@ -270,7 +411,7 @@ void TestPool::window_data()
   QTest::addColumn<QString>("menu");
   QTest::addColumn<QString>("title");
   QTest::newRow("English") << int(LangEnglish) << "Prediction &pool…" << "Prediction pool";
-  QTest::newRow("Spanish") << int(LangSpanish) << "&Porra de pronósticos…" << "Porra de pronósticos";
+  QTest::newRow("Spanish") << int(LangSpanish) << "Po&rra de pronósticos…" << "Porra de pronósticos";
   QTest::newRow("French") << int(LangFrench) << "Concours de &pronostics…" << "Concours de pronostics";
 }
 
@@ -282,7 +423,7 @@ void TestPool::window()
   TGridDriver g;
   g.choosePreferences(language);
   g.score("GA1", "2-1");
-  QVERIFY(g.form().SaveAll());
+  QVERIFY(SaveForm(g.form()));
   QTemporaryDir pool;
   SaveEntry(pool.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}}));
   SaveEntry(pool.filePath("bob.ini"), TextsOf({{"GA1", "1-0"}}));
@@ -316,7 +457,7 @@ void TestPool::window()
   QCOMPARE(csv.readAll().count('\n'), 3);
 
   // Saved with the settings, read again at the next start.
-  QVERIFY(g.form().SaveAll());
+  QVERIFY(SaveForm(g.form()));
   const TSettingsRead read = ReadSettingsFile(g.form().settingsDir() + "/Brakka.ini");
   QVERIFY(read.pool);
   QCOMPARE(read.pool->folder, pool.path());

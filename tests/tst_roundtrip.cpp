@@ -53,7 +53,7 @@ void TestRoundTrip::undoTextFollowsTheLanguage()
                   {LangFrench, "Annuler la saisie dans Allemagne – Brésil"},
                   {LangEnglish, "Undo typing in Germany – Brazil"}};
   for (const auto &to : switches) {
-    g.form().applyPreferences({to.language});   // the language switch of the options dialog
+    g.form().document().setPreferences({to.language});   // the language switch of the options dialog
     QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), QString::fromUtf8(to.undoText));
   }
 }
@@ -74,7 +74,7 @@ public:
   void compareWithRestart()
   {
     const QStringList shown = controlSnapshot(Form);
-    QVERIFY(Form.SaveAll());
+    QVERIFY(SaveForm(Form));
     TFakePlatform fake;
     const TMainForm again(Dir.path(), fake.platform());
     QCOMPARE(shown, controlSnapshot(again));
@@ -141,7 +141,10 @@ void TestRoundTrip::undoAndRedoPassEveryState()
   TPlayedWindow w(seed);
   // The window after each step; an edit that joins the last step replaces it.
   QList<QStringList> states{controlSnapshot(w.form())};
-  const auto recording = connect(&w.form(), &TMainForm::stepsChanged, this, [&](int index) {
+  const auto recording = connect(&w.form().document(), &TDocument::changed, this, [&](const TDocumentChange &change) {
+    if (!change.steps)
+      return;
+    const int index = int(w.form().document().history().done());
     states.resize(index + 1);
     states[index] = controlSnapshot(w.form());
   });
@@ -194,7 +197,7 @@ void TestRoundTrip::undoNamesTheStepAndBringsBackWhatItEmptied()
   QFETCH(QString, notice);
   TGridDriver g;
   PlayAll(g);
-  g.form().applyPreferences({language});   // the language switch of the options dialog
+  g.form().document().setPreferences({language});   // the language switch of the options dialog
   g.form().show();
   QVERIFY(QTest::qWaitForWindowActive(&g.form()));
   const QStringList before = controlSnapshot(g.form());

@@ -110,9 +110,9 @@ TShownSchedule openSchedule(TGridDriver &g)
 // Applies a time zone or a language as the options dialog's OK does.
 void chooseTimeZone(TGridDriver &g, double offset)
 {
-  TPreferences chosen = g.form().preferences();
+  TPreferences chosen = g.form().document().preferences();
   chosen.timeZoneOffset = offset;
-  g.form().applyPreferences(chosen);
+  g.form().document().setPreferences(chosen);
 }
 
 void chooseLanguage(TGridDriver &g, int language) { g.choosePreferences(language); }
@@ -411,17 +411,18 @@ void TestSchedule::calendarFitsTheGrid()
   QSet<QString> labels;
   QDateTime previous;
   for (const TCalendarMatch &match : MatchCalendar()) {
-    for (const char *name : {match.side1Label, match.side2Label}) {
-      QVERIFY2(g.form().label(QLatin1String(name)), name);
-      labels.insert(QLatin1String(name));
+    for (int s = 0; s < 2; ++s) {
+      const QString name = LabelName(TeamLabel(match.match, s));
+      QVERIFY2(g.form().label(name), qPrintable(name));
+      labels.insert(name);
     }
     QVERIFY(match.venue >= 0 && match.venue < VenueCount);
     const QDateTime kickoff = LocalKickoff(match);
     QVERIFY(kickoff.isValid());
-    QVERIFY2(!previous.isValid() || previous <= kickoff, match.side1Label);
+    QVERIFY2(!previous.isValid() || previous <= kickoff, qPrintable(LabelName(TeamLabel(match.match, 0))));
     previous = kickoff;
     // Only the knockout labels have a pairing to show while undecided.
-    QCOMPARE(match.pairing != nullptr, !QLatin1String(match.side1Label).startsWith(QLatin1Char('G')));
+    QCOMPARE(match.pairing != nullptr, !IsGroupMatch(match.match));
   }
   QCOMPARE(labels.size(), 2 * MatchCount);
 }
@@ -466,12 +467,12 @@ void TestSchedule::everyTeamLabelCarriesItsMatchHint()
   TGridDriver g;
   for (int language : {int(LangEnglish), int(LangFrench)}) {
     chooseLanguage(g, language);
-    const auto kickoffs = KickoffTexts(g.regional(), g.form().preferences().timeZoneOffset);
+    const auto kickoffs = KickoffTexts(g.regional(), g.form().document().preferences().timeZoneOffset);
     for (int m = 0; m < MatchCount; ++m) {
       const TCalendarMatch &match = MatchCalendar()[m];
       const QString expected = VenueNameIn(language, match.venue) + QLatin1Char('\n') + kickoffs[m];
-      QCOMPARE(g.label(QLatin1String(match.side1Label))->toolTip(), expected);
-      QCOMPARE(g.label(QLatin1String(match.side2Label))->toolTip(), expected);
+      QCOMPARE(g.label(LabelName(TeamLabel(match.match, 0)))->toolTip(), expected);
+      QCOMPARE(g.label(LabelName(TeamLabel(match.match, 1)))->toolTip(), expected);
     }
   }
 }

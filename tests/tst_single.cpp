@@ -5,10 +5,18 @@
 #include "app/singleInstance.h"
 #include "core/settings/recoveryFile.h"
 #include "support/fakePlatform.h"
+#include "support/grid.h"
 
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
+#include <csignal>
+#include <cstring>
+#include <deque>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -47,15 +55,49 @@ struct TStart {
     Process.setProcessChannelMode(QProcess::MergedChannels);
     Process.start(folder.Dir.filePath("brakka"), {});
   }
-  ~TStart() { Process.kill(), Process.waitForFinished(); }
+  ~TStart()
+  {
+    ::kill(pid_t(Process.processId()), SIGCONT);
+    Process.kill(), Process.waitForFinished();
+  }
   bool says(const QByteArray &line)
   {
     while (!(Said += Process.readAll()).contains(line) && Process.waitForReadyRead(10000)) {}
     return Said.contains(line);
   }
+  // Ended on its own, with exit code 0.
+  bool ended()
+  {
+    return (Process.state() == QProcess::NotRunning || Process.waitForFinished(10000)) &&
+           Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == 0;
+  }
+  int descriptors() const
+  {
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(Process.processId()))
+                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
+  }
   QProcess Process;
   QByteArray Said;
 };
+
+// Connections to a socket that ask nothing, the oldest let go.
+void Flood(const QString &socketPath, int count, std::deque<int> &held)
+{
+  sockaddr_un address{AF_UNIX, {}};
+  std::strncpy(address.sun_path, QFile::encodeName(socketPath).constData(), sizeof address.sun_path - 1);
+  for (int i = 0; i < count; ++i) {
+    held.push_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    ::connect(held.back(), reinterpret_cast<const sockaddr *>(&address), sizeof address);
+    if (held.size() > 400)
+      ::close(held.front()), held.pop_front();
+  }
+}
+
+int Mode(const QString &path)
+{
+  struct stat info {};
+  return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
 
 }  // namespace
 
@@ -67,6 +109,11 @@ private slots:
   void secondStart();
   void changedFileAsksBeforeSaving_data();
   void changedFileAsksBeforeSaving();
+  void handOverUnderHostileUse_data();
+  void handOverUnderHostileUse();
+  void stoppedFirstGivesNoSuccess();
+  void stateFilesAreTheUsers_data();
+  void stateFilesAreTheUsers();
 };
 
 void TestSingle::secondStart_data()
@@ -91,7 +138,7 @@ void TestSingle::secondStart()
   // The recovery file of a settings file gone for 31 days goes as Brakka starts.
   const QString gone = QStringLiteral("/gone/Brakka.ini"), forsaken = RecoveryFilePath(gone);
   QVERIFY(QDir().mkpath(RecoveryFolder()));
-  Bytes(forsaken, RecoveryFileText(gone, TResultTexts(ResultFieldNames().size())));
+  Bytes(forsaken, RecoveryFileText(gone, TResultTexts(ResultFieldCount)));
   QFile file(forsaken);
   QVERIFY(file.open(QIODevice::ReadWrite) &&
           file.setFileTime(QDateTime::currentDateTime().addDays(-31), QFileDevice::FileModificationTime));
@@ -100,7 +147,7 @@ void TestSingle::secondStart()
   TStart first(one, stateHome);
   QVERIFY(first.says(stateUsable ? "serving" : "state folder unusable"));
   QTRY_COMPARE(QFile::exists(forsaken), !stateUsable);
-  TResultTexts typed(ResultFieldNames().size());   // what the first keeps for recovery
+  TResultTexts typed(ResultFieldCount);   // what the first keeps for recovery
   typed[0] = QStringLiteral("3");
   const QString recovery = RecoveryFilePath(one.settingsFile());
   const QByteArray kept = Bytes(recovery, RecoveryFileText(one.settingsFile(), typed));
@@ -149,14 +196,122 @@ void TestSingle::changedFileAsksBeforeSaving()
   theirs = Bytes(ini, asks ? theirs : Bytes(ini));
   fake.dialogs->answers = {QMessageBox::Yes, QMessageBox::StandardButton(answer)};
   fake.dialogs->answers.remove(0, closing ? 0 : 1);
-  QCOMPARE(closing ? form.close() : form.SaveAll(), answer == QMessageBox::Yes);
+  QCOMPARE(closing ? form.close() : SaveForm(form), answer == QMessageBox::Yes);
   QCOMPARE(fake.dialogs->asked.size(), int(closing) + int(asks));
   QCOMPARE(fake.dialogs->asked.value(int(closing)).text,
            asks ? "Brakka.ini was changed by another program since it was read. Replace it with the results shown?" : "");
   QCOMPARE(Bytes(ini).contains("Game1=5-"), answer == QMessageBox::Yes);
   QVERIFY(answer == QMessageBox::Yes || Bytes(ini) == theirs);
   // Once written, the file is what it last saw: saving again asks nothing.
-  QVERIFY(answer == QMessageBox::No || (form.SaveAll() && fake.dialogs->asked.size() == int(asks)));
+  QVERIFY(answer == QMessageBox::No || (SaveForm(form) && fake.dialogs->asked.size() == int(asks)));
+}
+
+// The first start with its descriptors all but used up, and local programs
+// that connect and ask nothing: a later start still hands over, or says it
+// could not; never a success that was not answered.
+void TestSingle::handOverUnderHostileUse_data()
+{
+  QTest::addColumn<QString>("use");
+  QTest::newRow("idle connections") << "idle";
+  QTest::newRow("flooding clients") << "flood";
+  QTest::newRow("socket file removed") << "removed";
+}
+
+void TestSingle::handOverUnderHostileUse()
+{
+  QFETCH(QString, use);
+  rlimit own{};
+  ::getrlimit(RLIMIT_NOFILE, &own);
+  own.rlim_cur = own.rlim_max;
+  ::setrlimit(RLIMIT_NOFILE, &own);
+  TProgramFolder folder;
+  TStart first(folder, QString());
+  QVERIFY(first.says("serving") && TStart(folder, QString()).ended());   // the first runs its window
+  QVERIFY(first.says("asked to come forward"));
+  first.Said.clear();
+  const QString socketPath = TSingleInstance(folder.settingsFile()).socketPath();
+  const int usual = first.descriptors();
+  rlimit low{rlim_t(usual + 3), own.rlim_max};   // three descriptors to spare
+  QVERIFY(::prlimit(pid_t(first.Process.processId()), RLIMIT_NOFILE, &low, nullptr) == 0);
+
+  std::deque<int> held;
+  if (use == "removed") {
+    QVERIFY(QFile::remove(socketPath));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(socketPath).exists(), 3000);
+    QVERIFY(first.says("made the socket again"));
+  }
+  Flood(socketPath, use == "removed" ? 0 : 300, held);
+  TStart second(folder, QString());
+  while (use == "flood" && second.Process.state() != QProcess::NotRunning && !second.Said.contains("not answer")) {
+    Flood(socketPath, 10, held);
+    second.Process.waitForFinished(5);
+    second.Said += second.Process.readAll();
+  }
+  if (!(use == "flood" && second.says("does not answer")))
+    QVERIFY(second.ended() && second.says("the running start came forward") && first.says("asked to come forward"));
+  QVERIFY(!second.Said.contains("does not answer") || !second.Said.contains("came forward"));
+  QVERIFY(use == "removed" || first.says("out of file descriptors"));
+  QVERIFY(QFileInfo(socketPath).exists());
+  // Idle connections are given up: the descriptors are back.
+  QTRY_VERIFY_WITH_TIMEOUT(first.descriptors() <= usual, TSingleInstance::IdleWait + 3000);
+  QVERIFY(TStart(folder, QString()).ended());
+  for (int fd : held)
+    ::close(fd);
+}
+
+// A first start that is stopped takes the request but cannot answer: the
+// second says so, on its standard error and in a message box, in its time,
+// and the first does not act on the request once it goes on.
+void TestSingle::stoppedFirstGivesNoSuccess()
+{
+  TProgramFolder folder;
+  TStart first(folder, QString());
+  QVERIFY(first.says("serving"));
+  QVERIFY(::kill(pid_t(first.Process.processId()), SIGSTOP) == 0);
+  QElapsedTimer took;
+  took.start();
+  TStart second(folder, QString());
+  const QByteArray text = "Brakka is already running on " + QFile::encodeName(folder.settingsFile()) +
+                          " but does not answer, so its window could not be brought forward.";
+  QVERIFY(second.says(text));
+  QVERIFY2(took.elapsed() < TSingleInstance::AnswerWait + 2500, QByteArray::number(took.elapsed()));
+  QVERIFY(second.says("asks: " + text) && !second.Said.contains("came forward"));
+  QCOMPARE(second.Process.state(), QProcess::Running);   // the message box waits for its OK
+  TScriptedDialogs dialogs;
+  QVERIFY(ReportNoAnswer(folder.settingsFile(), dialogs) != 0 && dialogs.asked.size() == 1);
+  QVERIFY(::kill(pid_t(first.Process.processId()), SIGCONT) == 0);
+  QVERIFY(first.says("a request came too late") && !first.Said.contains("asked to come forward"));
+}
+
+// The state folder and its files are the user's alone, a folder with looser
+// rights included.
+void TestSingle::stateFilesAreTheUsers_data()
+{
+  QTest::addColumn<int>("folderMode");   // 0: no folder yet
+  QTest::newRow("new folder") << 0;
+  QTest::newRow("folder open to all") << 0755;
+  QTest::newRow("folder open to the group") << 0770;
+}
+
+void TestSingle::stateFilesAreTheUsers()
+{
+  QFETCH(int, folderMode);
+  TProgramFolder folder;
+  const QString recovery = RecoveryFilePath(folder.settingsFile());
+  QVERIFY(QDir(RecoveryFolder()).removeRecursively());
+  if (folderMode) {   // with a recovery file of looser rights
+    QVERIFY(QDir().mkpath(RecoveryFolder()));
+    Bytes(recovery, "[RECOVERY]\r\n");
+    QVERIFY(::chmod(QFile::encodeName(recovery).constData(), 0644) == 0 &&
+            ::chmod(QFile::encodeName(RecoveryFolder()).constData(), mode_t(folderMode)) == 0);
+  }
+  TStart first(folder, QString());
+  QVERIFY(first.says("serving"));
+  const TSingleInstance names(folder.settingsFile());
+  QCOMPARE(QList<int>({Mode(RecoveryFolder()), Mode(names.lockPath()), Mode(names.socketPath())}),
+           QList<int>({0700, 0600, 0600}));
+  TRecoveryWriter(folder.settingsFile(), nullptr).write(TResultTexts(ResultFieldCount));
+  QCOMPARE(Mode(recovery), 0600);
 }
 
 QTEST_MAIN(TestSingle)

@@ -16,22 +16,22 @@ namespace {
 
 struct TGroupFixture {
   QChar letter;
-  std::array<QString, 4> initialOrder;
-  std::array<std::pair<QString, QString>, 6> matches;
+  std::array<TTeam, 4> initialOrder;
+  std::array<std::pair<TTeam, TTeam>, 6> matches;
 };
 
 const TGroupFixture GroupA = {
     QLatin1Char('A'),
-    {"France", "Denmark", "Senegal", "Uruguay"},
-    {{{"France", "Senegal"}, {"Uruguay", "Denmark"}, {"Denmark", "Senegal"},
-      {"France", "Uruguay"}, {"Denmark", "France"}, {"Senegal", "Uruguay"}}}};
+    {France, Denmark, Senegal, Uruguay},
+    {{{France, Senegal}, {Uruguay, Denmark}, {Denmark, Senegal},
+      {France, Uruguay}, {Denmark, France}, {Senegal, Uruguay}}}};
 const TGroupFixture GroupE = {
     QLatin1Char('E'),
-    {"Cameroon", "Germany", "Ireland", "Saudi Arabia"},
-    {{{"Ireland", "Cameroon"}, {"Germany", "Saudi Arabia"}, {"Germany", "Ireland"},
-      {"Cameroon", "Saudi Arabia"}, {"Saudi Arabia", "Ireland"}, {"Cameroon", "Germany"}}}};
+    {Cameroon, Germany, Ireland, SaudiArabia},
+    {{{Ireland, Cameroon}, {Germany, SaudiArabia}, {Germany, Ireland},
+      {Cameroon, SaudiArabia}, {SaudiArabia, Ireland}, {Cameroon, Germany}}}};
 
-// A group rebuild as the main window runs it; `scores` holds one "a-b" per
+// A group rebuild as the tournament runs it; `scores` holds one "a-b" per
 // match in match order, "_" for a match not played.
 void Rebuild(const TGroupFixture &group, const QString &scores) {
   TGroupRec table;

@@ -272,8 +272,8 @@ void TestVenues::viewerSpeaksTheCurrentLanguage()
     // Stepping keeps the headings and follows the language in the name line.
     Click(viewer, "RightButton");
     QCOMPARE(Caption(viewer, "CityWebSiteStaticPanel"), captions[0]);
-    QVERIFY(Caption(viewer, "StadiumNamePanel").endsWith(desk.form().names().hosts[0]) ||
-            Caption(viewer, "StadiumNamePanel").endsWith(desk.form().names().hosts[1]));
+    QVERIFY(Caption(viewer, "StadiumNamePanel").endsWith(desk.form().document().names().hosts[0]) ||
+            Caption(viewer, "StadiumNamePanel").endsWith(desk.form().document().names().hosts[1]));
   });
 }
 

@@ -81,6 +81,24 @@ QString FieldLabel(const char *field, int n) {
 
 }  // namespace
 
+namespace {
+
+TTeamNameList &TraceNames() {
+  static TTeamNameList names = TeamNamesIn(LangEnglish);
+  return names;
+}
+
+// A team's name as the log writes it; no team is an empty name.
+QString NameOf(TTeam team) {
+  return team >= 1 && team <= TeamCount ? TraceNames()[std::size_t(team)] : QString();
+}
+
+}  // namespace
+
+void SetTraceTeamNames(const TTeamNameList &names) {
+  if (TraceEnabled) TraceNames() = names;
+}
+
 QString TraceFilePath() {
   return QDir(QString::fromUtf8(BRAKKA_TRACE_DIR)).filePath(QStringLiteral("aaatrace.log"));
 }
@@ -119,7 +137,7 @@ void TraceGroupRec(const QString &context, const QString &name, const TGroupRec 
   const auto number = [](qint64 value) { return QString::number(value); };
   for (int n = 1; n <= 4; ++n) {
     const TTeamRec &r = records[n - 1];
-    line("TeamName", n, r.TeamName);
+    line("TeamName", n, NameOf(r.TeamName));
     line("Points", n, number(r.Points));
     line("Played", n, number(r.Played));
     line("Wins", n, number(r.Wins));
@@ -130,13 +148,13 @@ void TraceGroupRec(const QString &context, const QString &name, const TGroupRec 
     line("PlusMinus", n, number(r.PlusMinus));
     text += FieldLabel("TieFlag", n) +
             (r.TieFlag ? QStringLiteral("]= TRUE\r\n") : QStringLiteral("]= FALSE\r\n"));
-    line("Opp1Name", n, r.Opp1Name);
+    line("Opp1Name", n, NameOf(r.Opp1Name));
     line("Opp1GoalsF", n, number(r.Opp1GoalsF));
     line("Opp1GoalsA", n, number(r.Opp1GoalsA));
-    line("Opp2Name", n, r.Opp2Name);
+    line("Opp2Name", n, NameOf(r.Opp2Name));
     line("Opp2GoalsF", n, number(r.Opp2GoalsF));
     line("Opp2GoalsA", n, number(r.Opp2GoalsA));
-    line("Opp3Name", n, r.Opp3Name);
+    line("Opp3Name", n, NameOf(r.Opp3Name));
     line("Opp3GoalsF", n, number(r.Opp3GoalsF));
     line("Opp3GoalsA", n, number(r.Opp3GoalsA));
     line("TiePoints", n, number(r.TiePoints));

@@ -17,6 +17,9 @@ QString TraceFilePath();
 
 void StartTrace();
 void EndTrace();
+// The names the log writes teams under: the interface language's, English
+// until the language is applied.
+void SetTraceTeamNames(const TTeamNameList &names);
 void TraceGroupRec(const QString &context, const QString &name, const TGroupRec &records);
 void TraceValue(const QString &context, const QString &name, qint64 value);
 

@@ -2,7 +2,7 @@
 // The group stage's fixed pairings and how they are laid out in the group
 // panels.
 
-#include "core/grid/gridIds.h"
+#include "core/tournament/ids.h"
 #include "core/i18n/names.h"
 #include <array>
 

@@ -27,12 +27,9 @@ constexpr int Matches = 6;
 using TSides = std::array<std::array<int, 2>, Matches>;
 using TScores = std::array<std::array<qint64, 2>, Matches>;
 
-const std::array<QString, Teams> &TeamKeys()
-{
-  static const std::array<QString, Teams> keys = {QStringLiteral("0"), QStringLiteral("1"),
-                                                  QStringLiteral("2"), QStringLiteral("3")};
-  return keys;
-}
+// The teams as the table knows them: team number t of the group is the
+// table's team t + 1.
+constexpr std::array<TTeam, Teams> TeamKeys = {TTeam(1), TTeam(2), TTeam(3), TTeam(4)};
 
 // A linear form over the box variables: constant, and per match the
 // coefficients of its margin d and its loser's goals b.
@@ -566,7 +563,7 @@ TVerdict VerdictOf(const TQuest &quest, int t)
 std::array<int, 4> CompletedPlaces(const TSides &sides, const TScores &scores)
 {
   const TTraceMute mute;
-  const std::array<QString, Teams> &keys = TeamKeys();
+  const std::array<TTeam, Teams> &keys = TeamKeys;
   TGroupRec table;
   InitializeGroupStandings(table, keys);
   for (int m = 0; m < Matches; ++m) {
@@ -576,7 +573,7 @@ std::array<int, 4> CompletedPlaces(const TSides &sides, const TScores &scores)
   SetGroupStandingsFinal(table, QLatin1Char('-'));
   std::array<int, 4> places{};
   for (int p = 0; p < Teams; ++p)
-    places[table[p].TeamName.at(0).unicode() - u'0'] = p + 1;
+    places[table[p].TeamName - 1] = p + 1;
   return places;
 }
 

@@ -1,6 +1,5 @@
 #include "core/groups/standings.h"
 
-#include "core/grid/gridState.h"
 #include "core/groups/brakkaDebug.h"
 
 #include <algorithm>
@@ -19,7 +18,7 @@ constexpr TOrderKeys MutualKeys = {&TTeamRec::TiePoints, &TTeamRec::TieGoalDiff,
 
 // A team's record of its first, second and third counted match.
 struct TOpponentSlot {
-  QString TTeamRec::*name;
+  TTeam TTeamRec::*name;
   qint64 TTeamRec::*goalsFor;
   qint64 TTeamRec::*goalsAgainst;
 };
@@ -62,15 +61,15 @@ void ExchangeOrder(TGroupRec &records, int n, const TOrderKeys &keys) {
   ExchangeOrder(records, n, keys, [](TTeamRec &, TTeamRec &) {});
 }
 
-int PlaceOf(const TGroupRec &table, const QString &name) {
+int PlaceOf(const TGroupRec &table, TTeam team) {
   for (int place = 0; place < 4; ++place) {
-    if (SameText(table[place].TeamName, name)) return place;
+    if (table[place].TeamName == team) return place;
   }
   return -1;
 }
 
 // One match from one team's side.
-void CountMatch(TTeamRec &team, qint64 goalsFor, qint64 goalsAgainst, const QString &opponent) {
+void CountMatch(TTeamRec &team, qint64 goalsFor, qint64 goalsAgainst, TTeam opponent) {
   if (goalsFor > goalsAgainst) {
     team.Points += 3;
     ++team.Wins;
@@ -130,15 +129,14 @@ std::optional<qint64> ReadGroupScore(const QString &text) {
   return value;
 }
 
-void InitializeGroupStandings(TGroupRec &table, const std::array<QString, 4> &initialOrder) {
+void InitializeGroupStandings(TGroupRec &table, const std::array<TTeam, 4> &initialOrder) {
   for (int place = 0; place < 4; ++place) {
     table[place] = TTeamRec{};
     table[place].TeamName = initialOrder[place];
   }
 }
 
-bool SetGroupScores(qint64 s1, qint64 s2, const QString &name1, const QString &name2,
-                    TGroupRec &table) {
+bool SetGroupScores(qint64 s1, qint64 s2, TTeam name1, TTeam name2, TGroupRec &table) {
   const int place1 = PlaceOf(table, name1);
   const int place2 = PlaceOf(table, name2);
   if (place1 < 0 || place2 < 0) return false;
@@ -210,7 +208,7 @@ void SortTiedTeams(TGroupRec &list, int n) {
     TTeamRec &team = list[x];
     for (int y = 0; y < n; ++y) {
       for (const TOpponentSlot &slot : OpponentSlots) {
-        if (!SameText(team.*slot.name, list[y].TeamName)) continue;
+        if (team.*slot.name != list[y].TeamName) continue;
         const qint64 f = team.*slot.goalsFor;
         const qint64 a = team.*slot.goalsAgainst;
         team.TiePoints += f > a ? 3 : f == a ? 1 : 0;

@@ -3,14 +3,17 @@
 // goals for, then the matches among teams level on all three.
 // Plain values only; the main window's handlers read and write the controls.
 
+#include "core/i18n/names.h"
+
 #include <QString>
 #include <array>
 #include <optional>
 
 // One team's line of a group table. Counts are kept in 64 bits so that no
 // score a settings file can hold overflows a sum.
+// Teams are known by their numbers; their names are shown.
 struct TTeamRec {
-  QString TeamName;
+  TTeam TeamName = NoTeam;
   qint64 Points = 0;
   qint64 Played = 0;
   qint64 Wins = 0;
@@ -20,13 +23,13 @@ struct TTeamRec {
   qint64 GoalsAgainst = 0;
   qint64 PlusMinus = 0;
   bool TieFlag = false;
-  QString Opp1Name;
+  TTeam Opp1Name = NoTeam;
   qint64 Opp1GoalsF = 0;
   qint64 Opp1GoalsA = 0;
-  QString Opp2Name;
+  TTeam Opp2Name = NoTeam;
   qint64 Opp2GoalsF = 0;
   qint64 Opp2GoalsA = 0;
-  QString Opp3Name;
+  TTeam Opp3Name = NoTeam;
   qint64 Opp3GoalsF = 0;
   qint64 Opp3GoalsA = 0;
   qint64 TiePoints = 0;
@@ -42,14 +45,13 @@ using TGroupRec = std::array<TTeamRec, 4>;
 // number) is no score: the match is not counted.
 std::optional<qint64> ReadGroupScore(const QString &text);
 
-// Resets the table to the four names in the given (initial) order, every
-// other field zero, false or empty.
-void InitializeGroupStandings(TGroupRec &table, const std::array<QString, 4> &initialOrder);
+// Resets the table to the four teams in the given (initial) order, every
+// other field zero, false or no team.
+void InitializeGroupStandings(TGroupRec &table, const std::array<TTeam, 4> &initialOrder);
 
 // Counts one match for both teams. Returns false, counting nothing, when
-// either name is not in the table.
-bool SetGroupScores(qint64 s1, qint64 s2, const QString &name1, const QString &name2,
-                    TGroupRec &table);
+// either team is not in the table.
+bool SetGroupScores(qint64 s1, qint64 s2, TTeam team1, TTeam team2, TGroupRec &table);
 
 // Provisional order: exchange ordering on Points, PlusMinus, GoalsFor.
 void SetGroupStandings(TGroupRec &table);

@@ -162,3 +162,10 @@ QString TranslateTeamName(const TTeamNameList &previous, const TTeamNameList &cu
   }
   return shown;
 }
+
+const QString Placeholder = QStringLiteral("xxxxxxxxxx");
+
+QString ShownTeam(const TTeamNameList &names, TTeam team)
+{
+  return team >= 1 && team <= TeamCount ? names[std::size_t(team)] : Placeholder;
+}

@@ -41,6 +41,12 @@ struct TNames {
 TNames NamesIn(int language, int favorite);
 TTeamNameList TeamNamesIn(int language);
 
+// "xxxxxxxxxx": how a knockout slot or the champion shows while its team is
+// not decided.
+extern const QString Placeholder;
+// A team as a slot shows it: its name, or the placeholder for no team.
+QString ShownTeam(const TTeamNameList &names, TTeam team);
+
 // The name in `current` of the team that `previous` names `shown`; any other
 // text as it is. An empty entry of `previous` never matches.
 QString TranslateTeamName(const TTeamNameList &previous, const TTeamNameList &current,

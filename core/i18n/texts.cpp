@@ -3,7 +3,7 @@
 
 #include "core/i18n/texts.h"
 
-#include "core/grid/gridIds.h"
+#include "core/tournament/ids.h"
 #include "core/i18n/names.h"
 
 #include <array>
@@ -82,6 +82,10 @@ constexpr TTextRow TextTable[] = {
      u"it is a link to a file that does not exist",
      u"es un enlace a un archivo que no existe",
      u"c'est un lien vers un fichier qui n'existe pas"},
+    {TText::SettingsLinkLoopText,
+     u"it is a link in a loop: it leads back to itself",
+     u"es un enlace en bucle: lleva de nuevo a sí mismo",
+     u"c'est un lien en boucle : il renvoie à lui-même"},
     {TText::SettingsOtherText,
      u"it is not a file that can be opened",
      u"no es un archivo que se pueda abrir",
@@ -109,7 +113,7 @@ constexpr TTextRow TextTable[] = {
     {TText::Options1,
      u"O&ptions",
      u"O&pciones",
-     u"O&ptions"},
+     u"&Options"},
     {TText::About1,
      u"&About",
      u"Acerca &de",
@@ -141,7 +145,7 @@ constexpr TTextRow TextTable[] = {
     {TText::OfficialFootballSites1,
      u"Official Footba&ll Federations Sites",
      u"Sitios Officiales de Federaciones &Nationales",
-     u"Sites Officiels de &Federations Nationales"},
+     u"Sites Officiels de Federations &Nationales"},
     {TText::OfficialSite1,
      u"Offi&cial Site",
      u"Sitio &Official",
@@ -388,9 +392,9 @@ constexpr TTextRow TextTable[] = {
      u"perdedor de %1",
      u"perdant de %1"},
     {TText::ExportCalendar1,
-     u"Export to calendar…",
-     u"Exportar al calendario…",
-     u"Exporter vers le calendrier…"},
+     u"E&xport to calendar…",
+     u"E&xportar al calendario…",
+     u"E&xporter vers le calendrier…"},
     {TText::CalendarGroupWinner,
      u"Winner Group %1",
      u"Primero del Grupo %1",
@@ -494,9 +498,9 @@ constexpr TTextRow TextTable[] = {
      u"élimination si %1 gagne par %2 buts d'écart ou plus"},
     // Undo and redo, the notice of emptied knockout results, crash recovery
     {TText::Edit1,
-     u"&Edit",
+     u"E&dit",
      u"&Edición",
-     u"&Edition"},
+     u"E&dition"},
     {TText::Undo1,
      u"&Undo",
      u"&Deshacer",
@@ -572,6 +576,14 @@ constexpr TTextRow TextTable[] = {
      u"archivo de configuración.",
      u"Le dossier d'état %1 est inutilisable : un second démarrage sur ce fichier de réglages "
      u"n'est pas empêché."},
+    {TText::InstanceNoAnswerText,
+     u"Brakka is already running on %1 but does not answer, so its window could not be "
+     u"brought forward.\nIf that Brakka is stopped or hangs, end it and start Brakka again.",
+     u"Brakka ya se está ejecutando con %1 pero no responde, así que no se ha podido traer su "
+     u"ventana al frente.\nSi ese Brakka está detenido o bloqueado, ciérrelo y vuelva a iniciar "
+     u"Brakka.",
+     u"Brakka est déjà lancé sur %1 mais ne répond pas : sa fenêtre n'a pas pu être mise au "
+     u"premier plan.\nSi ce Brakka est arrêté ou bloqué, terminez-le puis relancez Brakka."},
     {TText::AccessClearGroup,
      u"Clear the scores of Group %1",
      u"Borrar los resultados del Grupo %1",
@@ -607,7 +619,7 @@ constexpr TTextRow TextTable[] = {
     // The prediction pool
     {TText::Pool1,
      u"Prediction &pool…",
-     u"&Porra de pronósticos…",
+     u"Po&rra de pronósticos…",
      u"Concours de &pronostics…"},
     {TText::PoolCaption,
      u"Prediction pool",
@@ -648,14 +660,14 @@ constexpr TTextRow TextTable[] = {
     {TText::PoolRound16Value,
      u"Team in the &1/8 finals",
      u"Equipo en &octavos",
-     u"Équipe en &huitièmes"},
+     u"Équipe en h&uitièmes"},
     {TText::PoolQuarterValue,
      u"Team in the &quarter-finals",
      u"Equipo en c&uartos",
      u"Équipe en &quarts"},
     {TText::PoolSemiValue,
      u"Team in the s&emi-finals",
-     u"Equipo en s&emifinales",
+     u"Equipo en semif&inales",
      u"Équipe en d&emi-finales"},
     {TText::PoolFinalValue,
      u"Team in the &final",
@@ -725,6 +737,30 @@ constexpr TTextRow TextTable[] = {
      u"%1 in [%2] is not a score",
      u"%1 en [%2] no es un resultado",
      u"%1 dans [%2] n'est pas un score"},
+    {TText::PoolTableLbl,
+     u"E&ntries",
+     u"C&lasificación",
+     u"C&lassement"},
+    {TText::PoolDetailLbl,
+     u"De&tail",
+     u"De&talle",
+     u"Dé&tail"},
+    {TText::PoolFolderMissing,
+     u"The folder %1 does not exist.",
+     u"La carpeta %1 no existe.",
+     u"Le dossier %1 n'existe pas."},
+    {TText::PoolFolderNotFolder,
+     u"%1 is not a folder.",
+     u"%1 no es una carpeta.",
+     u"%1 n'est pas un dossier."},
+    {TText::PoolFolderUnreadable,
+     u"The folder %1 cannot be read: %2.",
+     u"No se puede leer la carpeta %1: %2.",
+     u"Le dossier %1 ne peut pas être lu : %2."},
+    {TText::PoolEncodingText,
+     u"it is written in %1, which Brakka does not read (save it as UTF-8)",
+     u"está escrito en %1, que Brakka no lee (guárdelo como UTF-8)",
+     u"il est écrit en %1, que Brakka ne lit pas (enregistrez-le en UTF-8)"},
 };
 
 static_assert(sizeof(TextTable) / sizeof(TextTable[0]) == TextCount,

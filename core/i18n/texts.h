@@ -9,7 +9,7 @@ enum class TText : int {
   SaveBeforeExitText, ClearAllConfirmText, SelectLanguageText, SelectTimeZoneText,
   // A settings file that is there but cannot be read: %1 the file, %2 why
   SettingsUnreadableText, SettingsTooLargeText, SettingsNoPermissionText, SettingsFolderText,
-  SettingsBrokenLinkText, SettingsOtherText,
+  SettingsBrokenLinkText, SettingsLinkLoopText, SettingsOtherText,
   // Main window menu items and buttons
   File1, Clear1, Save1, Report1, Exit1, Options1, About1, View1, Schedule1, Stadiums1,
   Internet1, FIFA1, BrakkaKoreaJapan1, OfficialFootballSites1, OfficialSite1, Rules1,
@@ -52,8 +52,9 @@ enum class TText : int {
   ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
   RecoveryUnwritableText,
   // Saving over another program's change of Brakka.ini; a state folder that
-  // cannot be used (%1 the folder)
-  SettingsChangedText, StateFolderUnusableText,
+  // cannot be used (%1 the folder); a running Brakka that does not answer a
+  // second start (%1 the settings file)
+  SettingsChangedText, StateFolderUnusableText, InstanceNoAnswerText,
   // Keyboard and screen reader: what each clear button clears, a table's name
   AccessClearGroup, AccessClearFinal8, AccessClearFinal4, AccessClearFinal2, AccessClearThird,
   AccessClearFinal, AccessTableOf,
@@ -61,13 +62,17 @@ enum class TText : int {
   LanguageName,
   // The prediction pool: the command and window, the scoring values, the
   // table's and the detail's headings, the folder, the CSV file and why an
-  // entry is not scored (%1 a key, %2 its section)
+  // entry is not scored (%1 a key, %2 its section); the captions of the two
+  // tables; a folder that cannot be read (%1 the folder, %2 why) and a file
+  // in an encoding that is not read (%1 the encoding)
   Pool1, PoolCaption, PoolFolderLbl, PoolFolderButton, PoolNoFolder, PoolNoEntries, PoolValuesLbl,
   PoolExactValue, PoolDifferenceValue, PoolOutcomeValue, PoolRound16Value, PoolQuarterValue,
   PoolSemiValue, PoolFinalValue, PoolChampionValue,
   PoolRankHeading, PoolNameHeading, PoolPointsHeading, PoolExactHeading, PoolDifferenceHeading,
   PoolOutcomeHeading, PoolRoundsHeading, PoolMatchHeading, PoolPredictionHeading, PoolResultHeading,
   PoolCsvButton, PoolCsvFilter, PoolCsvFailed, PoolNoResultsText, PoolBadScoreText,
+  PoolTableLbl, PoolDetailLbl, PoolFolderMissing, PoolFolderNotFolder, PoolFolderUnreadable,
+  PoolEncodingText,
   Count
 };
 
@@ -77,7 +82,7 @@ QString TextIn(int language, TText id);
 
 // The grid's headings in a language: a group's title ("Group A"), a table
 // column's heading (0 "Pts" .. 7 "+/-") and a knockout stage's title
-// ("1/8 Finals" .. "Final"; stages as in grid/gridIds.h).
+// ("1/8 Finals" .. "Final"; stages as in core/tournament/ids.h).
 QString GroupTitle(int language, int group);
 QString TableHeading(int language, int column);
 QString KnockoutTitle(int language, int stage);

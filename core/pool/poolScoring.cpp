@@ -1,21 +1,28 @@
 #include "core/pool/poolScoring.h"
 
-#include "core/grid/scoreText.h"
+#include "core/tournament/scoreText.h"
 #include "core/groups/fixtures.h"
 #include "core/groups/groupTables.h"
 #include "core/i18n/texts.h"
 #include "core/knockout/bracket.h"
-#include "core/knockout/tournament.h"
+#include "core/tournament/tournament.h"
 #include "core/settings/profileFile.h"
 #include "core/settings/resultTexts.h"
 #include "core/settings/settingsFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QtAlgorithms>
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,18 +41,6 @@ int StageByPrefix(const char *prefix)
     if (std::strcmp(KnockoutStage(k).prefix, prefix) == 0)
       return k;
   return -1;
-}
-
-// A team's number from its English name; 0 for the placeholder.
-int TeamOfCaption(const QString &caption)
-{
-  static const QHash<QString, int> teams = [] {
-    QHash<QString, int> t;
-    for (int team = 1; team <= TeamCount; ++team)
-      t.insert(TeamNameIn(LangEnglish, team), team);
-    return t;
-  }();
-  return teams.value(caption, 0);
 }
 
 int GroupOfTeam(int team)
@@ -90,18 +85,10 @@ TPoolMark CompareScoresOf(const std::array<QString, 2> &p, const std::array<QStr
 
 int WinnerTeam(const TPoolMatch &m) { return m.winner < 0 ? 0 : m.teams[std::size_t(m.winner)]; }
 
-void ReadMatch(const TGrid &grid, TPoolMatch &m, TField s1, TField s2, bool knockout)
+TPoolMatch ReadMatch(const TMatchState &m, bool knockout)
 {
-  m = PoolMatch(m.teams, {grid.text(s1), grid.text(s2)}, m.penalties, knockout);
-}
-
-void ReadKnockoutMatch(const TGrid &grid, int stage, int match, TPoolMatch &m)
-{
-  for (int s = 0; s < 2; ++s) {
-    m.teams[std::size_t(s)] = TeamOfCaption(grid.caption(KnockoutTeamLabel(stage, match, s)));
-    m.penalties[std::size_t(s)] = grid.text(PenaltyField(stage, match, s));
-  }
-  ReadMatch(grid, m, KnockoutScoreField(stage, match, 0), KnockoutScoreField(stage, match, 1), true);
+  return PoolMatch({m.teams[0], m.teams[1]}, m.goals, knockout ? m.penalties : std::array<QString, 2>{},
+                   knockout);
 }
 
 // Blank-free section values of a result section: a match "2-1", "-", "3-";
@@ -192,6 +179,113 @@ QString CsvField(const QString &text)
   return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// The length of the well-formed UTF-8 sequence at bytes[i], 0 when there is none.
+int Utf8Length(QByteArrayView bytes, qsizetype i)
+{
+  const auto at = [&](qsizetype k) { return k < bytes.size() ? uchar(bytes[k]) : 0u; };
+  const uint b0 = at(i);
+  const auto continuation = [](uint b) { return (b & 0xC0) == 0x80; };
+  if (b0 < 0x80)
+    return 1;
+  if (b0 >= 0xC2 && b0 <= 0xDF)
+    return continuation(at(i + 1)) ? 2 : 0;
+  if (b0 >= 0xE0 && b0 <= 0xEF) {
+    const uint b1 = at(i + 1);
+    const bool ok = continuation(b1) && !(b0 == 0xE0 && b1 < 0xA0)   // overlong
+                    && !(b0 == 0xED && b1 >= 0xA0);                  // surrogate
+    return ok && continuation(at(i + 2)) ? 3 : 0;
+  }
+  if (b0 >= 0xF0 && b0 <= 0xF4) {
+    const uint b1 = at(i + 1);
+    const bool ok = continuation(b1) && !(b0 == 0xF0 && b1 < 0x90) && !(b0 == 0xF4 && b1 >= 0x90);
+    return ok && continuation(at(i + 2)) && continuation(at(i + 3)) ? 4 : 0;
+  }
+  return 0;
+}
+
+// The encoding a file's first bytes are in when it is one Brakka does not
+// read: UTF-16 or UTF-32 by their byte-order marks, UTF-16 also by the
+// zero bytes between the characters of a text in the Latin letters.
+const char *ForeignEncoding(QByteArrayView head)
+{
+  if (head.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) ||
+      head.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+    return "UTF-32";
+  if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
+    return "UTF-16";
+  const qsizetype pairs = qMin<qsizetype>(head.size(), 256) / 2;
+  std::array<int, 2> zeros{};
+  for (qsizetype k = 0; k < 2 * pairs; ++k)
+    zeros[std::size_t(k % 2)] += head[k] == '\0';
+  for (int side = 0; side < 2; ++side)
+    if (pairs >= 2 && zeros[std::size_t(side)] * 10 >= pairs * 9 &&
+        zeros[std::size_t(1 - side)] == 0)
+      return "UTF-16";
+  return nullptr;
+}
+
+QByteArray FileHead(const QByteArray &path)
+{
+  QByteArray head(512, Qt::Uninitialized);
+  const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  ssize_t got = fd < 0 ? -1 : ::read(fd, head.data(), size_t(head.size()));
+  if (fd >= 0)
+    ::close(fd);
+  head.truncate(got < 0 ? 0 : qsizetype(got));
+  return head;
+}
+
+// The folder's name and a file's as the system holds them.
+QByteArray NativeChild(const QByteArray &folder, const QByteArray &name)
+{
+  return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// The full path with every link resolved; empty when that cannot be done.
+QByteArray RealPath(const QByteArray &path)
+{
+  char resolved[PATH_MAX];
+  return ::realpath(path.constData(), resolved) ? QByteArray(resolved) : QByteArray();
+}
+
+QString FolderProblem(int error, const QString &folder, int language)
+{
+  const QString shown = QDir::toNativeSeparators(folder);
+  QString why;
+  switch (error) {
+  case ENOENT: return TextIn(language, TText::PoolFolderMissing).arg(shown);
+  case ENOTDIR: return TextIn(language, TText::PoolFolderNotFolder).arg(shown);
+  case EACCES: why = TextIn(language, TText::SettingsNoPermissionText); break;
+  case ELOOP: why = TextIn(language, TText::SettingsLinkLoopText); break;
+  default: why = QString::fromLocal8Bit(std::strerror(error)); break;
+  }
+  return TextIn(language, TText::PoolFolderUnreadable).arg(shown, why);
+}
+
+TPoolEntry ReadPoolEntryAt(const QByteArray &path, const QString &name, int language)
+{
+  TPoolEntry entry;
+  entry.path = QFile::decodeName(path);
+  entry.name = name;
+  TProfileFile ini;
+  const TProfileFile::TLoadResult loaded = ini.loadNative(path);
+  if (loaded != TProfileFile::TLoadResult::Loaded) {
+    entry.problem = TextIn(language, UnreadableReason(loaded));
+    return entry;
+  }
+  entry.problem = ResultsProblem(ini, language);
+  if (entry.problem == TextIn(language, TText::PoolNoResultsText)) {
+    if (const char *encoding = ForeignEncoding(FileHead(path)))
+      entry.problem = TextIn(language, TText::PoolEncodingText).arg(QLatin1String(encoding));
+  }
+  if (!entry.problem.isEmpty())
+    return entry;
+  TTournament tournament;
+  FillResults(tournament, ReadResultTexts(ini), TFill::Loading);
+  entry.sheet = PoolSheetOf(tournament);
+  return entry;
+}
+
 }  // namespace
 
 TPoolMatch PoolMatch(const std::array<int, 2> &teams, const std::array<QString, 2> &scores,
@@ -201,31 +295,27 @@ TPoolMatch PoolMatch(const std::array<int, 2> &teams, const std::array<QString, 
   m.complete = IsScore(scores[0]) && IsScore(scores[1]);
   if (!knockout || !m.complete)
     return m;
-  int decided = CompareScores(scores[0], scores[1]);
-  if (decided == 0 && IsScore(penalties[0]) && IsScore(penalties[1]))
-    decided = CompareScores(penalties[0], penalties[1]);
-  m.complete = decided != 0 && teams[0] && teams[1];
-  m.winner = !m.complete ? -1 : decided > 0 ? 0 : 1;
+  const int winner = Decide(scores[0], scores[1], penalties[0], penalties[1]).side;
+  m.complete = winner >= 0 && teams[0] && teams[1];
+  m.winner = m.complete ? winner : -1;
   return m;
 }
 
 TPoolSheet PoolSheetOf(const TTournament &tournament)
 {
-  const TGrid &grid = tournament.grid();
   TPoolSheet sheet;
   std::array<bool, GroupCount> groupPlayed{};
   for (int g = 0; g < GroupCount; ++g) {
     groupPlayed[std::size_t(g)] = true;
     for (int m = 0; m < MatchesPerGroup; ++m) {
       TPoolMatch &match = sheet.matches[std::size_t(g * MatchesPerGroup + m)];
-      match.teams = {GroupFixtures(g)[m].side1, GroupFixtures(g)[m].side2};
-      ReadMatch(grid, match, GroupScoreField(g, m, 0), GroupScoreField(g, m, 1), false);
+      match = ReadMatch(tournament.match(GroupMatch(g, m)), false);
       groupPlayed[std::size_t(g)] = groupPlayed[std::size_t(g)] && match.complete;
     }
   }
   for (int k = 0; k < KnockoutCount; ++k)
     for (int m = 0; m < KnockoutStage(k).matches; ++m)
-      ReadKnockoutMatch(grid, k, m, sheet.matches[std::size_t(FirstMatchOf(k) + m)]);
+      sheet.matches[std::size_t(FirstMatchOf(k) + m)] = ReadMatch(tournament.knockoutMatch(k, m), true);
 
   // In the 1/8 finals only once the group is played: before, the slots show
   // the groups' initial order.
@@ -245,17 +335,12 @@ TPoolSheet PoolSheetOf(const TTournament &tournament)
       sheet.rounds[std::size_t(RoundQuarter + stage)] |= Bit(winner);
   }
   const int champion = WinnerTeam(sheet.matches[std::size_t(FirstMatchOf(TheFinal))]);
-  if (champion && TeamOfCaption(grid.caption(ChampionLabel())) == champion)
+  if (champion && tournament.champion() == champion)
     sheet.rounds[RoundChampion] = Bit(champion);
   return sheet;
 }
 
-TPoolSheet PoolResultsOf(const TTournament &shown)
-{
-  TTournament english;
-  FillResults(english, ResultTextsOf(shown), TFill::Loading);
-  return PoolSheetOf(english);
-}
+TPoolSheet PoolResultsOf(const TTournament &shown) { return PoolSheetOf(shown); }
 
 TPoolMark ComparePoolMatch(const TPoolMatch &prediction, const TPoolMatch &result, bool knockout)
 {
@@ -322,44 +407,73 @@ int TotalPoints(const TPoolScore &score, const TPoolValues &values)
          score.outcome * ValueOf(values, TPoolValue::Outcome) + RoundsPoints(score, values);
 }
 
+QString PoolEntryName(QByteArrayView fileName)
+{
+  if (fileName.size() >= 4 && fileName.last(4).compare(".ini", Qt::CaseInsensitive) == 0)
+    fileName.chop(4);
+  QString name;
+  for (qsizetype i = 0; i < fileName.size();) {
+    const int length = Utf8Length(fileName, i);
+    const uchar first = uchar(fileName[i]);
+    if (length == 0 || first < 0x20 || first == 0x7F) {
+      name += QStringLiteral("\\x") + QString::number(first, 16).toUpper().rightJustified(2, u'0');
+      ++i;
+    } else {
+      name += QString::fromUtf8(fileName.sliced(i, length));
+      i += length;
+    }
+  }
+  return name;
+}
+
 TPoolEntry ReadPoolEntry(const QString &path, int language)
 {
-  TPoolEntry entry;
-  entry.path = path;
-  entry.name = QFileInfo(path).fileName();
-  entry.name.chop(4);   // ".ini"
-  TProfileFile ini;
-  const TProfileFile::TLoadResult loaded = ini.load(path);
-  if (loaded != TProfileFile::TLoadResult::Loaded) {
-    entry.problem = TextIn(language, UnreadableReason(loaded));
-    return entry;
-  }
-  entry.problem = ResultsProblem(ini, language);
-  if (!entry.problem.isEmpty())
-    return entry;
-  TTournament tournament;
-  FillResults(tournament, ReadResultTexts(ini), TFill::Loading);
-  entry.sheet = PoolSheetOf(tournament);
-  return entry;
+  const QByteArray native = QFile::encodeName(path);
+  return ReadPoolEntryAt(native, PoolEntryName(native.mid(native.lastIndexOf('/') + 1)), language);
 }
 
 std::vector<TPoolEntry> ReadPoolFolder(const QString &folder, const QString &settingsFile,
-                                       int language)
+                                       int language, QString *folderProblem)
 {
   std::vector<TPoolEntry> entries;
+  if (folderProblem)
+    folderProblem->clear();
   if (folder.isEmpty())
     return entries;
-  const QFileInfo settings(settingsFile);
-  const QString inUse = settings.exists() ? settings.canonicalFilePath() : settings.absoluteFilePath();
-  // Broken links too (System): they are listed with their reason.
-  const QFileInfoList files = QDir(folder).entryInfoList(
-      {QStringLiteral("*.ini")}, QDir::Files | QDir::System, QDir::Name);
-  for (const QFileInfo &file : files) {
-    const QString path = file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
-    if (path == inUse || file.absoluteFilePath() == settings.absoluteFilePath())
-      continue;
-    entries.push_back(ReadPoolEntry(file.absoluteFilePath(), language));
+  // The names as the system lists them, bytes and all: a name that is not
+  // valid in the file-name encoding is an entry like any other.
+  const QByteArray native = QFile::encodeName(QDir(folder).absolutePath());
+  DIR *dir = ::opendir(native.constData());
+  if (!dir) {
+    if (folderProblem)
+      *folderProblem = FolderProblem(errno, folder, language);
+    return entries;
   }
+  std::vector<QByteArray> names;
+  while (const dirent *d = ::readdir(dir)) {
+    const QByteArrayView name(d->d_name);
+    // As the *.ini of a shell: hidden files are not listed.
+    if (!name.startsWith('.') && name.size() > 4 &&
+        name.last(4).compare(".ini", Qt::CaseInsensitive) == 0)
+      names.emplace_back(name.toByteArray());
+  }
+  ::closedir(dir);
+
+  const QByteArray settings = QFile::encodeName(QFileInfo(settingsFile).absoluteFilePath());
+  const QByteArray settingsReal = RealPath(settings);
+  std::vector<std::pair<QString, QByteArray>> files;
+  for (const QByteArray &name : names) {
+    const QByteArray path = NativeChild(native, name);
+    if (path == settings || (!settingsReal.isEmpty() && RealPath(path) == settingsReal))
+      continue;
+    files.emplace_back(PoolEntryName(name), path);
+  }
+  std::sort(files.begin(), files.end(), [](const auto &a, const auto &b) {
+    return a.first != b.first ? a.first < b.first : a.second < b.second;
+  });
+  entries.reserve(files.size());
+  for (const auto &[name, path] : files)
+    entries.push_back(ReadPoolEntryAt(path, name, language));
   return entries;
 }
 
@@ -434,6 +548,21 @@ std::vector<TPoolDetailRow> PoolDetail(const TPoolEntry &entry, const TPoolSheet
   return rows;
 }
 
+QString CsvTextCell(const QString &text)
+{
+  // What the guidance on CSV injection lists, with the full-width and small
+  // forms a spreadsheet may read the same way.
+  static const QString formulaStarts =
+      QStringLiteral(u"=+-@\t\r\n\uFF1D\uFF0B\uFF0D\uFF20\uFE66\uFE62\uFE63\uFE6B\u2212");
+  for (const QChar c : text) {
+    if (formulaStarts.contains(c))
+      return QLatin1Char('\'') + text;
+    if (!c.isSpace())
+      break;
+  }
+  return text;
+}
+
 QByteArray PoolCsv(const std::vector<TPoolEntry> &entries, const std::vector<TPoolRow> &rows,
                    int language)
 {
@@ -442,17 +571,17 @@ QByteArray PoolCsv(const std::vector<TPoolEntry> &entries, const std::vector<TPo
   for (TText t : {TText::PoolRankHeading, TText::PoolNameHeading, TText::PoolPointsHeading,
                   TText::PoolExactHeading, TText::PoolDifferenceHeading, TText::PoolOutcomeHeading,
                   TText::PoolRoundsHeading})
-    header << CsvField(TextIn(language, t));
+    header << CsvField(CsvTextCell(TextIn(language, t)));
   lines << header.join(QLatin1Char(','));
   for (const TPoolRow &row : rows) {
     const TPoolEntry &e = entries[std::size_t(row.entry)];
-    QStringList fields = {CsvField(row.rank), CsvField(e.name)};
+    QStringList fields = {CsvField(row.rank), CsvField(CsvTextCell(e.name))};
     if (e.problem.isEmpty())
       fields << QString::number(row.points) << QString::number(e.score.exact)
              << QString::number(e.score.difference) << QString::number(e.score.outcome)
              << QString::number(row.rounds);
     else
-      fields << CsvField(e.problem) << QString() << QString() << QString() << QString();
+      fields << CsvField(CsvTextCell(e.problem)) << QString() << QString() << QString() << QString();
     lines << fields.join(QLatin1Char(','));
   }
   return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();

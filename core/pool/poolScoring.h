@@ -77,20 +77,28 @@ int RoundsPoints(const TPoolScore &score, const TPoolValues &values);
 int TotalPoints(const TPoolScore &score, const TPoolValues &values);
 
 struct TPoolEntry {
-  QString name;       // the file name without ".ini"
+  QString name;       // the file name without ".ini", as PoolEntryName shows it
   QString path;
   QString problem;    // why the entry is not scored, in the interface language; empty when it is
   TPoolSheet sheet;
   TPoolScore score;
 };
 
+// The name of an entry from its file's name as the system holds it: without
+// ".ini", in UTF-8, each byte that is not part of a valid UTF-8 character
+// and each control character shown as \xHH.
+QString PoolEntryName(QByteArrayView fileName);
 // An entry from its file. A file that cannot be read, holds no result of
-// Brakka's or holds a value that is not a score gets a problem; a file with
-// part of the tournament holds what it holds.
+// Brakka's, holds a value that is not a score or is a text in an encoding
+// Brakka does not read gets a problem; a file with part of the tournament
+// holds what it holds.
 TPoolEntry ReadPoolEntry(const QString &path, int language);
-// Every *.ini file of the folder but the settings file in use, by name.
+// Every *.ini name the folder lists (not the hidden ones, whose names begin
+// with a dot), whatever its bytes, but the settings file in use, by name: a
+// file, or anything else by that name with why it is not one. A folder that
+// cannot be listed gives no entry, and folderProblem (when given) says why.
 std::vector<TPoolEntry> ReadPoolFolder(const QString &folder, const QString &settingsFile,
-                                       int language);
+                                       int language, QString *folderProblem = nullptr);
 // Compares every readable entry with the results.
 void ScorePool(std::vector<TPoolEntry> &entries, const TPoolSheet &results);
 
@@ -116,7 +124,13 @@ struct TPoolDetailRow {
 std::vector<TPoolDetailRow> PoolDetail(const TPoolEntry &entry, const TPoolSheet &results,
                                        const TPoolValues &values, int language);
 
+// A text cell of the CSV file that a spreadsheet reads as text: a text that
+// begins (after any blanks) with a character that would start a formula
+// (=, +, -, @, a tab, a line break, or their full-width forms) gets a
+// leading apostrophe.
+QString CsvTextCell(const QString &text);
 // The table as a CSV file: UTF-8, a header row, CRLF line ends, fields
 // quoted when they hold a comma, a quote or a line break (quotes doubled).
+// The names and texts are text cells; the figures Brakka writes are numbers.
 QByteArray PoolCsv(const std::vector<TPoolEntry> &entries, const std::vector<TPoolRow> &rows,
                    int language);

@@ -3,12 +3,11 @@
 
 #include "core/report/reportLines.h"
 
-#include "core/grid/gridState.h"
-#include "core/groups/fixtures.h"
+#include "core/groups/groupStage.h"
+#include "core/tournament/tournament.h"
 #include "core/i18n/names.h"
 #include "core/i18n/texts.h"
 
-#include <QHash>
 
 namespace {
 
@@ -18,33 +17,18 @@ const QString Blank;
 QString Right(const QString &text, int width) { return text.rightJustified(width, QLatin1Char(' ')); }
 QString Left(const QString &text, int width) { return text.leftJustified(width, QLatin1Char(' ')); }
 
-// One column of a group table: the control name stem ("Pts" gives the heading
-// GAPtsLbl and the figures GAPts1 .. GAPts4), the width of the heading, its
-// underline, and the width of the figures below it.
+// The columns of a group table: the width of the heading, its underline, and
+// the width of the figures below it. Headings end in columns 22, 24, 26, 28,
+// 30, 33, 36 and 40; the figures after the "1. " and the 15-column name end
+// in 21, 24, 26, 28, 30, 33, 36 and 40.
 struct TTableColumn {
-  const char *stem;
   int headingWidth;
   const char *underline;
   int figureWidth;
 };
-// Headings end in columns 22, 24, 26, 28, 30, 33, 36 and 40; the figures after
-// the "1. " and the 15-column name end in 21, 24, 26, 28, 30, 33, 36 and 40.
 constexpr TTableColumn TableColumns[] = {
-  {"Pts", 22, "---", 3}, {"P", 2, "-", 3},  {"W", 2, "-", 2},  {"T", 2, "-", 2},
-  {"L", 2, "-", 2},      {"GF", 3, "--", 3}, {"GA", 3, "--", 3}, {"PM", 4, "---", 4},
-};
-constexpr int TablePlaces = 4;
-
-// The knockout stages in report order: title label, name prefix of the
-// matches' controls, and the number of matches.
-struct TReportStage {
-  const char *title;
-  const char *prefix;
-  int matches;
-};
-constexpr TReportStage KnockoutStages[] = {
-  {"Final8Lbl", "Final8", 8}, {"Final4Lbl", "Final4", 4}, {"Final2Lbl", "Final2", 2},
-  {"ThirdLbl", "Third", 1},   {"FinalLbl", "Final", 1},
+  {22, "---", 3}, {2, "-", 3}, {2, "-", 2}, {2, "-", 2},
+  {2, "-", 2},    {3, "--", 3}, {3, "--", 3}, {4, "---", 4},
 };
 
 QString StageTitle(const QString &caption) { return UpperCaseAZ(caption) + QLatin1Char(':'); }
@@ -55,48 +39,36 @@ void AddBlanks(QStringList &lines, int count)
     lines.append(Blank);
 }
 
-void AddGroup(QStringList &lines, const TCaptionOf &captionOf, int group)
+QString MatchLine(const TReportMatch &m)
 {
-  const QString letter = GroupLetter(group);
-  lines.append(StageTitle(captionOf(QStringLiteral("Group%1Lbl").arg(letter))));
+  return ReportMatchLine(m.team1, m.team2, m.score1, m.score2, m.pen1, m.pen2);
+}
+
+void AddGroup(QStringList &lines, const TReportTexts &texts, int group)
+{
+  lines.append(StageTitle(texts.groupTitles[std::size_t(group)]));
   AddBlanks(lines, 1);
-  for (int m = 1; m <= MatchesPerGroup; ++m)
-    lines.append(ReportMatchLine(captionOf(GroupMatchLabelName(group, m, 1)),
-                                 captionOf(GroupMatchLabelName(group, m, 2)),
-                                 captionOf(GroupFieldName(group, m, 1)),
-                                 captionOf(GroupFieldName(group, m, 2))));
+  for (const TReportMatch &m : texts.groupMatches[std::size_t(group)])
+    lines.append(MatchLine(m));
   AddBlanks(lines, 2);
 
+  const TReportTable &table = texts.tables[std::size_t(group)];
   QString heading, underline;
-  for (const TTableColumn &c : TableColumns) {
-    heading += Right(captionOf(QStringLiteral("G%1%2Lbl").arg(letter, QLatin1String(c.stem))),
-                     c.headingWidth);
-    underline += Right(QLatin1String(c.underline), c.headingWidth);
+  for (std::size_t c = 0; c < std::size(TableColumns); ++c) {
+    heading += Right(table.headings[c], TableColumns[c].headingWidth);
+    underline += Right(QLatin1String(TableColumns[c].underline), TableColumns[c].headingWidth);
   }
   lines.append(heading);
   lines.append(underline);
 
-  for (int place = 1; place <= TablePlaces; ++place) {
-    QString row = QStringLiteral("%1. ").arg(place) + Left(captionOf(GroupTableName(group, "Name", place)), 15);
-    for (const TTableColumn &c : TableColumns)
-      row += Right(captionOf(GroupTableName(group, c.stem, place)), c.figureWidth);
+  for (int place = 1; place <= TeamsPerGroup; ++place) {
+    const TReportTable::TRow &r = table.rows[std::size_t(place - 1)];
+    QString row = QStringLiteral("%1. ").arg(place) + Left(r.name, 15);
+    for (std::size_t c = 0; c < std::size(TableColumns); ++c)
+      row += Right(r.figures[c], TableColumns[c].figureWidth);
     lines.append(row);
   }
   AddBlanks(lines, 3);
-}
-
-void AddStage(QStringList &lines, const TCaptionOf &captionOf, const TReportStage &stage)
-{
-  lines.append(StageTitle(captionOf(QLatin1String(stage.title))));
-  AddBlanks(lines, 1);
-  for (int m = 1; m <= stage.matches; ++m) {
-    const auto part = [&](int side, const char *suffix) {
-      return captionOf(KnockoutName(stage.prefix, m, side, suffix));
-    };
-    lines.append(ReportMatchLine(part(1, "Lbl"), part(2, "Lbl"), part(1, ""), part(2, ""),
-                                 part(1, "pk"), part(2, "pk")));
-  }
-  AddBlanks(lines, 2);
 }
 
 }  // namespace
@@ -129,48 +101,59 @@ QString ReportMatchLine(const QString &team1, const QString &team2, const QStrin
   return line;
 }
 
-QStringList ReportLines(const TCaptionOf &captionOf, int language)
+QStringList ReportLines(const TReportTexts &texts)
 {
   QStringList lines;
   lines.reserve(ReportLineCount);
-  const QString title = ReportTitle(language);
+  const QString title = ReportTitle(texts.language);
   lines.append(title);
   lines.append(QString(title.size(), QLatin1Char('-')));
   AddBlanks(lines, 1);
   for (int group = 0; group < GroupCount; ++group)
-    AddGroup(lines, captionOf, group);
-  for (const TReportStage &stage : KnockoutStages)
-    AddStage(lines, captionOf, stage);
-  lines.append(captionOf(QStringLiteral("ChampionLbl")) + QStringLiteral(": ") +
-               UpperCaseAZ(captionOf(QStringLiteral("Champion"))));
+    AddGroup(lines, texts, group);
+  for (int stage = 0; stage < KnockoutCount; ++stage) {
+    lines.append(StageTitle(texts.stageTitles[std::size_t(stage)]));
+    AddBlanks(lines, 1);
+    const TKnockoutStage &k = KnockoutStage(stage);
+    for (int m = 0; m < k.matches; ++m)
+      lines.append(MatchLine(texts.knockoutMatches[std::size_t(k.first + m)]));
+    AddBlanks(lines, 2);
+  }
+  lines.append(texts.championTitle + QStringLiteral(": ") + UpperCaseAZ(texts.champion));
   AddBlanks(lines, 1);
   return lines;
 }
 
-QStringList ReportLines(const TGrid &grid, int language)
+TReportTexts ReportTexts(const TTournament &tournament, int language)
 {
-  // The headings the window gives its labels in that language.
-  QHash<QString, QString> headings;
+  const TTeamNameList names = TeamNamesIn(language);
+  TReportTexts texts;
+  texts.language = language;
+  auto matchTexts = [&](const TMatchState &m) {
+    return TReportMatch{ShownTeam(names, m.teams[0]), ShownTeam(names, m.teams[1]), m.goals[0],
+                        m.goals[1], m.penalties[0], m.penalties[1]};
+  };
   for (int g = 0; g < GroupCount; ++g) {
-    const QString letter = GroupLetter(g);
-    headings.insert(QStringLiteral("Group") + letter + QStringLiteral("Lbl"), GroupTitle(language, g));
+    texts.groupTitles[std::size_t(g)] = GroupTitle(language, g);
+    for (int m = 0; m < MatchesPerGroup; ++m)
+      texts.groupMatches[std::size_t(g)][std::size_t(m)] = matchTexts(tournament.match(GroupMatch(g, m)));
+    TReportTable &table = texts.tables[std::size_t(g)];
     for (int c = 0; c < TableColumnCount; ++c)
-      headings.insert(QLatin1Char('G') + letter + QLatin1String(TableColumnName(c)) + QStringLiteral("Lbl"),
-                      TableHeading(language, c));
+      table.headings[std::size_t(c)] = TableHeading(language, c);
+    for (int r = 0; r < TeamsPerGroup; ++r) {
+      const TTeamRec &line = tournament.groupTable(g)[std::size_t(r)];
+      table.rows[std::size_t(r)].name = ShownTeam(names, line.TeamName);
+      for (int c = 0; c < TableColumnCount; ++c)
+        table.rows[std::size_t(r)].figures[std::size_t(c)] = TableFigureText(line, c);
+    }
   }
-  for (int stage = 0; stage < KnockoutCount; ++stage)
-    headings.insert(QLatin1String(KnockoutStage(stage).prefix) + QStringLiteral("Lbl"), KnockoutTitle(language, stage));
-  headings.insert(QStringLiteral("ChampionLbl"), TextIn(language, TText::ChampionText));
-
-  return ReportLines(
-      [&](const QString &name) {
-        TField field;
-        TLabel label;
-        if (FieldByName(name, field))
-          return grid.text(field);
-        if (LabelByName(name, label))
-          return grid.caption(label);
-        return headings.value(name);
-      },
-      language);
+  for (int k = 0; k < KnockoutCount; ++k) {
+    texts.stageTitles[std::size_t(k)] = KnockoutTitle(language, k);
+    for (int m = 0; m < KnockoutStage(k).matches; ++m)
+      texts.knockoutMatches[std::size_t(KnockoutStage(k).first + m)] =
+          matchTexts(tournament.knockoutMatch(k, m));
+  }
+  texts.championTitle = TextIn(language, TText::ChampionText);
+  texts.champion = ShownTeam(names, tournament.champion());
+  return texts;
 }

@@ -16,73 +16,73 @@ enum : int {
 
 const std::array<TCalendarMatch, MatchCount> Calendar = {{
   // Group stage
-  {31, 5, 20, 30, "GA11Lbl", "GA12Lbl", nullptr, Seoul},       //  1 France - Senegal
-  {1, 6, 15, 30, "GE11Lbl", "GE12Lbl", nullptr, Niigata},      //  2 Ireland - Cameroon
-  {1, 6, 18, 0, "GA21Lbl", "GA22Lbl", nullptr, Ulsan},         //  3 Uruguay - Denmark
-  {1, 6, 20, 30, "GE21Lbl", "GE22Lbl", nullptr, Sapporo},      //  4 Germany - Saudi Arabia
-  {2, 6, 14, 30, "GF11Lbl", "GF12Lbl", nullptr, Ibaraki},      //  5 Argentina - Nigeria
-  {2, 6, 16, 30, "GB11Lbl", "GB12Lbl", nullptr, Busan},        //  6 Paraguay - South Africa
-  {2, 6, 18, 30, "GF21Lbl", "GF22Lbl", nullptr, Saitama},      //  7 England - Sweden
-  {2, 6, 20, 30, "GB21Lbl", "GB22Lbl", nullptr, Gwangju},      //  8 Spain - Slovenia
-  {3, 6, 15, 30, "GG11Lbl", "GG12Lbl", nullptr, Niigata},      //  9 Croatia - Mexico
-  {3, 6, 18, 0, "GC11Lbl", "GC12Lbl", nullptr, Ulsan},         // 10 Brazil - Turkey
-  {3, 6, 20, 30, "GG21Lbl", "GG22Lbl", nullptr, Sapporo},      // 11 Italy - Ecuador
-  {4, 6, 15, 30, "GC21Lbl", "GC22Lbl", nullptr, Gwangju},      // 12 China - Costa Rica
-  {4, 6, 18, 0, "GH11Lbl", "GH12Lbl", nullptr, Saitama},       // 13 Japan - Belgium
-  {4, 6, 20, 30, "GD11Lbl", "GD12Lbl", nullptr, Busan},        // 14 South Korea - Poland
-  {5, 6, 15, 30, "GH21Lbl", "GH22Lbl", nullptr, Kobe},         // 15 Russia - Tunisia
-  {5, 6, 18, 0, "GD21Lbl", "GD22Lbl", nullptr, Suwon},         // 16 USA - Portugal
-  {5, 6, 20, 30, "GE31Lbl", "GE32Lbl", nullptr, Ibaraki},      // 17 Germany - Ireland
-  {6, 6, 15, 30, "GA31Lbl", "GA32Lbl", nullptr, Daegu},        // 18 Denmark - Senegal
-  {6, 6, 18, 0, "GE41Lbl", "GE42Lbl", nullptr, Saitama},       // 19 Cameroon - Saudi Arabia
-  {6, 6, 20, 30, "GA41Lbl", "GA42Lbl", nullptr, Busan},        // 20 France - Uruguay
-  {7, 6, 15, 30, "GF31Lbl", "GF32Lbl", nullptr, Kobe},         // 21 Sweden - Nigeria
-  {7, 6, 18, 0, "GB31Lbl", "GB32Lbl", nullptr, Jeonju},        // 22 Spain - Paraguay
-  {7, 6, 20, 30, "GF41Lbl", "GF42Lbl", nullptr, Sapporo},      // 23 Argentina - England
-  {8, 6, 15, 30, "GB41Lbl", "GB42Lbl", nullptr, Daegu},        // 24 South Africa - Slovenia
-  {8, 6, 18, 0, "GG31Lbl", "GG32Lbl", nullptr, Ibaraki},       // 25 Italy - Croatia
-  {8, 6, 20, 30, "GC31Lbl", "GC32Lbl", nullptr, Seogwipo},     // 26 Brazil - China
-  {9, 6, 15, 30, "GG41Lbl", "GG42Lbl", nullptr, Miyagi},       // 27 Mexico - Ecuador
-  {9, 6, 18, 0, "GC41Lbl", "GC42Lbl", nullptr, Incheon},       // 28 Costa Rica - Turkey
-  {9, 6, 20, 30, "GH31Lbl", "GH32Lbl", nullptr, Yokohama},     // 29 Russia - Japan
-  {10, 6, 15, 30, "GD31Lbl", "GD32Lbl", nullptr, Daegu},       // 30 South Korea - USA
-  {10, 6, 18, 0, "GH41Lbl", "GH42Lbl", nullptr, Oita},         // 31 Tunisia - Belgium
-  {10, 6, 20, 30, "GD41Lbl", "GD42Lbl", nullptr, Jeonju},      // 32 Portugal - Poland
-  {11, 6, 15, 30, "GA51Lbl", "GA52Lbl", nullptr, Incheon},     // 33 Denmark - France
-  {11, 6, 15, 30, "GA61Lbl", "GA62Lbl", nullptr, Suwon},       // 34 Senegal - Uruguay
-  {11, 6, 20, 30, "GE51Lbl", "GE52Lbl", nullptr, Yokohama},    // 35 Saudi Arabia - Ireland
-  {11, 6, 20, 30, "GE61Lbl", "GE62Lbl", nullptr, Shizuoka},    // 36 Cameroon - Germany
-  {12, 6, 15, 30, "GF51Lbl", "GF52Lbl", nullptr, Miyagi},      // 37 Sweden - Argentina
-  {12, 6, 15, 30, "GF61Lbl", "GF62Lbl", nullptr, Osaka},       // 38 Nigeria - England
-  {12, 6, 20, 30, "GB51Lbl", "GB52Lbl", nullptr, Daejeon},     // 39 South Africa - Spain
-  {12, 6, 20, 30, "GB61Lbl", "GB62Lbl", nullptr, Seogwipo},    // 40 Slovenia - Paraguay
-  {13, 6, 15, 30, "GC51Lbl", "GC52Lbl", nullptr, Suwon},       // 41 Costa Rica - Brazil
-  {13, 6, 15, 30, "GC61Lbl", "GC62Lbl", nullptr, Seoul},       // 42 Turkey - China
-  {13, 6, 20, 30, "GG51Lbl", "GG52Lbl", nullptr, Oita},        // 43 Mexico - Italy
-  {13, 6, 20, 30, "GG61Lbl", "GG62Lbl", nullptr, Yokohama},    // 44 Ecuador - Croatia
-  {14, 6, 15, 30, "GH51Lbl", "GH52Lbl", nullptr, Osaka},       // 45 Tunisia - Japan
-  {14, 6, 15, 30, "GH61Lbl", "GH62Lbl", nullptr, Shizuoka},    // 46 Belgium - Russia
-  {14, 6, 20, 30, "GD51Lbl", "GD52Lbl", nullptr, Incheon},     // 47 Portugal - South Korea
-  {14, 6, 20, 30, "GD61Lbl", "GD62Lbl", nullptr, Daejeon},     // 48 Poland - USA
+  {31, 5, 20, 30, GroupMatch(0, 0), nullptr, Seoul},       //  1 France - Senegal
+  {1, 6, 15, 30, GroupMatch(4, 0), nullptr, Niigata},      //  2 Ireland - Cameroon
+  {1, 6, 18, 0, GroupMatch(0, 1), nullptr, Ulsan},         //  3 Uruguay - Denmark
+  {1, 6, 20, 30, GroupMatch(4, 1), nullptr, Sapporo},      //  4 Germany - Saudi Arabia
+  {2, 6, 14, 30, GroupMatch(5, 0), nullptr, Ibaraki},      //  5 Argentina - Nigeria
+  {2, 6, 16, 30, GroupMatch(1, 0), nullptr, Busan},        //  6 Paraguay - South Africa
+  {2, 6, 18, 30, GroupMatch(5, 1), nullptr, Saitama},      //  7 England - Sweden
+  {2, 6, 20, 30, GroupMatch(1, 1), nullptr, Gwangju},      //  8 Spain - Slovenia
+  {3, 6, 15, 30, GroupMatch(6, 0), nullptr, Niigata},      //  9 Croatia - Mexico
+  {3, 6, 18, 0, GroupMatch(2, 0), nullptr, Ulsan},         // 10 Brazil - Turkey
+  {3, 6, 20, 30, GroupMatch(6, 1), nullptr, Sapporo},      // 11 Italy - Ecuador
+  {4, 6, 15, 30, GroupMatch(2, 1), nullptr, Gwangju},      // 12 China - Costa Rica
+  {4, 6, 18, 0, GroupMatch(7, 0), nullptr, Saitama},       // 13 Japan - Belgium
+  {4, 6, 20, 30, GroupMatch(3, 0), nullptr, Busan},        // 14 South Korea - Poland
+  {5, 6, 15, 30, GroupMatch(7, 1), nullptr, Kobe},         // 15 Russia - Tunisia
+  {5, 6, 18, 0, GroupMatch(3, 1), nullptr, Suwon},         // 16 USA - Portugal
+  {5, 6, 20, 30, GroupMatch(4, 2), nullptr, Ibaraki},      // 17 Germany - Ireland
+  {6, 6, 15, 30, GroupMatch(0, 2), nullptr, Daegu},        // 18 Denmark - Senegal
+  {6, 6, 18, 0, GroupMatch(4, 3), nullptr, Saitama},       // 19 Cameroon - Saudi Arabia
+  {6, 6, 20, 30, GroupMatch(0, 3), nullptr, Busan},        // 20 France - Uruguay
+  {7, 6, 15, 30, GroupMatch(5, 2), nullptr, Kobe},         // 21 Sweden - Nigeria
+  {7, 6, 18, 0, GroupMatch(1, 2), nullptr, Jeonju},        // 22 Spain - Paraguay
+  {7, 6, 20, 30, GroupMatch(5, 3), nullptr, Sapporo},      // 23 Argentina - England
+  {8, 6, 15, 30, GroupMatch(1, 3), nullptr, Daegu},        // 24 South Africa - Slovenia
+  {8, 6, 18, 0, GroupMatch(6, 2), nullptr, Ibaraki},       // 25 Italy - Croatia
+  {8, 6, 20, 30, GroupMatch(2, 2), nullptr, Seogwipo},     // 26 Brazil - China
+  {9, 6, 15, 30, GroupMatch(6, 3), nullptr, Miyagi},       // 27 Mexico - Ecuador
+  {9, 6, 18, 0, GroupMatch(2, 3), nullptr, Incheon},       // 28 Costa Rica - Turkey
+  {9, 6, 20, 30, GroupMatch(7, 2), nullptr, Yokohama},     // 29 Russia - Japan
+  {10, 6, 15, 30, GroupMatch(3, 2), nullptr, Daegu},       // 30 South Korea - USA
+  {10, 6, 18, 0, GroupMatch(7, 3), nullptr, Oita},         // 31 Tunisia - Belgium
+  {10, 6, 20, 30, GroupMatch(3, 3), nullptr, Jeonju},      // 32 Portugal - Poland
+  {11, 6, 15, 30, GroupMatch(0, 4), nullptr, Incheon},     // 33 Denmark - France
+  {11, 6, 15, 30, GroupMatch(0, 5), nullptr, Suwon},       // 34 Senegal - Uruguay
+  {11, 6, 20, 30, GroupMatch(4, 4), nullptr, Yokohama},    // 35 Saudi Arabia - Ireland
+  {11, 6, 20, 30, GroupMatch(4, 5), nullptr, Shizuoka},    // 36 Cameroon - Germany
+  {12, 6, 15, 30, GroupMatch(5, 4), nullptr, Miyagi},      // 37 Sweden - Argentina
+  {12, 6, 15, 30, GroupMatch(5, 5), nullptr, Osaka},       // 38 Nigeria - England
+  {12, 6, 20, 30, GroupMatch(1, 4), nullptr, Daejeon},     // 39 South Africa - Spain
+  {12, 6, 20, 30, GroupMatch(1, 5), nullptr, Seogwipo},    // 40 Slovenia - Paraguay
+  {13, 6, 15, 30, GroupMatch(2, 4), nullptr, Suwon},       // 41 Costa Rica - Brazil
+  {13, 6, 15, 30, GroupMatch(2, 5), nullptr, Seoul},       // 42 Turkey - China
+  {13, 6, 20, 30, GroupMatch(6, 4), nullptr, Oita},        // 43 Mexico - Italy
+  {13, 6, 20, 30, GroupMatch(6, 5), nullptr, Yokohama},    // 44 Ecuador - Croatia
+  {14, 6, 15, 30, GroupMatch(7, 4), nullptr, Osaka},       // 45 Tunisia - Japan
+  {14, 6, 15, 30, GroupMatch(7, 5), nullptr, Shizuoka},    // 46 Belgium - Russia
+  {14, 6, 20, 30, GroupMatch(3, 4), nullptr, Incheon},     // 47 Portugal - South Korea
+  {14, 6, 20, 30, GroupMatch(3, 5), nullptr, Daejeon},     // 48 Poland - USA
   // Last 16
-  {15, 6, 15, 30, "Final811Lbl", "Final812Lbl", ":  1E - 2B", Seogwipo},   // 49
-  {15, 6, 20, 30, "Final821Lbl", "Final822Lbl", ":  1A - 2F", Niigata},    // 50
-  {16, 6, 15, 30, "Final831Lbl", "Final832Lbl", ":  1F - 2A", Oita},       // 51
-  {16, 6, 20, 30, "Final841Lbl", "Final842Lbl", ":  1B - 2E", Suwon},      // 52
-  {17, 6, 15, 30, "Final851Lbl", "Final852Lbl", ":  1G - 2D", Jeonju},     // 53
-  {17, 6, 20, 30, "Final861Lbl", "Final862Lbl", ":  1C - 2H", Kobe},       // 54
-  {18, 6, 15, 30, "Final871Lbl", "Final872Lbl", ":  1H - 2C", Miyagi},     // 55
-  {18, 6, 20, 30, "Final881Lbl", "Final882Lbl", ":  1D - 2G", Daejeon},    // 56
+  {15, 6, 15, 30, KnockoutMatch(Final8, 0), ":  1E - 2B", Seogwipo},   // 49
+  {15, 6, 20, 30, KnockoutMatch(Final8, 1), ":  1A - 2F", Niigata},    // 50
+  {16, 6, 15, 30, KnockoutMatch(Final8, 2), ":  1F - 2A", Oita},       // 51
+  {16, 6, 20, 30, KnockoutMatch(Final8, 3), ":  1B - 2E", Suwon},      // 52
+  {17, 6, 15, 30, KnockoutMatch(Final8, 4), ":  1G - 2D", Jeonju},     // 53
+  {17, 6, 20, 30, KnockoutMatch(Final8, 5), ":  1C - 2H", Kobe},       // 54
+  {18, 6, 15, 30, KnockoutMatch(Final8, 6), ":  1H - 2C", Miyagi},     // 55
+  {18, 6, 20, 30, KnockoutMatch(Final8, 7), ":  1D - 2G", Daejeon},    // 56
   // Quarter-finals
-  {21, 6, 15, 30, "Final411Lbl", "Final412Lbl", ":  50 - 54", Shizuoka},   // 57
-  {21, 6, 20, 30, "Final421Lbl", "Final422Lbl", ":  49 - 53", Ulsan},      // 58
-  {22, 6, 15, 30, "Final431Lbl", "Final432Lbl", ":  52 - 56", Gwangju},    // 59
-  {22, 6, 20, 30, "Final441Lbl", "Final442Lbl", ":  51 - 55", Osaka},      // 60
+  {21, 6, 15, 30, KnockoutMatch(Final4, 0), ":  50 - 54", Shizuoka},   // 57
+  {21, 6, 20, 30, KnockoutMatch(Final4, 1), ":  49 - 53", Ulsan},      // 58
+  {22, 6, 15, 30, KnockoutMatch(Final4, 2), ":  52 - 56", Gwangju},    // 59
+  {22, 6, 20, 30, KnockoutMatch(Final4, 3), ":  51 - 55", Osaka},      // 60
   // Semi-finals, third place, final
-  {25, 6, 20, 30, "Final211Lbl", "Final212Lbl", ":  58 - 59", Seoul},      // 61
-  {26, 6, 20, 30, "Final221Lbl", "Final222Lbl", ":  57 - 60", Saitama},    // 62
-  {29, 6, 20, 0, "Third11Lbl", "Third12Lbl", ":  2-61 - 2-62", Daegu},     // 63
-  {30, 6, 20, 0, "Final11Lbl", "Final12Lbl", ":  1-61 - 1-62", Yokohama},  // 64
+  {25, 6, 20, 30, KnockoutMatch(Final2, 0), ":  58 - 59", Seoul},      // 61
+  {26, 6, 20, 30, KnockoutMatch(Final2, 1), ":  57 - 60", Saitama},    // 62
+  {29, 6, 20, 0, KnockoutMatch(ThirdPlace, 0), ":  2-61 - 2-62", Daegu},     // 63
+  {30, 6, 20, 0, KnockoutMatch(TheFinal, 0), ":  1-61 - 1-62", Yokohama},  // 64
 }};
 
 constexpr int TournamentYear = 2002;
@@ -93,6 +93,19 @@ constexpr double OffsetLimitDays = 1.0e6;
 }  // namespace
 
 const std::array<TCalendarMatch, MatchCount> &MatchCalendar() { return Calendar; }
+
+int MatchNumber(TMatch match)
+{
+  static const auto numbers = [] {
+    std::array<int, MatchCount> n{};
+    for (int i = 0; i < MatchCount; ++i)
+      n[Index(Calendar[std::size_t(i)].match)] = i + 1;
+    return n;
+  }();
+  return numbers[Index(match)];
+}
+
+const TCalendarMatch &CalendarOf(TMatch match) { return Calendar[std::size_t(MatchNumber(match) - 1)]; }
 
 QDateTime LocalKickoff(const TCalendarMatch &match)
 {
@@ -125,11 +138,13 @@ QString ScheduleTimeText(const TRegionalFormats &formats, const QDateTime &momen
          QStringLiteral(") ") + formats.shortTime(moment);
 }
 
-QString ScheduleTeamsText(const TCalendarMatch &match, const QString &side1, const QString &side2)
+QString ScheduleTeamsText(const TCalendarMatch &match, const TTeamNameList &names,
+                          const std::array<TTeam, 2> &teams)
 {
-  if (match.pairing && (side1 == Placeholder || side2 == Placeholder))
+  if (match.pairing && (teams[0] == NoTeam || teams[1] == NoTeam))
     return QLatin1String(match.pairing);
-  return QStringLiteral(":  ") + side1 + QStringLiteral(" - ") + side2;
+  return QStringLiteral(":  ") + ShownTeam(names, teams[0]) + QStringLiteral(" - ") +
+         ShownTeam(names, teams[1]);
 }
 
 QString ScheduleLine(int number, const QString &timeText, const QString &teamsText)

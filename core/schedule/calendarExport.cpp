@@ -1,7 +1,7 @@
 #include "core/schedule/calendarExport.h"
 
-#include "core/groups/fixtures.h"
 #include "core/i18n/texts.h"
+#include "core/tournament/tournament.h"
 
 #include <libical/ical.h>
 
@@ -127,11 +127,13 @@ QDateTime KickoffUtc(const TCalendarMatch &match)
   return LocalKickoff(match).addSecs(-HostsHoursAheadOfUtc * 3600);
 }
 
-QString EventSummary(int language, const TCalendarMatch &match, const QString &side1, const QString &side2)
+QString EventSummary(int language, const TCalendarMatch &match, const std::array<TTeam, 2> &teams)
 {
   const QString separator = QLatin1Char(' ') + EnDash + QLatin1Char(' ');
-  if (!match.pairing || (side1 != Placeholder && side2 != Placeholder))
-    return side1 + separator + side2;
+  if (!match.pairing || (teams[0] != NoTeam && teams[1] != NoTeam)) {
+    const TTeamNameList names = TeamNamesIn(language);
+    return ShownTeam(names, teams[0]) + separator + ShownTeam(names, teams[1]);
+  }
   // The schedule's pairing text, ":  1E - 2B", in words.
   const QStringList sides = QString::fromLatin1(match.pairing).mid(3).split(QStringLiteral(" - "));
   QStringList words;
@@ -144,18 +146,32 @@ QString MatchStage(int language, int number)
 {
   if (number < 1 || number > MatchCount)
     return QString();
-  const QString label = QLatin1String(MatchCalendar()[number - 1].side1Label);
-  if (label.startsWith(QLatin1Char('G')))
-    return TextIn(language, TText::GroupWord) + label[1];
-  if (label.startsWith(QLatin1String("Final8")))
-    return TextIn(language, TText::CalendarFinal8);
-  if (label.startsWith(QLatin1String("Final4")))
-    return TextIn(language, TText::CalendarFinal4);
-  if (label.startsWith(QLatin1String("Final2")))
-    return TextIn(language, TText::CalendarFinal2);
-  if (label.startsWith(QLatin1String("Third")))
-    return TextIn(language, TText::CalendarThird);
-  return TextIn(language, TText::FinalWord);
+  const TMatchPlace &place = MatchPlace(MatchCalendar()[std::size_t(number - 1)].match);
+  if (place.group >= 0)
+    return TextIn(language, TText::GroupWord) + GroupLetter(place.group);
+  constexpr TText Stages[KnockoutCount] = {TText::CalendarFinal8, TText::CalendarFinal4,
+                                           TText::CalendarFinal2, TText::CalendarThird,
+                                           TText::FinalWord};
+  return TextIn(language, Stages[place.stage]);
+}
+
+std::vector<TCalendarEvent> CalendarEvents(const TTournament &tournament, int language)
+{
+  const TTeamNameList names = TeamNamesIn(language);
+  std::vector<TCalendarEvent> events;
+  events.reserve(MatchCount);
+  for (int n = 1; n <= MatchCount; ++n) {
+    const TCalendarMatch &entry = MatchCalendar()[std::size_t(n - 1)];
+    const TMatchState &m = tournament.match(entry.match);
+    QString description = MatchStage(language, n);
+    const QString result = MatchResult(ShownTeam(names, m.teams[0]), ShownTeam(names, m.teams[1]),
+                                       m.goals[0], m.goals[1], m.penalties[0], m.penalties[1]);
+    if (!result.isEmpty())
+      description += QLatin1Char('\n') + result;
+    events.push_back({n, KickoffUtc(entry), EventSummary(language, entry, m.teams),
+                      VenueNameIn(language, entry.venue), description});
+  }
+  return events;
 }
 
 QString MatchResult(const QString &side1, const QString &side2, const QString &score1,

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,23 +62,57 @@ std::optional<int> ReadInteger(QStringView text)
 
 TProfileFile::TLoadResult TProfileFile::load(const QString &path)
 {
+  return loadNative(QFile::encodeName(path));
+}
+
+TProfileFile::TLoadResult TProfileFile::loadNative(const QByteArray &path)
+{
   setContent(QByteArray());
-  const QFileInfo info(path);   // follows symbolic links
-  if (!info.exists())
-    return info.isSymLink() ? TLoadResult::BrokenLink : TLoadResult::Missing;
-  if (info.isDir())
+  struct stat info {};
+  if (::stat(path.constData(), &info) != 0) {   // follows symbolic links
+    if (errno == ELOOP)
+      return TLoadResult::LinkLoop;
+    struct stat link {};
+    return ::lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode) ? TLoadResult::BrokenLink
+                                                                          : TLoadResult::Missing;
+  }
+  if (S_ISDIR(info.st_mode))
     return TLoadResult::Folder;
-  // A pipe or a device could block the start or never end.
-  if (!info.isFile())
+  // A pipe or a device could block the start or never end; one put in the
+  // file's place after the look above is caught once it is open.
+  if (!S_ISREG(info.st_mode))
     return TLoadResult::Unreadable;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return info.isReadable() ? TLoadResult::Unreadable : TLoadResult::NoPermission;
+  const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0)
+    return errno == EACCES || errno == EPERM ? TLoadResult::NoPermission : TLoadResult::Unreadable;
+  const auto result = [fd](TLoadResult r) {
+    ::close(fd);
+    return r;
+  };
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    return result(TLoadResult::Unreadable);
   // Reading one byte more than the limit tells a file at the limit from a
   // larger one without relying on its reported size.
-  const QByteArray bytes = file.read(MaxFileSize + 1);
-  if (file.error() != QFileDevice::NoError)
-    return TLoadResult::Unreadable;
+  const qint64 expected = qMin<qint64>(qMax<qint64>(info.st_size, 0), MaxFileSize);
+  QByteArray bytes(qsizetype(expected + 1), Qt::Uninitialized);
+  qsizetype got = 0;
+  for (;;) {
+    if (got == bytes.size()) {
+      if (got > MaxFileSize)
+        return result(TLoadResult::TooLarge);
+      bytes.resize(qMin<qsizetype>(bytes.size() * 2, MaxFileSize + 1));
+    }
+    const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      return result(TLoadResult::Unreadable);
+    if (n == 0)
+      break;
+    got += n;
+  }
+  bytes.truncate(got);
+  ::close(fd);
   if (!setContent(bytes))
     return TLoadResult::TooLarge;
   return TLoadResult::Loaded;
@@ -92,12 +130,18 @@ bool TProfileFile::setContent(const QByteArray &content)
   Text = ByteOrderMark ? content.mid(Utf8ByteOrderMark.size()) : content;
   Lines.reserve(size_t(Text.count('\n')) + 1);
 
+  // Lines end in LF or CRLF; where no LF follows any more (a file with the
+  // old Macintosh line ends), a CR ends a line.
   qsizetype begin = 0;
+  bool lineFeeds = true;
   while (begin < Text.size()) {
-    qsizetype next = Text.indexOf('\n', begin);
+    qsizetype next = lineFeeds ? Text.indexOf('\n', begin) : -1;
+    lineFeeds = next >= 0;
     qsizetype end = next < 0 ? Text.size() : next;
     if (next >= 0 && end > begin && Text[end - 1] == '\r')
       --end;
+    if (next < 0 && (next = Text.indexOf('\r', begin)) >= 0)
+      end = next;
     TLine line{qint32(begin), qint32(end), TKind::Other};
     const QByteArrayView text = lineText(line);
     qsizetype first = 0;

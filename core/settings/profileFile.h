@@ -11,7 +11,8 @@
 //    ']' on a section line and lines before the first section are ignored;
 //  - the first copy of a section and the first copy of a key in it win;
 //  - a value is read into a 2048-character buffer, so it is cut to 2047;
-//  - CRLF and LF line endings and a UTF-8 byte-order mark are accepted.
+//  - CRLF and LF line endings and a UTF-8 byte-order mark are accepted; in
+//    a file (or the end of one) without LF, CR ends the lines.
 // Editing keeps every line it does not change as it was (comments, other
 // sections, their order); the whole text is written with CRLF line endings.
 //
@@ -32,9 +33,10 @@ public:
   static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
   // Why a file that is there could not be read: larger than MaxFileSize,
-  // no read permission, a folder, a symbolic link to nothing, or anything
-  // else (not a regular file, a read error).
-  enum class TLoadResult { Loaded, Missing, TooLarge, NoPermission, Folder, BrokenLink, Unreadable };
+  // no read permission, a folder, a symbolic link to nothing, links that
+  // lead round in a loop, or anything else (not a regular file, a read error).
+  enum class TLoadResult { Loaded, Missing, TooLarge, NoPermission, Folder, BrokenLink, LinkLoop,
+                           Unreadable };
   // Loaded and Missing: the file holds (or would hold) what the object holds,
   // so it may be replaced by a save.
   static bool readable(TLoadResult result)
@@ -49,6 +51,9 @@ public:
   // file that is there but cannot be read leaves the object empty and gives
   // the reason.
   TLoadResult load(const QString &path);
+  // The same for a path as the system's bytes, which need not be valid in
+  // any encoding.
+  TLoadResult loadNative(const QByteArray &path);
   // Takes the bytes of a file; false, leaving the object empty, when there
   // are more than MaxFileSize.
   bool setContent(const QByteArray &content);

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString Section = QStringLiteral("RECOVERY");
@@ -27,6 +31,20 @@ QString RecoveryFolder()
   if (!QDir::isAbsolutePath(state))
     state = QDir::homePath() + QStringLiteral("/.local/state");
   return state + QStringLiteral("/Brakka");
+}
+
+bool MakeStateFolder(const QString &folder)
+{
+  QDir().mkpath(QFileInfo(folder).absolutePath());
+  const QByteArray native = QFile::encodeName(folder);
+  if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+    return false;
+  struct stat info {};
+  if (::stat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+    return false;
+  if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0)
+    ::chmod(native.constData(), info.st_mode & 0700);
+  return true;
 }
 
 QString StateFileKey(const QString &settingsFile)
@@ -144,9 +162,10 @@ void TRecoveryWriter::run()
     // The one thread that touches the file: a removal can never be undone by
     // a write still under way.
     if (request) {
-      QDir().mkpath(Folder);
+      MakeStateFolder(Folder);
       QString error;
-      if (!WriteWholeFile(Path, RecoveryFileText(SettingsFile, *request), &error) && Failed)
+      if (!WriteWholeFile(Path, RecoveryFileText(SettingsFile, *request), &error, StateFilePermissions) &&
+          Failed)
         Failed(Path + QStringLiteral(": ") + error);
     } else {
       QFile::remove(Path);

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFileDevice>
 #include <QString>
 #include <condition_variable>
 #include <functional>
@@ -18,6 +19,13 @@
 // $XDG_STATE_HOME/Brakka (XDG_STATE_HOME counts only when it is an absolute
 // path), else ~/.local/state/Brakka.
 QString RecoveryFolder();
+// Makes the state folder (what lies above it as any folder), readable by its
+// user alone: a new one 0700, one the user owns with looser rights has them
+// taken back to the user's own. False when it is not a folder that is there.
+// The files in it (recovery files, locks) are the user's alone too: 0600.
+bool MakeStateFolder(const QString &folder);
+constexpr QFileDevice::Permissions StateFilePermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 // What names the files of a settings file in the state folder: its
 // recovery file, and the lock of the start that has it open.
 QString StateFileKey(const QString &settingsFile);

@@ -1,8 +1,8 @@
 #include "core/settings/resultTexts.h"
 
-#include "core/grid/scoreText.h"
-#include "core/knockout/clearing.h"
-#include "core/knockout/tournament.h"
+#include "core/tournament/clearing.h"
+#include "core/tournament/scoreText.h"
+#include "core/tournament/tournament.h"
 #include "core/settings/profileFile.h"
 
 #include <array>
@@ -86,17 +86,6 @@ std::vector<QByteArray> SectionKeys(const TResultSection &s)
 
 }  // namespace
 
-const std::vector<QString> &ResultFieldNames()
-{
-  static const std::vector<QString> names = [] {
-    std::vector<QString> n;
-    for (int i = 0; i < ResultFieldCount; ++i)
-      n.push_back(FieldName(TField(i)));
-    return n;
-  }();
-  return names;
-}
-
 TResultTexts ReadResultTexts(const TProfileFile &ini)
 {
   static const auto keys = [] {
@@ -106,7 +95,7 @@ TResultTexts ReadResultTexts(const TProfileFile &ini)
     return k;
   }();
   TResultTexts texts;
-  texts.reserve(ResultFieldNames().size());
+  texts.reserve(ResultFieldCount);
   for (std::size_t i = 0; i < std::size(ResultSections); ++i) {
     const TResultSection &s = ResultSections[i];
     const std::vector<QString> values = ini.readStrings(QLatin1String(s.section), keys[i], QString());
@@ -158,7 +147,7 @@ TResultTexts ResultTextsOf(const TTournament &tournament)
   TResultTexts texts(ResultFieldCount);
   QString *text = texts.data();
   for (int i = 0; i < ResultFieldCount; ++i)
-    text[i] = tournament.grid().text(TField(i));
+    text[i] = tournament.text(TField(i));
   return texts;
 }
 
@@ -180,7 +169,7 @@ void FillResults(TTournament &tournament, const TResultTexts &texts, TFill how)
   bool groupsAtOnce = how != TFill::FieldByField && !BRAKKA_TRACE_ENABLED;
   if (how == TFill::Loading) {
     for (TField f : ClearList(GroupCount))   // the 1/8 finals' scores
-      groupsAtOnce = groupsAtOnce && tournament.grid().text(f).isEmpty();
+      groupsAtOnce = groupsAtOnce && tournament.text(f).isEmpty();
   }
   // A restored step first empties the knockout scores it leaves empty, from
   // the final back to the 1/8 finals, as Clear All does: no match is reset

@@ -15,9 +15,6 @@ class TTournament;
 // hold one list until one of them changes.
 using TResultTexts = QList<QString>;
 
-// The names of the fields, in that order.
-const std::vector<QString> &ResultFieldNames();
-
 // The result sections of a settings file's text; a missing key reads as no
 // score, a text that is not a score as no score.
 TResultTexts ReadResultTexts(const TProfileFile &ini);

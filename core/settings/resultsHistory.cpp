@@ -1,7 +1,7 @@
 #include "core/settings/resultsHistory.h"
 
-#include "core/grid/gridState.h"
-#include "core/knockout/clearing.h"
+#include "core/tournament/clearing.h"
+#include "core/tournament/scoreText.h"
 
 #include <algorithm>
 #include <utility>

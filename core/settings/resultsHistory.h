@@ -4,7 +4,7 @@
 // texts before and after it; undoing or redoing gives texts back, which the
 // tournament is filled from as a file is read. No rule knows of the history.
 
-#include "core/grid/gridIds.h"
+#include "core/tournament/ids.h"
 #include "core/settings/resultTexts.h"
 
 #include <vector>

@@ -108,6 +108,8 @@ TText UnreadableReason(TProfileFile::TLoadResult result)
     return TText::SettingsFolderText;
   case TProfileFile::TLoadResult::BrokenLink:
     return TText::SettingsBrokenLinkText;
+  case TProfileFile::TLoadResult::LinkLoop:
+    return TText::SettingsLinkLoopText;
   default:
     return TText::SettingsOtherText;
   }

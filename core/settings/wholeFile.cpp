@@ -6,7 +6,8 @@
 #include <cstring>
 #include <unistd.h>
 
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error)
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error,
+                    QFileDevice::Permissions permissions)
 {
   QSaveFile file(path);
   // Never written in place: a failure halfway would cut the old file.
@@ -19,6 +20,9 @@ bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error
   };
 
   if (!file.open(QIODevice::WriteOnly))
+    return fail(file.errorString());
+  // The new file beside the old one, before it holds anything.
+  if (permissions && !file.setPermissions(permissions))
     return fail(file.errorString());
   if (file.write(bytes) != bytes.size())
     return fail(file.errorString());

@@ -4,6 +4,12 @@
 
 #include <QTest>
 
+bool SaveForm(TMainForm &form) { return SaveSettings(&form, form.document(), *form.platform().dialogs); }
+
+void ReadForm(TMainForm &form) { ReadSettings(&form, form.document(), *form.platform().dialogs, form.settingsDir()); }
+
+void ClearAllOf(TMainForm &form) { ClearAllResults(&form, form.document(), *form.platform().dialogs); }
+
 TGridDriver::TGridDriver()
 {
   Form = std::make_unique<TMainForm>(Dir.path(), Fake.platform());
@@ -13,11 +19,11 @@ TGridDriver::~TGridDriver() = default;
 
 void TGridDriver::choosePreferences(int language, int favourite)
 {
-  TPreferences chosen = Form->preferences();
+  TPreferences chosen = Form->document().preferences();
   chosen.language = language;
   if (favourite >= 0)
     chosen.favorite = favourite;
-  Form->applyPreferences(chosen);
+  Form->document().setPreferences(chosen);
 }
 
 QLineEdit *TGridDriver::field(const QString &name) const

@@ -3,6 +3,9 @@
 // fields as a user would, and read what the grid shows.
 
 #include "app/brakkaMain.h"
+#include "app/commands.h"
+#include "app/gridControls.h"
+#include "core/document/document.h"
 #include "support/fakePlatform.h"
 
 #include <QLabel>
@@ -10,12 +13,18 @@
 #include <QTemporaryDir>
 #include <memory>
 
+// The window's commands as its menu runs them.
+bool SaveForm(TMainForm &form);       // File > Save: whether it saved
+void ReadForm(TMainForm &form);       // the settings file read again, as at start
+void ClearAllOf(TMainForm &form);     // Clear All, asking
+
 class TGridDriver {
 public:
   TGridDriver();
   ~TGridDriver();
 
   TMainForm &form() { return *Form; }
+  TDocument &document() { return Form->document(); }
   TScriptedDialogs &dialogs() { return *Fake.dialogs; }
   TFakeSound &sound() { return *Fake.sound; }
   TFakeBrowser &browser() { return *Fake.browser; }

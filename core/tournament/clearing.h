@@ -2,7 +2,7 @@
 // Clearing results: a stage's clear button and Clear All. Only score fields
 // are emptied; everything else follows from their rules.
 
-#include "core/grid/gridIds.h"
+#include "core/tournament/ids.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "core/grid/scoreText.h"
+#include "core/tournament/scoreText.h"
 
 bool IsScore(const QString &text)
 {

@@ -1,6 +1,6 @@
-#include "core/knockout/clearing.h"
+#include "core/tournament/clearing.h"
 
-#include "core/knockout/tournament.h"
+#include "core/tournament/tournament.h"
 
 #include <array>
 

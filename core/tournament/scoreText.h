@@ -3,6 +3,13 @@
 
 #include <QString>
 
+// Texts that refer to the same characters are the same text: names and
+// figures are shared static texts, and most copies share their characters.
+inline bool SameText(const QString &a, const QString &b)
+{
+  return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
 // A score field holds a score when its text is one or more decimal digits.
 // Anything else (empty, or text pasted through the context menu) is no score.
 bool IsScore(const QString &text);
