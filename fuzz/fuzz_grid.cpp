@@ -95,7 +95,7 @@ QStringList Pristine;   // the window as it opens on an empty folder
 
 void CheckSaveAndRestart(const char *when)
 {
-  if (!Window->form->SaveAll())
+  if (!SaveForm(*Window->form))
     FuzzFailure("save failed", Window->iniPath());
   CompareSnapshots(controlSnapshot(*Window->form), controlSnapshot(Window->restarted()), when);
 }

@@ -25,7 +25,7 @@ void CheckMainWindow(const QByteArray &bytes)
     CompareSnapshots(shown, controlSnapshot(*Window->openAnother()), "reused window differs from a new one");
   }
 
-  if (!Window->form->SaveAll())
+  if (!SaveForm(*Window->form))
     FuzzFailure("save failed", Window->iniPath());
   const TMainForm &restarted = Window->restarted();
   CheckGrid(restarted, false, "after a save and a restart");

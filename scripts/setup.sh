@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
+  poppler-utils
   qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n
   libgl-dev libbenchmark-dev libglib2.0-dev libical-dev python3-icalendar
   librsvg2-bin desktop-file-utils appstream lintian
