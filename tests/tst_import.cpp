@@ -97,7 +97,7 @@ TImportStage StageOfMatch(int number)
 QDate CalendarDate(int group, int match)
 {
   for (const TCalendarMatch &c : MatchCalendar())
-    if (!c.pairing && c.side1Label[1] == GroupLetter(group) && c.side1Label[2] - '1' == match)
+    if (c.match == GroupMatch(group, match))
       return QDate(2002, c.month, c.day);
   return QDate();
 }
