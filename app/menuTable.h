@@ -9,7 +9,7 @@
 
 enum class TCommand {
   None, ClearAll, Save, Report, Exit, Undo, Redo, Options, Schedule, Venue, WebLink,
-  About, ExportCalendar, Outlook, Pool,
+  About, ExportCalendar, Outlook, Pool, ImportResults, ExportResults,
 };
 
 // Where an item's text comes from: its entry of the text tables, or a name.

@@ -1,15 +1,22 @@
-// Reading files of real results: the three formats, a whole tournament in
-// each, the lines and scores each writes, every way a file fails, the teams'
-// many names and the group match two teams play.
+// Files of real results: the three formats, a whole tournament in each,
+// the lines and scores each writes, every way a file fails, the teams' many
+// names and the group match two teams play; what importing a file does to a
+// tournament, the preview and its undo step in the window, and the export
+// that imports back as the same tournament.
 
 #include "core/groups/fixtures.h"
 #include "core/import/groupMatches.h"
+#include "core/import/importPlan.h"
 #include "core/import/resultsFile.h"
 #include "core/import/teamNames.h"
 #include "core/schedule/calendar.h"
+#include "import/importForm.h"
 #include "support/tournament.h"
 
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -111,6 +118,76 @@ QString Swapped(const QString &result)
   return out;
 }
 
+QByteArray DataBytes(const char *name)
+{
+  QFile f(DataFile(name));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString Texts(const TMatchTexts &t)
+{
+  QString text = t.goals[0] + QLatin1Char('-') + t.goals[1];
+  if (!t.penalties[0].isEmpty() || !t.penalties[1].isEmpty())
+    text += QStringLiteral(" p") + t.penalties[0] + QLatin1Char('-') + t.penalties[1];
+  return text;
+}
+
+// "52 new 1-1 p3-2": a row of an import's plan, its match by number.
+QString Planned(const TImportRow &row)
+{
+  const QString match = row.found ? QString::number(MatchNumber(row.match)) + QLatin1Char(' ') : QString();
+  switch (row.outcome) {
+    case TImportOutcome::NewScore: return match + QStringLiteral("new ") + Texts(row.after);
+    case TImportOutcome::Replaced:
+      return match + QStringLiteral("replaced ") + Texts(row.before) + QStringLiteral(" > ") + Texts(row.after);
+    case TImportOutcome::Unchanged: return match + QStringLiteral("unchanged ") + Texts(row.after);
+    case TImportOutcome::NotPlayed: return QStringLiteral("not played");
+    case TImportOutcome::UnknownTeam: return QStringLiteral("unknown team");
+    case TImportOutcome::NoSuchMatch: return QStringLiteral("no such match");
+    case TImportOutcome::NotInSlot: return QStringLiteral("not in slot");
+    case TImportOutcome::ScoreNotHeld: return match + QStringLiteral("not held");
+    case TImportOutcome::ListedTwice: return match + QStringLiteral("twice");
+  }
+  return QString();
+}
+
+// A tournament with a file's results applied.
+TTournament Imported(const QByteArray &bytes)
+{
+  TTournament t(false);
+  FillResults(t, PlanImport(t, ReadResults(bytes).matches).texts, TFill::Restoring);
+  return t;
+}
+
+// Runs File > Import results… on the file: the preview is answered by
+// `answer` (its rows' cells, row by row, are put in `shown`).
+void ImportThroughWindow(TGridDriver &g, const QString &path, QPushButton *TImportForm::*answer,
+                         QStringList *shown = nullptr)
+{
+  g.dialogs().openedFiles = {path};
+  g.dialogs().onModal = [&](QDialog *d) {
+    auto *form = qobject_cast<TImportForm *>(d);
+    if (!form)
+      return int(QDialog::Rejected);
+    for (int r = 0; shown && r < form->ImportTable->rowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < ImportColumnCount; ++c)
+        cells << form->ImportTable->item(r, c)->text();
+      *shown << cells.join(QStringLiteral(" | "));
+    }
+    QTest::mouseClick(form->*answer, Qt::LeftButton);
+    return d->result();
+  };
+  g.form().menuItem(QStringLiteral("ImportResults1"))->trigger();
+  g.dialogs().onModal = nullptr;
+}
+
+QByteArray FileBytes(const QString &path)
+{
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestImport : public QObject {
@@ -130,6 +207,16 @@ class TestImport : public QObject {
   void teamNames_data();
   void teamNames();
   void groupMatches();
+  void matching_data();
+  void matching();
+  void importThroughThePreview_data() { wholeTournament_data(); }
+  void importThroughThePreview();
+  void previewSaysWhatHappens_data();
+  void previewSaysWhatHappens();
+  void badFilesThroughTheWindow_data();
+  void badFilesThroughTheWindow();
+  void exportThenImport_data();
+  void exportThenImport();
 };
 
 void TestImport::wholeTournament_data()
@@ -451,5 +538,283 @@ void TestImport::groupMatches()
   QVERIFY(!FindGroupMatch(NoTeam, Senegal));
 }
 
-QTEST_GUILESS_MAIN(TestImport)
+void TestImport::matching_data()
+{
+  QTest::addColumn<QByteArray>("start");   // a file imported first
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<QStringList>("planned");
+  const QByteArray groups = DataBytes("cup.txt"), all = groups + DataBytes("cup_finals.txt");
+  using L = QStringList;
+  QTest::newRow("new score") << QByteArray() << QByteArray("Group A\nFrance 0-1 Senegal\n") << L{"1 new 0-1"};
+  QTest::newRow("sides the other way") << QByteArray() << QByteArray("Group A\nSenegal 1-0 France\n")
+                                       << L{"1 new 0-1"};
+  QTest::newRow("replaced") << QByteArray("Group A\nFrance 2-0 Senegal\n")
+                            << QByteArray("Group A\nFrance 0-1 Senegal\n") << L{"1 replaced 2-0 > 0-1"};
+  QTest::newRow("unchanged") << groups << QByteArray("Group A\nSenegal 1-0 France\n") << L{"1 unchanged 0-1"};
+  QTest::newRow("leading zeros") << QByteArray() << QByteArray("Group A\nFrance 00-01 Senegal\n")
+                                 << L{"1 new 0-1"};
+  QTest::newRow("no score yet") << groups << QByteArray("Group A\n(1) France - Senegal\n") << L{"not played"};
+  QTest::newRow("unknown team") << QByteArray() << QByteArray("Group A\nFrance 0-1 Narnia\n") << L{"unknown team"};
+  QTest::newRow("teams of two groups") << QByteArray() << QByteArray("Group A\nFrance 1-0 Brazil\n")
+                                       << L{"no such match"};
+  QTest::newRow("a team against itself") << QByteArray() << QByteArray("France 1-1 France\n") << L{"no such match"};
+  QTest::newRow("no knockout match of theirs") << all << QByteArray("Replays\nFrance 1-0 Brazil\n")
+                                               << L{"no such match"};
+  QTest::newRow("knockout, not in that slot") << groups << QByteArray("Round of 16\nSpain 1-0 Paraguay\n")
+                                              << L{"not in slot"};
+  QTest::newRow("knockout, its slot not filled")
+      << QByteArray() << QByteArray("Quarter-finals\nEngland 1-2 Brazil\n") << L{"not in slot"};
+  QTest::newRow("knockout after the groups")
+      << groups << QByteArray("Round of 16\nIreland 2-3 pen. 1-1 a.e.t. Spain\n") << L{"52 new 1-1 p3-2"};
+  QTest::newRow("rounds in any order")
+      << groups
+      << QByteArray("Quarter-finals\nSpain 0-0 (3-5 pen) Korea Republic\nRound of 16\n"
+                    "Spain 3-2 pen. 1-1 a.e.t. Ireland\nKorea Republic 2-1aet Italy\n")
+      << L{"59 new 0-0 p3-5", "52 new 1-1 p3-2", "56 new 2-1"};
+  QTest::newRow("a round the file does not name")
+      << groups << QByteArray("Spain 3-2 pen. 1-1 a.e.t. Ireland\n") << L{"52 new 1-1 p3-2"};
+  QTest::newRow("more goals than a field holds")
+      << QByteArray() << QByteArray("Group A\nFrance 100-1 Senegal\n") << L{"1 not held"};
+  QTest::newRow("any number in the final") << all << QByteArray("Final\nGermany 100-2 Brazil\n")
+                                           << L{"64 replaced 0-2 > 100-2"};
+  QTest::newRow("a score that is no number") << QByteArray() << QByteArray("Group A\nFrance 1.5-0 Senegal\n")
+                                             << L{"1 not held"};
+  QTest::newRow("a shoot-out after a decided match")
+      << groups
+      << QByteArray(R"({"matches": [{"round": "Round of 16", "team1": "Spain", "team2": "Ireland",)"
+                    R"( "score": {"ft": [2, 1], "p": [3, 2]}}]})")
+      << L{"52 not held"};
+  QTest::newRow("a shoot-out in a group")
+      << QByteArray()
+      << QByteArray(R"({"matches": [{"round": "Matchday 1", "team1": "France", "team2": "Senegal",)"
+                    R"( "score": {"ft": [1, 1], "p": [4, 3]}}]})")
+      << L{"1 not held"};
+  QTest::newRow("listed twice") << QByteArray() << QByteArray("Group A\nFrance 0-1 Senegal\nSenegal 0-1 France\n")
+                                << L{"1 twice", "1 twice"};
+  QTest::newRow("listed twice alike") << QByteArray()
+                                      << QByteArray("Group A\nFrance 0-1 Senegal\nSenegal 1-0 France\n")
+                                      << L{"1 new 0-1", "1 unchanged 0-1"};
+  // Germany out of their group: their 1/8 final is Ireland's, and its
+  // scores go with Germany.
+  QTest::newRow("a group result moves a team out of its slot")
+      << all << QByteArray("Round of 16\nGermany 1-0 Paraguay\nGroup E\nGermany 0-8 Saudi Arabia\n")
+      << L{"not in slot", "4 replaced 8-0 > 0-8"};
+}
+
+void TestImport::matching()
+{
+  QFETCH(QByteArray, start);
+  QFETCH(QByteArray, file);
+  QFETCH(QStringList, planned);
+  TTournament tournament = Imported(start);
+  const TResultsFile read = ReadResults(file);
+  QVERIFY(read.ok());
+  const TImportPlan plan = PlanImport(tournament, read.matches);
+  QStringList got;
+  for (const TImportRow &row : plan.rows)
+    got << Planned(row);
+  QCOMPARE(got, planned);
+
+  // Applied, the texts give each match what its row says.
+  FillResults(tournament, plan.texts, TFill::Restoring);
+  for (const TImportRow &row : plan.rows)
+    if (Applies(row.outcome)) {
+      const TMatchState &m = tournament.match(row.match);
+      QCOMPARE(Texts({m.goals, m.penalties}), Texts(row.after));
+    }
+}
+
+void TestImport::importThroughThePreview()
+{
+  QFETCH(QStringList, files);
+  TGridDriver played;
+  PlayAll(played);
+  TGridDriver g;
+  const QByteArray settings = FileBytes(g.document().settingsFile());
+  QStringList shown;
+  TResultTexts beforeLast = g.document().resultTexts();
+  for (const QString &path : files) {
+    beforeLast = g.document().resultTexts();
+    ImportThroughWindow(g, path, &TImportForm::ApplyButton, &shown);
+  }
+  QCOMPARE(shown.size(), 64);
+  for (const QString &row : shown)
+    QVERIFY2(row.contains(QStringLiteral(" | New score ")), qPrintable(row));
+  QVERIFY(g.document().tournament() == played.document().tournament());
+  QCOMPARE(g.text(QStringLiteral("Champion")), played.text(QStringLiteral("Champion")));
+  // Nothing is written before Save.
+  QCOMPARE(FileBytes(g.document().settingsFile()), settings);
+
+  // One undo takes the last file's import back, one redo brings it again.
+  const QString name = QFileInfo(files.last()).fileName();
+  QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), QStringLiteral("Undo importing ") + name);
+  g.form().menuItem(QStringLiteral("Undo1"))->trigger();
+  QVERIFY(TDocument::SameResults(g.document().resultTexts(), beforeLast));
+  QCOMPARE(g.form().menuItem(QStringLiteral("Redo1"))->text(), QStringLiteral("Redo importing ") + name);
+  g.form().menuItem(QStringLiteral("Redo1"))->trigger();
+  QVERIFY(g.document().tournament() == played.document().tournament());
+}
+
+void TestImport::previewSaysWhatHappens_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QStringList>("rows");
+  QTest::addColumn<QString>("undo");
+  QTest::newRow("English") << int(LangEnglish)
+                           << QStringList{"1 · Group A | France – Senegal | Replaced 2-0 → 0-1 | ",
+                                          "39 · Group B | South Africa – Spain | Not applied | no score in the file yet",
+                                          "Group B | France – Narnia | Not applied | unknown team: Narnia",
+                                          "52 · 1/8 final | Spain – Ireland | New score 1-1 (pen. 3-2) | "}
+                           << "Undo importing results.txt";
+  QTest::newRow("Spanish") << int(LangSpanish)
+                           << QStringList{"1 · Grupo A | Francia – Senegal | Sustituido 2-0 → 0-1 | ",
+                                          "39 · Grupo B | Sudáfrica – España | No aplicado | el archivo aún no da el resultado",
+                                          "Group B | Francia – Narnia | No aplicado | equipo desconocido: Narnia",
+                                          "52 · Octavos de final | España – Irlanda | Resultado nuevo 1-1 (pen. 3-2) | "}
+                           << "Deshacer la importación de results.txt";
+  QTest::newRow("French") << int(LangFrench)
+                          << QStringList{"1 · Groupe A | France – Sénégal | Remplacé 2-0 → 0-1 | ",
+                                         "39 · Groupe B | Afrique du Sud – Espagne | Non appliqué | le fichier ne donne pas encore de score",
+                                         "Group B | France – Narnia | Non appliqué | équipe inconnue : Narnia",
+                                         "52 · Huitième de finale | Espagne – Eire | Nouveau score 1-1 (t.a.b. 3-2) | "}
+                          << "Annuler l'importation de results.txt";
+}
+
+void TestImport::previewSaysWhatHappens()
+{
+  QFETCH(int, language);
+  QFETCH(QStringList, rows);
+  QFETCH(QString, undo);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("results.txt"));
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write("Group A\nSenegal 1-0 France\nGroup B\n(39) South Africa - Spain\nFrance 0-1 Narnia\nRound of 16\n"
+          "Ireland 2-3 pen. 1-1 a.e.t. Spain\n");
+  f.close();
+  TGridDriver g;
+  g.choosePreferences(language);
+  PlayGroups(g);
+  g.score(QStringLiteral("GA1"), QStringLiteral("2-0"));
+  const TTournament typed = g.document().tournament();
+  const QString undoTyping = g.form().menuItem(QStringLiteral("Undo1"))->text();
+
+  // Cancel changes nothing.
+  QStringList shown;
+  ImportThroughWindow(g, path, &TImportForm::CancelButton, &shown);
+  QCOMPARE(g.dialogs().modalWindows.last(), QStringLiteral("ImportForm"));
+  QCOMPARE(shown, rows);
+  QVERIFY(g.document().tournament() == typed);
+  QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), undoTyping);
+
+  ImportThroughWindow(g, path, &TImportForm::ApplyButton);
+  QCOMPARE(g.text(QStringLiteral("GA11")), QStringLiteral("0"));
+  QCOMPARE(g.text(QStringLiteral("Final841pk")), QStringLiteral("3"));
+  QCOMPARE(g.form().menuItem(QStringLiteral("Undo1"))->text(), undo);
+  g.form().menuItem(QStringLiteral("Undo1"))->trigger();
+  QVERIFY(g.document().tournament() == typed);
+}
+
+void TestImport::badFilesThroughTheWindow_data()
+{
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<qint64>("size");   // the file made this long; -1: no file
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("message");   // %1: the file's path
+  QTest::newRow("not a format") << QByteArray("Brakka keeps the scores you type.\n") << qint64(0) << int(LangEnglish)
+                                << "worldcup.txt is not a results file Brakka reads: openfootball's JSON or "
+                                   "Football.TXT, or football-data.org's JSON.\n\nNothing was imported.";
+  QTest::newRow("broken JSON") << QByteArray("{\"matches\": [\n  {\"team1\": \"France\" \"team2\": \"Senegal\"}\n]}")
+                               << qint64(0) << int(LangSpanish)
+                               << "worldcup.txt es un JSON dañado: error en la línea 2, columna 22.\n\n"
+                                  "No se ha importado nada.";
+  QTest::newRow("truncated") << QByteArray("{\"matches\": [\n{\"team1\": \"France\"},\n") << qint64(0)
+                             << int(LangFrench)
+                             << "worldcup.txt est tronqué : il s'arrête au milieu de ses données (ligne 3, "
+                                "colonne 1).\n\nRien n'a été importé.";
+  QTest::newRow("binary") << QByteArray("Group A\n(1) France\0 0-1 Senegal\n", 32) << qint64(0) << int(LangEnglish)
+                          << "worldcup.txt is not a text file: line 2, column 11 holds bytes that are not UTF-8 "
+                             "text.\n\nNothing was imported.";
+  QTest::newRow("empty") << QByteArray() << qint64(0) << int(LangSpanish)
+                         << "worldcup.txt está vacío.\n\nNo se ha importado nada.";
+  QTest::newRow("over 5 MB") << QByteArray("France 0-1 Senegal\n") << ResultsFileLimit + 1 << int(LangFrench)
+                             << "worldcup.txt fait 5,0 Mo : un fichier de résultats fait au plus 5 Mo.\n\n"
+                                "Rien n'a été importé.";
+  QTest::newRow("cannot be opened") << QByteArray() << qint64(-1) << int(LangEnglish)
+                                    << "The file %1 cannot be opened: it does not exist.\n\nNothing was imported.";
+}
+
+void TestImport::badFilesThroughTheWindow()
+{
+  QFETCH(QByteArray, bytes);
+  QFETCH(qint64, size);
+  QFETCH(int, language);
+  QFETCH(QString, message);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("worldcup.txt"));
+  if (size >= 0) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && (size == 0 || f.resize(size)));
+  }
+  TGridDriver g;
+  g.choosePreferences(language);
+  g.score(QStringLiteral("GA1"), QStringLiteral("2-0"));
+  const TTournament typed = g.document().tournament();
+  const std::size_t steps = g.document().history().count();
+  g.dialogs().asked.clear();
+  ImportThroughWindow(g, path, &TImportForm::ApplyButton);
+  QCOMPARE(g.dialogs().asked.size(), 1);
+  QCOMPARE(g.dialogs().asked.first().icon, TMsgIcon::Warning);
+  QCOMPARE(g.dialogs().asked.first().text, message.contains(QLatin1String("%1"))
+                                                ? message.arg(QDir::toNativeSeparators(path))
+                                                : message);
+  QVERIFY(!g.dialogs().modalWindows.contains(QStringLiteral("ImportForm")));
+  QVERIFY(g.document().tournament() == typed);
+  QCOMPARE(g.document().history().count(), steps);
+}
+
+void TestImport::exportThenImport_data()
+{
+  QTest::addColumn<int>("played");   // 0 all, 1 two matchdays, 2 all and a long final on penalties
+  QTest::addColumn<QStringList>("lines");
+  QTest::newRow("whole tournament")
+      << 0
+      << QStringList{R"({"round": "Matchday 1", "date": "2002-05-31", "time": "20:30 UTC+9", "team1": "France", )"
+                     R"x("team2": "Senegal", "score": {"ft": [0, 1]}, "group": "Group A", "ground": "Seoul (South Korea)"})x",
+                     R"("team1": "Spain", "team2": "Ireland", "score": {"ft": [1, 1], "et": [1, 1], "p": [3, 2]})",
+                     R"("team1": "South Korea", "team2": "Italy", "score": {"ft": [2, 1]})",
+                     R"({"round": "Final", "date": "2002-06-30", "time": "20:00 UTC+9", "team1": "Germany", )"
+                     R"x("team2": "Brazil", "score": {"ft": [0, 2]}, "ground": "Yokohama (Japan)"})x"};
+  QTest::newRow("two matchdays") << 1 << QStringList{R"("round": "Matchday 2")"};
+  QTest::newRow("a long final on penalties")
+      << 2 << QStringList{R"("score": {"ft": [123456789012345678901, 123456789012345678901], )"
+                          R"("et": [123456789012345678901, 123456789012345678901], "p": [5, 4]})"};
+}
+
+void TestImport::exportThenImport()
+{
+  QFETCH(int, played);
+  QFETCH(QStringList, lines);
+  TGridDriver g;
+  played == 1 ? PlayTwoMatchdays(g) : PlayAll(g);
+  if (played == 2) {
+    g.score(QStringLiteral("Final1"), QStringLiteral("123456789012345678901-123456789012345678901"));
+    g.type(QStringLiteral("Final11pk"), QStringLiteral("5"));
+    g.type(QStringLiteral("Final12pk"), QStringLiteral("4"));
+  }
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("worldcup.json"));
+  g.dialogs().savedFiles = {path};
+  g.form().menuItem(QStringLiteral("ExportResults1"))->trigger();
+  QCOMPARE(g.dialogs().saveRequests.first().fileName, QStringLiteral("worldcup.json"));
+  const QString written = QString::fromUtf8(FileBytes(path));
+  for (const QString &line : lines)
+    QVERIFY2(written.contains(line), qPrintable(line));
+
+  TGridDriver h;
+  ImportThroughWindow(h, path, &TImportForm::ApplyButton);
+  QVERIFY(h.document().tournament() == g.document().tournament());
+}
+
+QTEST_MAIN(TestImport)
 #include "tst_import.moc"

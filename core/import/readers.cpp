@@ -64,6 +64,8 @@ bool AllDigits(QStringView text, qsizetype from)
   return true;
 }
 
+}  // namespace
+
 QStringView WithoutLeadingZeros(QStringView digits)
 {
   qsizetype i = 0;
@@ -71,8 +73,6 @@ QStringView WithoutLeadingZeros(QStringView digits)
     ++i;
   return digits.mid(i);
 }
-
-}  // namespace
 
 TImportStage StageOfRound(QStringView round, int *group)
 {

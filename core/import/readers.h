@@ -16,6 +16,8 @@ TImportStage StageOfRound(QStringView round, int *group);
 
 // Whether a text is one or more decimal digits.
 bool IsDigits(QStringView text);
+// Digits without their leading zeros ("007" -> "7", "0" stays).
+QStringView WithoutLeadingZeros(QStringView digits);
 // The sum and the difference of two digit texts, without leading zeros;
 // no difference when it would be negative.
 QString AddDigits(QStringView a, QStringView b);
