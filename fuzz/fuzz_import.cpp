@@ -4,10 +4,18 @@
 // hang, and every match they give is well formed: a line of the file, a
 // stage and group that exist, teams recognised from their names (or none),
 // scores of decimal digits or marked invalid.
+//
+// Whatever a file gives is then imported into an empty tournament: applied,
+// the plan's texts are what the tournament holds, each match applied holds
+// what its row says, and a fresh load of those texts is the same
+// tournament. Exported and imported again, it is the same tournament once
+// more.
 
+#include "core/import/importPlan.h"
 #include "core/import/jsonTree.h"
 #include "core/import/readers.h"
 #include "core/import/resultsFile.h"
+#include "core/import/resultsExport.h"
 #include "core/import/teamNames.h"
 
 #include <cstdint>
@@ -66,6 +74,47 @@ void CheckMatches(const std::vector<TImportMatch> &matches, qsizetype lines)
   }
 }
 
+// The tournament an import of `matches` into an empty one leaves.
+TTournament Imported(const std::vector<TImportMatch> &matches, TImportPlan *plan = nullptr)
+{
+  TTournament t(false);
+  TImportPlan made = PlanImport(t, matches);
+  FillResults(t, made.texts, TFill::Restoring);
+  if (plan)
+    *plan = std::move(made);
+  return t;
+}
+
+void CheckImport(const std::vector<TImportMatch> &matches)
+{
+  TImportPlan plan;
+  const TTournament t = Imported(matches, &plan);
+  if (plan.rows.size() != matches.size())
+    Broken("a row for each match", QString::number(plan.rows.size()));
+  if (ResultTextsOf(t) != plan.texts)
+    Broken("applied, the plan's texts are not what the tournament holds");
+  int applied = 0;
+  for (const TImportRow &row : plan.rows) {
+    if (!Applies(row.outcome))
+      continue;
+    applied += row.outcome != TImportOutcome::Unchanged;
+    const TMatchState &m = t.match(row.match);
+    if (!row.found || TMatchTexts{m.goals, m.penalties} != row.after)
+      Broken("a match applied does not hold what its row says", QString::number(int(row.match)));
+  }
+  if (applied != plan.applied)
+    Broken("rows applied miscounted", QString::number(plan.applied));
+  TTournament fresh(false);
+  FillResults(fresh, ResultTextsOf(t), TFill::Loading);
+  if (!(fresh == t))
+    Broken("a fresh load of the imported texts is another tournament");
+  const TResultsFile exported = ReadResults(ExportedResults(t));
+  if (!exported.ok() || exported.format != TResultsFormat::OpenFootballJson)
+    Broken("the export does not read back");
+  if (!(Imported(exported.matches) == t))
+    Broken("the export imports as another tournament");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -78,6 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (file.format == TResultsFormat::None)
       Broken("read without a format");
     CheckMatches(file.matches, lines);
+    CheckImport(file.matches);
   } else {
     if (!file.matches.empty())
       Broken("matches from a file that failed");
