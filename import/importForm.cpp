@@ -129,7 +129,6 @@ TImportForm::TImportForm(QWidget *owner, const QString &fileName, const std::vec
     labels << TextIn(language, heading);
   ImportTable->setHorizontalHeaderLabels(labels);
 
-  const QColor notApplied = palette().color(QPalette::Disabled, QPalette::Text);
   for (int r = 0; r < int(plan.rows.size()); ++r) {
     const TImportRow &row = plan.rows[std::size_t(r)];
     const TImportMatch &m = matches[std::size_t(r)];
@@ -139,8 +138,6 @@ TImportForm::TImportForm(QWidget *owner, const QString &fileName, const std::vec
     for (int c = 0; c < ImportColumnCount; ++c) {
       auto *item = new QTableWidgetItem(texts[c]);
       item->setToolTip(c == ImportReasonColumn && !texts[c].isEmpty() ? texts[c] : line);
-      if (!Applies(row.outcome))
-        item->setForeground(notApplied);
       ImportTable->setItem(r, c, item);
     }
   }
