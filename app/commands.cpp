@@ -7,6 +7,7 @@
 #include "core/i18n/texts.h"
 #include "desktop/platform.h"
 #include "groups/outlookForm.h"
+#include "import/importCommands.h"
 #include "knockout/celebration.h"
 #include "pool/poolForm.h"
 #include "report/printing.h"
@@ -76,6 +77,12 @@ void RunCommand(TCommand command, int tag, const TCommandContext &c)
       doc.setPoolSettings(*pool);
     break;
   }
+  case TCommand::ImportResults:
+    ImportResults(c.window, doc, dialogs);
+    break;
+  case TCommand::ExportResults:
+    ExportResults(c.window, doc.tournament(), language, dialogs);
+    break;
   case TCommand::Venue:
     ShowVenueViewer(c.window, tag, language, dialogs, c.platform.browser.get());
     break;

@@ -5,6 +5,7 @@
 #include "venues/menuPictures.h"
 
 #include <QAction>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -23,18 +24,18 @@ int ItemIndex(TCommand command)
 void BuildMainMenu(QMenuBar *bar, TGridControls &controls, const std::function<void(TCommand, int)> &run)
 {
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  std::vector<QMenu *> menus(MenuEntryCount(), nullptr);
+  QHash<QString, QMenu *> menus;
   for (std::size_t i = 0; i < MenuEntryCount(); ++i) {
     const TMenuEntry &e = MenuEntries()[i];
     const QString name = QLatin1String(e.name);
     const QString caption = e.source == TMenuSource::Text ? TextIn(LangEnglish, e.text) : name;
-    QMenu *parentMenu = e.parent >= 0 ? menus[std::size_t(e.parent)] : nullptr;
+    QMenu *parentMenu = e.parent ? menus.value(QLatin1String(e.parent)) : nullptr;
     QAction *action = nullptr;
     if (e.submenu) {
       QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
       menu->setObjectName(name);
       SetPicturesOnFirstOpen(menu);
-      menus[i] = menu;
+      menus.insert(name, menu);
       action = menu->menuAction();
     } else if (e.source == TMenuSource::Separator) {
       action = parentMenu->addSeparator();

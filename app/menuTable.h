@@ -9,14 +9,14 @@
 
 enum class TCommand {
   None, ClearAll, Save, Report, Exit, Undo, Redo, Options, Schedule, Venue, WebLink,
-  About, ExportCalendar, Outlook, Pool, WallChart, PrintWallChart,
+  About, ExportCalendar, Outlook, Pool, WallChart, PrintWallChart, ImportResults, ExportResults,
 };
 
 // Where an item's text comes from: its entry of the text tables, or a name.
 enum class TMenuSource { Text, Separator, HostKorea, HostJapan, Venue, Team };
 
 struct TMenuEntry {
-  int parent;            // the submenu's index in the table; -1: the menu bar
+  const char *parent;    // the submenu's object name; nullptr: the menu bar
   const char *name;      // the object name
   TMenuSource source;
   TText text;            // with TMenuSource::Text

@@ -48,6 +48,20 @@ QString TQtDialogs::saveFile(QWidget *parent, const TSaveFileRequest &request)
   return LastSaved;
 }
 
+QString TQtDialogs::openFile(QWidget *parent, const TOpenFileRequest &request)
+{
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(request.filter);
+  dialog.setSizeGripEnabled(true);
+  dialog.setDirectory(LastOpened.isEmpty() ? request.folder : QFileInfo(LastOpened).absolutePath());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return QString();
+  LastOpened = dialog.selectedFiles().constFirst();
+  return LastOpened;
+}
+
 QString TQtDialogs::chooseFolder(QWidget *parent, const QString &start)
 {
   return QFileDialog::getExistingDirectory(parent, QString(), start);

@@ -23,6 +23,12 @@ struct TSaveFileRequest {
   QString suffix;     // added to a name typed without one
 };
 
+// What an open-file dialog offers.
+struct TOpenFileRequest {
+  QString folder;   // where it opens, until a file has been chosen in it
+  QString filter;   // "Results files (*.json *.txt);;All files (*)"
+};
+
 class TDialogs {
 public:
   virtual ~TDialogs() = default;
@@ -34,6 +40,9 @@ public:
   // A save-file dialog that asks before replacing a file; returns the chosen
   // file, or an empty text when the user cancels.
   virtual QString saveFile(QWidget *parent, const TSaveFileRequest &request) = 0;
+  // An open-file dialog that offers existing files only; returns the chosen
+  // file, or an empty text when the user cancels.
+  virtual QString openFile(QWidget *parent, const TOpenFileRequest &request) = 0;
   // A folder dialog opening at start; returns the chosen folder, or an empty
   // text when the user cancels.
   virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;
@@ -46,10 +55,12 @@ public:
                                       QMessageBox::StandardButtons buttons) override;
   int showModal(QDialog *dialog) override;
   QString saveFile(QWidget *parent, const TSaveFileRequest &request) override;
+  QString openFile(QWidget *parent, const TOpenFileRequest &request) override;
   QString chooseFolder(QWidget *parent, const QString &start) override;
 
 private:
-  QString LastSaved;   // the file chosen last in a save dialog while the program runs
+  QString LastSaved;    // the file chosen last in a save dialog while the program runs
+  QString LastOpened;   // ... and in an open dialog
 };
 
 struct TPlatform {

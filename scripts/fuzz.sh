@@ -10,12 +10,13 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_settings fuzz_grid fuzz_engine)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_settings fuzz_grid fuzz_engine fuzz_import)
 bash "$here/scripts/setup.sh"
 
 source "$here/scripts/sanitizers.sh"
 
-# The window targets run under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The window targets, and the results files' readers (fuzz_import, the core
+# library alone), run under AddressSanitizer and UndefinedBehaviorSanitizer.
 # The engine's target runs hundreds of times as many inputs: it has a build
 # of its own under UndefinedBehaviorSanitizer, with the standard library's
 # bounds checks standing in for AddressSanitizer's. Of UBSan's checks it

@@ -421,11 +421,12 @@ void TestAccess::lettersAreUniqueInEveryWindowAndMenu()
     windows << d->objectName();
     return int(QDialog::Rejected);
   };
-  for (const char *item : {"Options1", "Schedule1", "Outlook1", "Pool1", "About1", "Seoul1"})
+  g.dialogs().openedFiles = {QStringLiteral(BRAKKA_TEST_DATA "/import/openfootball.json")};
+  for (const char *item : {"Options1", "Schedule1", "Outlook1", "Pool1", "About1", "Seoul1", "ImportResults1"})
     g.form().menuItem(QLatin1String(item))->trigger();
   QTest::keyClick(g.label(QStringLiteral("Champion")), Qt::Key_Return);
   QCOMPARE(windows, QStringList({"OptionsForm", "ScheduleForm", "OutlookForm", "PoolForm", "AboutForm",
-                                 "StadiumForm", "WinnerForm"}));
+                                 "StadiumForm", "ImportForm", "WinnerForm"}));
   QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
   QVERIFY2(without.isEmpty(), qPrintable(without.join(QStringLiteral(", "))));
 }

@@ -314,6 +314,8 @@ void TestGrid::menuTree_data()
   QTest::addColumn<int>("tag");
   QTest::newRow("Clear") << "Clear1" << "File1" << 0;
   QTest::newRow("Exit") << "Exit1" << "File1" << 0;
+  QTest::newRow("Import results") << "ImportResults1" << "File1" << 0;
+  QTest::newRow("Export results") << "ExportResults1" << "File1" << 0;
   QTest::newRow("Export to calendar") << "ExportCalendar1" << "View1" << 0;
   QTest::newRow("Busan") << "Busan1" << "Korea1" << 100;
   QTest::newRow("Ulsan") << "Ulsan1" << "Korea1" << 109;

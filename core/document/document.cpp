@@ -16,7 +16,8 @@ QString StageTitle(int language, int stage)
 }
 
 // What the Edit menu says of a step, in a language; a typing step names its
-// match's teams as they stand now, a clearing names the panel by its title.
+// match's teams as they stand now, a clearing names the panel by its title,
+// an import its file.
 QString Describe(int language, const TTeamNameList &names, const TTournament &tournament,
                  const TResultsStep &step, bool undo)
 {
@@ -31,6 +32,8 @@ QString Describe(int language, const TTeamNameList &names, const TTournament &to
         .arg(StageTitle(language, step.stage).trimmed());
   case TStepKind::ClearingAll:
     return TextIn(language, undo ? TText::UndoClearAllText : TText::RedoClearAllText);
+  case TStepKind::Importing:
+    return TextIn(language, undo ? TText::UndoImportingText : TText::RedoImportingText).arg(step.source);
   case TStepKind::Recovering:
     break;
   }
@@ -177,10 +180,10 @@ void TDocument::clearAll()
   endStep(TStepKind::ClearingAll, TField(), -1);
 }
 
-void TDocument::applyResults(const TResultTexts &texts, TStepKind kind)
+void TDocument::applyResults(const TResultTexts &texts, TStepKind kind, const QString &source)
 {
   FillResults(Tournament, texts, TFill::Restoring);
-  endStep(kind, TField(), -1);
+  endStep(kind, TField(), -1, source);
 }
 
 void TDocument::undo() { restore(History.undo()); }
@@ -197,10 +200,10 @@ void TDocument::clearHistory()
 
 // A user's step has run: it is recorded, and the notice speaks of the step
 // now on top (a new one, or the one this edit joined).
-void TDocument::endStep(TStepKind kind, TField field, int stage)
+void TDocument::endStep(TStepKind kind, TField field, int stage, const QString &source)
 {
   TDocumentChange change;
-  if (Recording && History.record(kind, field, stage, resultTexts())) {
+  if (Recording && History.record(kind, field, stage, resultTexts(), source)) {
     const TResultsStep *top = History.undoStep();
     const int emptied = top ? TResultsHistory::EmptiedResults(*top) : 0;
     const QString notice = emptied == 1  ? TextIn(Prefs.language, TText::ResultEmptiedText)

@@ -96,8 +96,9 @@ public:
   void clearAll();
   void undo();
   void redo();
-  // Every result at once, as one step (a recovered session, an import).
-  void applyResults(const TResultTexts &texts, TStepKind kind);
+  // Every result at once, as one step (a recovered session, an import of
+  // the file named source).
+  void applyResults(const TResultTexts &texts, TStepKind kind, const QString &source = QString());
   // Forgets every step: nothing is left to undo or redo.
   void clearHistory();
 
@@ -109,7 +110,7 @@ signals:
 
 private:
   void open(const TResultTexts &texts, TFill how, bool preferences);
-  void endStep(TStepKind kind, TField field, int stage);
+  void endStep(TStepKind kind, TField field, int stage, const QString &source = QString());
   void restore(const TResultTexts *texts);
   void finish(TDocumentChange change);
   void takeNames();

@@ -39,6 +39,21 @@ enum class TText : int {
   // number) and the knockout stages
   ExportCalendar1, CalendarGroupWinner, CalendarGroupRunnerUp, CalendarMatchWinner,
   CalendarMatchLoser, CalendarFinal8, CalendarFinal4, CalendarFinal2, CalendarThird,
+  // Results imported from a file and exported to one: the commands, the
+  // file dialogs' filters, the preview (%1 the file; what happens to a match
+  // of the file, %1 and %2 scores; why it is not applied, %1 a team or the
+  // file's score), a file that cannot be read (%1 the file, %2 and %3 the
+  // line and column, or the size, or why it cannot be opened) and a file
+  // that cannot be written (%1 the file, %2 why)
+  ImportResults1, ExportResults1, ImportFileFilter, ExportFileFilter,
+  ImportCaption, ImportTableLbl, ImportMatchHeading, ImportTeamsHeading, ImportWhatHeading,
+  ImportReasonHeading, ImportNewScore, ImportReplaced, ImportUnchanged, ImportNotApplied,
+  ImportPenalties, ImportNotPlayedReason, ImportUnknownTeamReason, ImportNoSuchMatchReason,
+  ImportNotInSlotReason, ImportScoreNotHeldReason, ImportListedTwiceReason, ImportLineHint,
+  ImportSummary, ImportNothing, ApplyButton, ImportCancelButton,
+  ImportCannotOpenText, ImportMissingReason, ImportFolderReason, ImportTooLargeText,
+  ImportEmptyText, ImportBinaryText, ImportBrokenJsonText, ImportTruncatedText,
+  ImportUnknownFormatText, ImportNothingChanged, ExportFailedText,
   // What the remaining matches can change: the marks of the group tables
   // (%1 the team, %2 its group's title) and the outlook window
   OutlookWinnerHint, OutlookThroughHint, OutlookOutHint, OutlookOpenHint,
@@ -49,6 +64,7 @@ enum class TText : int {
   // %1 and %2 the match's teams, %1 a panel's title, a count, the file
   Edit1, Undo1, Redo1, UndoTypingText, RedoTypingText, UndoClearingText, RedoClearingText,
   UndoClearAllText, RedoClearAllText, UndoRecoveringText, RedoRecoveringText,
+  UndoImportingText, RedoImportingText,
   ResultEmptiedText, ResultsEmptiedText, RecoveryQuestionText, RecoveryDamagedText,
   RecoveryUnwritableText,
   // Saving over another program's change of Brakka.ini; a state folder that

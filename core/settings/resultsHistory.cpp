@@ -23,7 +23,8 @@ bool SameTexts(const TResultTexts &a, const TResultTexts &b)
 
 }  // namespace
 
-bool TResultsHistory::record(TStepKind kind, TField field, int stage, const TResultTexts &now)
+bool TResultsHistory::record(TStepKind kind, TField field, int stage, const TResultTexts &now,
+                             const QString &source)
 {
   if (SameTexts(now, Current))
     return false;
@@ -38,7 +39,7 @@ bool TResultsHistory::record(TStepKind kind, TField field, int stage, const TRes
       --At;
     }
   } else {
-    Steps.push_back({kind, field, stage, std::move(Current), now});
+    Steps.push_back({kind, field, stage, std::move(Current), now, source});
     ++At;
   }
   Current = now;

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-enum class TStepKind { Typing, Clearing, ClearingAll, Recovering };
+enum class TStepKind { Typing, Clearing, ClearingAll, Recovering, Importing };
 
 struct TResultsStep {
   TStepKind kind;
@@ -17,6 +17,7 @@ struct TResultsStep {
   int stage;      // Clearing: the clear button's stage
   TResultTexts before;
   TResultTexts after;
+  QString source;   // Importing: the name of the file imported
 };
 
 class TResultsHistory {
@@ -30,7 +31,8 @@ public:
   // that step, unless another step, an undo or a redo came between; joined
   // back to where it began, the step is gone. Returns false when nothing
   // changed.
-  bool record(TStepKind kind, TField field, int stage, const TResultTexts &now);
+  bool record(TStepKind kind, TField field, int stage, const TResultTexts &now,
+              const QString &source = QString());
 
   std::size_t done() const { return At; }
   std::size_t count() const { return Steps.size(); }

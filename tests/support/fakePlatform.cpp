@@ -25,6 +25,12 @@ QString TScriptedDialogs::saveFile(QWidget *, const TSaveFileRequest &request)
   return savedFiles.isEmpty() ? QString() : savedFiles.takeFirst();
 }
 
+QString TScriptedDialogs::openFile(QWidget *, const TOpenFileRequest &request)
+{
+  openRequests.append(request);
+  return openedFiles.isEmpty() ? QString() : openedFiles.takeFirst();
+}
+
 QString TScriptedDialogs::chooseFolder(QWidget *, const QString &start)
 {
   folderStarts.append(start);

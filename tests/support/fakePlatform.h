@@ -30,6 +30,9 @@ public:
   // Save-file dialogs: the files they answer in order (none: cancelled), what they offered.
   QStringList savedFiles;
   QList<TSaveFileRequest> saveRequests;
+  // Open-file dialogs: the files they answer in order (none: cancelled), what they offered.
+  QStringList openedFiles;
+  QList<TOpenFileRequest> openRequests;
   // Folder dialogs: the folders they answer in order (none: cancelled), where they opened.
   QStringList chosenFolders;
   QStringList folderStarts;
@@ -38,6 +41,7 @@ public:
                                       QMessageBox::StandardButtons buttons) override;
   int showModal(QDialog *dialog) override;
   QString saveFile(QWidget *parent, const TSaveFileRequest &request) override;
+  QString openFile(QWidget *parent, const TOpenFileRequest &request) override;
   QString chooseFolder(QWidget *parent, const QString &start) override;
 };
 

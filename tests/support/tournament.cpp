@@ -40,6 +40,11 @@ const TKnockoutResult Bracket[] = {
 
 }  // namespace
 
+QString GroupResult(int group, int match)
+{
+  return QLatin1String(GroupResults[group][match]);
+}
+
 void PlayGroups(TGridDriver &g)
 {
   for (int group = 0; group < 8; ++group)

@@ -5,6 +5,8 @@
 #include "support/grid.h"
 
 void PlayGroups(TGridDriver &g);
+// The real result of a group match ("0-1"), by group and match from 0.
+QString GroupResult(int group, int match);
 // The groups after two matchdays: the first four matches of each, in match order.
 void PlayTwoMatchdays(TGridDriver &g);
 // The 1/8 finals up to the semi-finals (after PlayGroups).
