@@ -64,7 +64,7 @@ void ChangeScoringValue(benchmark::State &state)
   TScriptedDialogs dialogs;
   TPoolSettings settings;
   settings.folder = Folder().dir.path();
-  TPoolForm form(nullptr, dialogs, PoolResultsOf(Folder().results), settings, QString(), LangEnglish);
+  TPoolForm form(nullptr, dialogs, Folder().results, settings, QString(), LangEnglish);
   form.show();
   QSpinBox *exact = form.ValueEdits[std::size_t(TPoolValue::Exact)];
   int value = 3;
