@@ -22,6 +22,8 @@ namespace {
 // The longest name the legend shows whole, in average characters.
 constexpr int LegendChars = 16;
 constexpr double Gap = 6;
+// Beyond this many lines, those not highlighted are hairlines.
+constexpr std::size_t ManyLines = 30;
 // How near a click must come to a line to choose it, in pixels.
 constexpr double Reach = 6;
 
@@ -127,6 +129,8 @@ TLayout LayOut(const QRectF &rect, const TPoolChartData &data, int selected, con
 void DrawLine(QPainter &painter, const TLayout &l, const TPoolChartLine &line, std::size_t days,
               QColor colour, double width, bool dots)
 {
+  // Width 0 is a hairline of the device's pixels: the quick way to draw
+  // a great many lines.
   painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   QPolygonF points;
   for (std::size_t d = 0; d < line.points.size() && d < days; ++d)
@@ -193,8 +197,12 @@ void DrawPoolChart(QPainter &painter, const QRectF &rect, const TPoolChartData &
       continue;
     const double x = l.x(d, days);
     painter.drawLine(QPointF(x, l.plot.bottom()), QPointF(x, l.plot.bottom() + Gap / 2));
-    painter.drawText(QRectF(x - widest, l.plot.bottom() + Gap / 2, 2 * widest, metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, DayText(data.days[d], data.language));
+    // Centred under its day, but never under the figures of the points' axis.
+    const QString text = DayText(data.days[d], data.language);
+    const double width = metrics.horizontalAdvance(text);
+    painter.drawText(QRectF(std::max(x - width / 2, l.plot.left() - Gap / 2), l.plot.bottom() + Gap / 2,
+                            width, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop, text);
   }
 
   // The lines, the selected one last, above the others.
@@ -207,7 +215,7 @@ void DrawPoolChart(QPainter &painter, const QRectF &rect, const TPoolChartData &
     QColor colour = LineColour(line.entry);
     if (selected >= 0)
       colour.setAlpha(90);
-    DrawLine(painter, l, line, days, colour, 1.5, days == 1);
+    DrawLine(painter, l, line, days, colour, data.lines.size() > ManyLines ? 0 : 1.5, days == 1);
   }
   if (chosen)
     DrawLine(painter, l, *chosen, days, LineColour(chosen->entry), 3.5, true);
@@ -240,6 +248,7 @@ QByteArray PoolChartPicture(const TPoolChartData &data, int selected, TPictureFo
                             const QString &title)
 {
   const QSize size(960, 600);
+  const QRectF chart = QRectF(QPointF(0, 0), size).adjusted(16, 12, -16, -12);
   const TChartColours colours = {Qt::white, Qt::black, QColor(205, 205, 205)};
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(13);
@@ -250,21 +259,24 @@ QByteArray PoolChartPicture(const TPoolChartData &data, int selected, TPictureFo
     svg.setOutputDevice(&bytes);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(96);
     svg.setTitle(title);
     QPainter painter(&svg);
+    painter.fillRect(QRectF(QPointF(0, 0), size), colours.background);
     painter.setFont(font);
-    DrawPoolChart(painter, QRectF(QPointF(0, 0), size), data, selected, colours, title);
+    DrawPoolChart(painter, chart, data, selected, colours, title);
   } else {
     // Twice the pixels, for a sharp picture on paper and on a fine screen.
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * 2, QImage::Format_RGB32);
     image.setDevicePixelRatio(2);
     image.fill(colours.background);
     {
       QPainter painter(&image);
       painter.setFont(font);
-      DrawPoolChart(painter, QRectF(QPointF(0, 0), size), data, selected, colours, title);
+      DrawPoolChart(painter, chart, data, selected, colours, title);
     }
-    image.save(&bytes, "PNG");
+    // Quick compression: the picture is mostly white.
+    image.save(&bytes, "PNG", 90);
   }
   return bytes.data();
 }
