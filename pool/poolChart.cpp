@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QSvgGenerator>
@@ -309,12 +308,14 @@ QRectF TPoolChart::chartRect() const { return QRectF(rect()).adjusted(3, 3, -3, 
 
 int TPoolChart::entryAt(const QPointF &point) const
 {
+  if (Data.days.empty())
+    return -1;   // the chart shows neither lines nor legend
   const TLayout l = LayOut(chartRect(), Data, Selected, font(), false);
   for (std::size_t k = 0; k < l.shown.size(); ++k)
     if (l.legendRow(k).contains(point))
       return Data.lines[std::size_t(l.shown[k])].entry;
   const std::size_t days = Data.days.size();
-  if (days == 0 || !l.plot.adjusted(-Reach, -Reach, Reach, Reach).contains(point))
+  if (!l.plot.adjusted(-Reach, -Reach, Reach, Reach).contains(point))
     return -1;
   // Each line's height where the click is, between the days either side.
   const double at = std::clamp((point.x() - l.plot.left()) / l.plot.width() * double(days) - 0.5, 0.0,

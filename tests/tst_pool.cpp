@@ -526,6 +526,14 @@ void TestPool::keyboardWalk()
   QCOMPARE(w.Form.PoolChart->selected(), w.Form.PoolChart->data().lines[1].entry);
   w.Form.PoolTable->selectRow(2);
   QCOMPARE(w.Form.PoolChart->selected(), third);
+  // A click on the first legend row chooses the first entry.
+  TPoolChart *chart = w.Form.PoolChart;
+  QPoint legend;
+  for (int y = 0; y < chart->height() && legend.isNull(); ++y)
+    if (chart->entryAt(QPointF(chart->width() - 30, y)) == chart->data().lines[0].entry)
+      legend = QPoint(chart->width() - 30, y);
+  QTest::mouseClick(chart, Qt::LeftButton, {}, legend);
+  QCOMPARE(w.Form.PoolTable->selectedItems().value(0)->row(), 0);
 }
 
 // The figures and the detail's points always show: a long name is cut
