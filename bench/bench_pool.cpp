@@ -1,8 +1,11 @@
 // The prediction pool on 200 entries: opening its window (reading and
-// scoring every entry, building the table) and the table's update after a
-// scoring value changes.
+// scoring every entry, day by day too, building the table and the chart),
+// the table's update after a scoring value changes, the results and scores
+// day by day alone, and the chart drawn as the window shows it and saved.
 
 #include "core/tournament/tournament.h"
+#include "core/pool/poolDays.h"
+#include "pool/poolChart.h"
 #include "pool/poolForm.h"
 #include "core/settings/resultTexts.h"
 #include "core/settings/settingsFile.h"
@@ -10,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -64,7 +68,7 @@ void ChangeScoringValue(benchmark::State &state)
   TScriptedDialogs dialogs;
   TPoolSettings settings;
   settings.folder = Folder().dir.path();
-  TPoolForm form(nullptr, dialogs, PoolResultsOf(Folder().results), settings, QString(), LangEnglish);
+  TPoolForm form(nullptr, dialogs, Folder().results, settings, QString(), LangEnglish);
   form.show();
   QSpinBox *exact = form.ValueEdits[std::size_t(TPoolValue::Exact)];
   int value = 3;
@@ -74,5 +78,50 @@ void ChangeScoringValue(benchmark::State &state)
   }
 }
 BENCHMARK(ChangeScoringValue)->Unit(benchmark::kMillisecond);
+
+void ScoreDayByDay(benchmark::State &state)
+{
+  std::vector<TPoolEntry> entries = ReadPoolFolder(Folder().dir.path(), QString(), LangEnglish);
+  for (auto _ : state) {
+    const std::vector<TPoolDay> days = PoolResultsByDay(Folder().results);
+    benchmark::DoNotOptimize(ScorePoolByDay(entries, days));
+  }
+}
+BENCHMARK(ScoreDayByDay)->Unit(benchmark::kMillisecond);
+
+// The chart of 200 lines over every day of the tournament, the first entry
+// highlighted, drawn at the size the window gives it.
+void DrawPoolChart200(benchmark::State &state)
+{
+  TScriptedDialogs dialogs;
+  TPoolSettings settings;
+  settings.folder = Folder().dir.path();
+  TPoolForm form(nullptr, dialogs, Folder().results, settings, QString(), LangEnglish);
+  form.show();
+  QCoreApplication::processEvents();
+  TPoolChart *chart = form.PoolChart;
+  QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
+  state.counters["days"] = double(chart->data().days.size());
+  state.counters["lines"] = double(chart->data().lines.size());
+  state.counters["width"] = chart->width();
+  state.counters["height"] = chart->height();
+  for (auto _ : state) {
+    chart->render(&image);
+    benchmark::DoNotOptimize(image.bits());
+  }
+}
+BENCHMARK(DrawPoolChart200)->Unit(benchmark::kMillisecond);
+
+void SavePoolChart200(benchmark::State &state)
+{
+  TScriptedDialogs dialogs;
+  TPoolSettings settings;
+  settings.folder = Folder().dir.path();
+  TPoolForm form(nullptr, dialogs, Folder().results, settings, QString(), LangEnglish);
+  const TPictureFormat format = state.range(0) ? TPictureFormat::Svg : TPictureFormat::Png;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(PoolChartPicture(form.PoolChart->data(), 0, format, QStringLiteral("Prediction pool")));
+}
+BENCHMARK(SavePoolChart200)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

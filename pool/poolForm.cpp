@@ -1,5 +1,6 @@
 #include "pool/poolForm.h"
 
+#include "pool/poolChart.h"
 #include "desktop/platform.h"
 #include "desktop/windowPlacement.h"
 #include "core/i18n/texts.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -28,8 +30,12 @@ const TText PoolHeadings[PoolColumnCount] = {
     TText::PoolRankHeading,  TText::PoolNameHeading,       TText::PoolPointsHeading,
     TText::PoolExactHeading, TText::PoolDifferenceHeading, TText::PoolOutcomeHeading,
     TText::PoolRoundsHeading};
-const TText DetailHeadings[] = {TText::PoolMatchHeading, TText::PoolPredictionHeading,
-                                TText::PoolResultHeading, TText::PoolPointsHeading};
+// The detail's columns.
+enum TDetailColumn { MatchColumn, PredictionColumn, ResultColumn, DetailPointsColumn, PicksColumn,
+                     DetailColumnCount };
+const TText DetailHeadings[DetailColumnCount] = {TText::PoolMatchHeading, TText::PoolPredictionHeading,
+                                                 TText::PoolResultHeading, TText::PoolPointsHeading,
+                                                 TText::PoolPicksHeading};
 // The value editors, two rows of four: the matches, then the rounds.
 const TText ValueLabels[PoolValueCount] = {
     TText::PoolExactValue,   TText::PoolDifferenceValue, TText::PoolOutcomeValue,
@@ -86,18 +92,18 @@ void FitColumn(QTableWidget *table, int column, const QStringList &texts)
   table->setColumnWidth(column, FittingWidth(table, column, texts));
 }
 
-// A table above which its caption stands, whose letter moves to it.
-QWidget *Captioned(QTableWidget *table, TText caption, const char *name, int language)
+// A table or the chart, above which its caption stands, whose letter moves to it.
+QWidget *Captioned(QWidget *control, TText caption, const char *name, int language)
 {
   auto *pane = new QWidget;
   auto *label = new QLabel(TextIn(language, caption), pane);
   label->setObjectName(QLatin1String(name));
-  label->setBuddy(table);
+  label->setBuddy(control);
   auto *layout = new QVBoxLayout(pane);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
   layout->addWidget(label);
-  layout->addWidget(table, 1);
+  layout->addWidget(control, 1);
   return pane;
 }
 
@@ -110,11 +116,12 @@ QTableWidgetItem *NumberItem()
 
 }  // namespace
 
-TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &results,
+TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TTournament &shown,
                      const TPoolSettings &settings, const QString &settingsFile, int language)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      Dialogs(dialogs), Results(results), Settings(settings), SettingsFile(settingsFile),
+      Dialogs(dialogs), Results(PoolResultsOf(shown)), Days(PoolResultsByDay(shown)),
+      Settings(settings), SettingsFile(settingsFile),
       Language(language)
 {
   setObjectName(QStringLiteral("PoolForm"));
@@ -162,18 +169,27 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
   // The name takes the room the figures leave, up to its longest: the
   // figures always show.
   PoolTable->viewport()->installEventFilter(this);
-  PoolDetail = NewTable(this, "PoolDetail", language, DetailHeadings, 4);
+  PoolChart = new TPoolChart(this);
+  PoolChart->setAccessibleName(TextIn(language, TText::PoolChartLbl).remove(QLatin1Char('&')));
+  connect(PoolChart, &TPoolChart::entryChosen, this, &TPoolForm::chooseEntry);
+  PoolDetail = NewTable(this, "PoolDetail", language, DetailHeadings, DetailColumnCount);
   PoolDetail->setSelectionMode(QAbstractItemView::NoSelection);
-  // The two teams' columns share what the match and its points leave,
-  // whether or not the scroll bar shows.
+  // The two teams' columns and the picks share what the match and its
+  // points leave, whether or not the scroll bar shows.
   PoolDetail->horizontalHeader()->setStretchLastSection(false);
-  PoolDetail->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-  PoolDetail->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  for (int c : {PredictionColumn, ResultColumn, PicksColumn})
+    PoolDetail->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
   connect(PoolTable, &QTableWidget::itemSelectionChanged, this, &TPoolForm::showDetail);
 
-  auto *split = new QSplitter(Qt::Horizontal, this);
+  // The table and the chart side by side, the detail across below them.
+  TableAndChart = new QSplitter(Qt::Horizontal, this);
+  TableAndChart->setChildrenCollapsible(false);
+  TableAndChart->addWidget(Captioned(PoolTable, TText::PoolTableLbl, "PoolTableLbl", language));
+  TableAndChart->addWidget(Captioned(PoolChart, TText::PoolChartLbl, "PoolChartLbl", language));
+  TableAndChart->setStretchFactor(1, 1);
+  auto *split = new QSplitter(Qt::Vertical, this);
   split->setChildrenCollapsible(false);
-  split->addWidget(Captioned(PoolTable, TText::PoolTableLbl, "PoolTableLbl", language));
+  split->addWidget(TableAndChart);
   split->addWidget(Captioned(PoolDetail, TText::PoolDetailLbl, "PoolDetailLbl", language));
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 1);
@@ -181,6 +197,9 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
   PoolCsvButton = new QPushButton(TextIn(language, TText::PoolCsvButton), this);
   PoolCsvButton->setObjectName(QStringLiteral("PoolCsvButton"));
   connect(PoolCsvButton, &QPushButton::clicked, this, &TPoolForm::PoolCsvButtonClick);
+  PoolChartButton = new QPushButton(TextIn(language, TText::PoolChartButton), this);
+  PoolChartButton->setObjectName(QStringLiteral("PoolChartButton"));
+  connect(PoolChartButton, &QPushButton::clicked, this, &TPoolForm::PoolChartButtonClick);
   CloseButton = new QPushButton(TextIn(language, TText::ScheduleCloseButton), this);
   CloseButton->setObjectName(QStringLiteral("CloseButton"));
   CloseButton->setDefault(true);
@@ -192,6 +211,7 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
   top->addWidget(FolderButton);
   auto *bottom = new QHBoxLayout;
   bottom->addWidget(PoolCsvButton);
+  bottom->addWidget(PoolChartButton);
   bottom->addStretch(1);
   bottom->addWidget(CloseButton);
   auto *layout = new QVBoxLayout(this);
@@ -200,7 +220,7 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
   layout->addWidget(NoticeLbl);
   layout->addWidget(split, 1);
   layout->addLayout(bottom);
-  resize(1160, 680);
+  resize(1160, 760);
 
   // Tab goes from control to control in the order they are seen.
   QList<QWidget *> order = {FolderButton};
@@ -209,7 +229,7 @@ TPoolForm::TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &result
       for (int v = 0; v < PoolValueCount; ++v)
         if (ValuePlace[v][0] == row && ValuePlace[v][1] == column)
           order << ValueEdits[std::size_t(v)];
-  order << PoolTable << PoolDetail << PoolCsvButton << CloseButton;
+  order << PoolTable << PoolChart << PoolDetail << PoolCsvButton << PoolChartButton << CloseButton;
   for (qsizetype i = 1; i < order.size(); ++i)
     setTabOrder(order[i - 1], order[i]);
 
@@ -223,6 +243,8 @@ void TPoolForm::readFolder()
   QString folderProblem;
   Entries = ReadPoolFolder(Settings.folder, SettingsFile, Language, &folderProblem);
   ScorePool(Entries, Results);
+  Picks = CountPoolPicks(Entries);
+  DayScores = ScorePoolByDay(Entries, Days);
   NoticeLbl->setText(Settings.folder.isEmpty() ? TextIn(Language, TText::PoolNoFolder)
                      : !folderProblem.isEmpty() ? folderProblem
                      : Entries.empty()          ? TextIn(Language, TText::PoolNoEntries)
@@ -247,6 +269,16 @@ void TPoolForm::readFolder()
   NameWidth = qMin(FittingWidth(PoolTable, NameColumn, names),
                    qMax(HeadingWidth(PoolTable, NameColumn),
                         PoolTable->fontMetrics().averageCharWidth() * NameColumnChars));
+  // The table is never narrower than its figures and the Name heading, and
+  // starts as wide as its names, up to half the window: the chart has the rest.
+  int figures = 0;
+  for (int c = 0; c < PoolColumnCount; ++c)
+    figures += c == NameColumn ? 0 : PoolTable->columnWidth(c);
+  const int frame = 2 * PoolTable->frameWidth() + PoolTable->verticalScrollBar()->sizeHint().width();
+  PoolTable->setMinimumWidth(figures + HeadingWidth(PoolTable, NameColumn) + frame);
+  const int room = TableAndChart->width() > 100 ? TableAndChart->width() : width();
+  const int tableWidth = qMin(figures + NameWidth + frame, room / 2);
+  TableAndChart->setSizes({tableWidth, room - tableWidth});
   fitNameColumn();
   PoolDetail->setRowCount(0);
   if (!Entries.empty())
@@ -279,6 +311,30 @@ void TPoolForm::showTable()
     if (row.entry == selected)
       PoolTable->selectRow(r);
   }
+  showChart();
+}
+
+void TPoolForm::showChart()
+{
+  TPoolChartData data;
+  data.language = Language;
+  for (const TPoolDay &day : Days)
+    data.days.push_back(day.date);
+  for (const TPoolRow &row : Rows)
+    if (Entries[std::size_t(row.entry)].problem.isEmpty())
+      data.lines.push_back({row.entry, Entries[std::size_t(row.entry)].name,
+                            PointsByDay(DayScores[std::size_t(row.entry)], Settings.values)});
+  PoolChartButton->setEnabled(!data.days.empty() && !data.lines.empty());
+  PoolChart->setData(std::move(data));
+}
+
+void TPoolForm::chooseEntry(int entry)
+{
+  for (int r = 0; r < int(Rows.size()); ++r)
+    if (Rows[std::size_t(r)].entry == entry) {
+      PoolTable->selectRow(r);
+      PoolTable->scrollToItem(PoolTable->item(r, NameColumn));
+    }
 }
 
 int TPoolForm::selectedEntry() const
@@ -299,26 +355,30 @@ void TPoolForm::valueChanged(int value, int points)
 void TPoolForm::showDetail()
 {
   const int entry = selectedEntry();
+  PoolChart->setSelected(entry);
   if (entry < 0 || !Entries[std::size_t(entry)].problem.isEmpty()) {
     PoolDetail->setRowCount(0);
     return;
   }
   const std::vector<TPoolDetailRow> rows =
-      ::PoolDetail(Entries[std::size_t(entry)], Results, Settings.values, Language);
+      ::PoolDetail(Entries[std::size_t(entry)], Results, Settings.values, Picks, Language);
   PoolDetail->setRowCount(int(rows.size()));
   QStringList matches;
   for (int r = 0; r < int(rows.size()); ++r) {
     const TPoolDetailRow &row = rows[std::size_t(r)];
-    PoolDetail->setItem(r, 0, new QTableWidgetItem(row.match));
-    PoolDetail->setItem(r, 1, new QTableWidgetItem(row.prediction));
-    PoolDetail->setItem(r, 2, new QTableWidgetItem(row.result));
+    PoolDetail->setItem(r, MatchColumn, new QTableWidgetItem(row.match));
+    PoolDetail->setItem(r, PredictionColumn, new QTableWidgetItem(row.prediction));
+    PoolDetail->setItem(r, ResultColumn, new QTableWidgetItem(row.result));
     QTableWidgetItem *points = NumberItem();
     points->setText(QString::number(row.points));
-    PoolDetail->setItem(r, 3, points);
+    PoolDetail->setItem(r, DetailPointsColumn, points);
+    auto *picks = new QTableWidgetItem(row.picks);
+    picks->setToolTip(row.picksHint);
+    PoolDetail->setItem(r, PicksColumn, picks);
     matches << row.match;
   }
-  FitColumn(PoolDetail, 0, matches);
-  FitColumn(PoolDetail, 3, {QStringLiteral("000")});
+  FitColumn(PoolDetail, MatchColumn, matches);
+  FitColumn(PoolDetail, DetailPointsColumn, {QStringLiteral("000")});
 }
 
 void TPoolForm::fitNameColumn()
@@ -365,6 +425,33 @@ void TPoolForm::PoolCsvButtonClick()
                     QMessageBox::Ok);
 }
 
+void TPoolForm::PoolChartButtonClick()
+{
+  TSaveFileRequest request;
+  request.folder = Settings.folder;
+  request.fileName = QStringLiteral("pool.png");
+  request.filter = TextIn(Language, TText::PoolChartFilter);
+  request.suffix = QStringLiteral("png");
+  const QString path = Dialogs.saveFile(this, request);
+  if (path.isEmpty())
+    return;
+  // The name's extension chooses the format.
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+    Dialogs.message(this, TMsgIcon::Error, TextIn(Language, TText::PoolChartFormat).arg(path),
+                    QMessageBox::Ok);
+    return;
+  }
+  const QByteArray bytes =
+      PoolChartPicture(PoolChart->data(), PoolChart->selected(),
+                       suffix == QLatin1String("svg") ? TPictureFormat::Svg : TPictureFormat::Png,
+                       TextIn(Language, TText::PoolCaption));
+  QString error;
+  if (!WriteWholeFile(path, bytes, &error))
+    Dialogs.message(this, TMsgIcon::Error, TextIn(Language, TText::PoolCsvFailed).arg(path, error),
+                    QMessageBox::Ok);
+}
+
 void TPoolForm::showEvent(QShowEvent *event)
 {
   CentreOnScreen(this);
@@ -376,7 +463,7 @@ void ShowPoolWindow(QWidget *parent, TDialogs &dialogs, const TTournament &shown
                     std::optional<TPoolSettings> &settings, const QString &settingsFile,
                     int language)
 {
-  auto *form = new TPoolForm(parent, dialogs, PoolResultsOf(shown), settings.value_or(TPoolSettings{}),
+  auto *form = new TPoolForm(parent, dialogs, shown, settings.value_or(TPoolSettings{}),
                              settingsFile, language);
   dialogs.showModal(form);
   settings = form->settings();

@@ -1,8 +1,11 @@
 #pragma once
 // The prediction pool window: the entries of the pool folder ranked against
-// the results typed so far, one entry's matches in detail, the points each
-// right prediction is worth, and the table saved as a CSV file.
+// the results typed so far, their points day by day as a chart, one entry's
+// matches in detail with how everyone picked them, the points each right
+// prediction is worth, and the table saved as a CSV file, the chart as a
+// picture.
 
+#include "core/pool/poolDays.h"
 #include "core/pool/poolScoring.h"
 
 #include <QDialog>
@@ -11,9 +14,11 @@
 
 class QLabel;
 class QPushButton;
+class QSplitter;
 class QSpinBox;
 class QTableWidget;
 class TDialogs;
+class TPoolChart;
 class TTournament;
 
 // The pool window on the results `shown` holds, modally. `settings` is what
@@ -27,7 +32,7 @@ void ShowPoolWindow(QWidget *parent, TDialogs &dialogs, const TTournament &shown
 class TPoolForm : public QDialog {
   Q_OBJECT
 public:
-  TPoolForm(QWidget *owner, TDialogs &dialogs, const TPoolSheet &results,
+  TPoolForm(QWidget *owner, TDialogs &dialogs, const TTournament &shown,
             const TPoolSettings &settings, const QString &settingsFile, int language);
 
   const TPoolSettings &settings() const { return Settings; }
@@ -39,8 +44,10 @@ public:
   std::array<QSpinBox *, PoolValueCount> ValueEdits{};
   QLabel *NoticeLbl = nullptr;
   QTableWidget *PoolTable = nullptr;
+  TPoolChart *PoolChart = nullptr;
   QTableWidget *PoolDetail = nullptr;
   QPushButton *PoolCsvButton = nullptr;
+  QPushButton *PoolChartButton = nullptr;
   QPushButton *CloseButton = nullptr;
 
   // The entries of the folder read again and scored.
@@ -50,6 +57,7 @@ public:
 
   void FolderButtonClick();
   void PoolCsvButtonClick();
+  void PoolChartButtonClick();
 
 protected:
   void showEvent(QShowEvent *event) override;
@@ -59,14 +67,20 @@ private:
   void fitNameColumn();
   void valueChanged(int value, int points);
   void showDetail();
+  void showChart();
+  void chooseEntry(int entry);
   int selectedEntry() const;
 
   TDialogs &Dialogs;
   TPoolSheet Results;
+  std::vector<TPoolDay> Days;
   TPoolSettings Settings;
   QString SettingsFile;
   int Language;
   std::vector<TPoolEntry> Entries;
   std::vector<TPoolRow> Rows;
+  TPoolPicks Picks;
+  TPoolDayScores DayScores;
   int NameWidth = 0;   // the Name column's width when there is room for it
+  QSplitter *TableAndChart = nullptr;
 };

@@ -2,7 +2,9 @@
 // against the results, ranked, saved as CSV, and the window on them.
 
 #include "core/tournament/tournament.h"
+#include "pool/poolChart.h"
 #include "pool/poolForm.h"
+#include "core/pool/poolDays.h"
 #include "core/pool/poolScoring.h"
 #include "core/settings/preferences.h"
 #include "core/settings/resultTexts.h"
@@ -20,6 +22,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,12 +60,14 @@ void SaveEntry(const QString &path, const TResultTexts &texts, int language = La
   QVERIFY(SaveSettingsFile(path, preferences, std::nullopt, texts) == TSaveResult::Saved);
 }
 
-TPoolSheet ResultsOf(const TResultTexts &texts)
+TTournament TournamentOf(const TResultTexts &texts)
 {
   TTournament t;
   FillResults(t, texts, TFill::Loading);
-  return PoolResultsOf(t);
+  return t;
 }
+
+TPoolSheet ResultsOf(const TResultTexts &texts) { return PoolResultsOf(TournamentOf(texts)); }
 
 // Every group's six matches with the same scores, so that each table has an
 // order: side 1 wins by the match's number of goals.
@@ -79,7 +84,7 @@ TScores AllGroups(int skipGroup = -1, int skipMatches = 0)
 // The pool window on a folder, shown.
 struct TPoolWindow {
   TPoolWindow(const QString &folder, int language = LangEnglish)
-      : Form(nullptr, Dialogs, ResultsOf(TextsOf(AllGroups())), TPoolSettings{DefaultPoolValues, folder},
+      : Form(nullptr, Dialogs, TournamentOf(TextsOf(AllGroups())), TPoolSettings{DefaultPoolValues, folder},
              QString(), language)
   {
     Form.show();
@@ -107,6 +112,12 @@ class TestPool : public QObject {
 
 private slots:
   void handComputedPool();
+  void pointsByDay_data();
+  void pointsByDay();
+  void picks_data();
+  void picks();
+  void saveChart_data();
+  void saveChart();
   void matchRules_data();
   void matchRules();
   void roundsWithGroupsIncomplete_data();
@@ -157,6 +168,182 @@ void TestPool::handComputedPool()
   values[std::size_t(TPoolValue::Exact)] = 10;
   QCOMPARE(RankPool(entries, values)[0].points, 13);
   QCOMPARE(entries[std::size_t(RankPool(entries, values)[3].entry)].name, QStringLiteral("eve"));
+}
+
+// "GA1 0-1, GA2 1-2" as scores.
+TScores ScoresOf(const QString &words)
+{
+  TScores scores;
+  for (const QString &score : words.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+    scores << qMakePair(score.section(u' ', 0, 0), score.section(u' ', 1, 1));
+  return scores;
+}
+
+// Each entry's points after each day with results, by the pool's own
+// values: the matches of 31 May, 1 June (two), 6 June (two) and 11 June
+// (two, which complete group A: Denmark and Senegal reach the 1/8 finals).
+// Group F's "2-" on 2 June is no result, so no day.
+void TestPool::pointsByDay_data()
+{
+  QTest::addColumn<QString>("results");
+  QTest::addColumn<QStringList>("entries");   // "name: scores"
+  QTest::addColumn<QString>("values");        // exact, difference, outcome; the rounds as usual
+  QTest::addColumn<QStringList>("days");
+  QTest::addColumn<QStringList>("points");    // by entry, after each day
+  const QString threeDays = "GA1 0-1, GA2 1-2, GE1 1-1, GF1 2-, GA3 1-1";
+  const QStringList entries = {"ana: GA1 0-1, GA2 2-1, GE1 0-0, GA3 2-1", "bob: GA1 1-2, GA2 0-1, GA3 1-1",
+                               "cid: GA1 1-0, GA2 0-3, GE1 2-2, GA3 0-0"};
+  const QStringList days = {"2002-05-31", "2002-06-01", "2002-06-06"};
+  QTest::newRow("three days") << threeDays << entries << "3 2 1" << days
+                              << QStringList({"ana 3 5 5", "bob 2 4 7", "cid 0 3 5"});
+  QTest::newRow("other values") << threeDays << entries << "10 5 1" << days
+                                << QStringList({"ana 10 15 15", "bob 5 10 20", "cid 0 6 11"});
+  const QString groupA = "GA1 0-1, GA2 1-2, GA3 1-1, GA4 0-0, GA5 2-0, GA6 3-3";
+  QTest::newRow("a group played") << groupA << QStringList({"ana: GA1 0-1", "all: " + groupA}) << "3 2 1"
+                                  << QStringList({"2002-05-31", "2002-06-01", "2002-06-06", "2002-06-11"})
+                                  << QStringList({"all 3 6 12 20", "ana 3 3 3 3"});
+  QTest::newRow("nothing played") << "GA1 1-" << QStringList({"ana: GA1 0-1"}) << "3 2 1" << QStringList()
+                                  << QStringList({"ana"});
+}
+
+void TestPool::pointsByDay()
+{
+  QFETCH(QString, results);
+  QFETCH(QStringList, entries);
+  QFETCH(QString, values);
+  QFETCH(QStringList, days);
+  QFETCH(QStringList, points);
+  QTemporaryDir dir;
+  for (const QString &entry : entries)
+    SaveEntry(dir.filePath(entry.section(u':', 0, 0) + ".ini"), TextsOf(ScoresOf(entry.section(u':', 1).trimmed())));
+  TPoolValues poolValues = DefaultPoolValues;
+  for (int v = 0; v < 3; ++v)
+    poolValues[std::size_t(v)] = values.section(u' ', v, v).toInt();
+  const TTournament shown = TournamentOf(TextsOf(ScoresOf(results)));
+  const std::vector<TPoolDay> poolDays = PoolResultsByDay(shown);
+  QStringList shownDays;
+  for (const TPoolDay &day : poolDays)
+    shownDays << day.date.toString(Qt::ISODate);
+  QCOMPARE(shownDays, days);
+  std::vector<TPoolEntry> pool = ReadPoolFolder(dir.path(), QString(), LangEnglish);
+  ScorePool(pool, PoolResultsOf(shown));
+  const TPoolDayScores scores = ScorePoolByDay(pool, poolDays);
+  QStringList byDay;
+  for (std::size_t e = 0; e < pool.size(); ++e) {
+    QString line = pool[e].name;
+    const std::vector<int> entryPoints = PointsByDay(scores[e], poolValues);
+    for (const int p : entryPoints)
+      line += QLatin1Char(' ') + QString::number(p);
+    byDay << line;
+    // The last day is where the table stands.
+    QCOMPARE(entryPoints.empty() ? 0 : entryPoints.back(), TotalPoints(pool[e].score, poolValues));
+  }
+  QCOMPARE(byDay, points);
+}
+
+// How everyone picked a match, in each language: what this entry picked,
+// or the most picked when it picked nothing; every pick in the hint. The
+// damaged file is no friend.
+void TestPool::picks_data()
+{
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("entry");
+  QTest::addColumn<int>("match");
+  QTest::addColumn<QString>("picks");
+  QTest::addColumn<QString>("hint");
+  const QString france = "2 of 4 picked France to win", draw = "1 of 4 picked a draw";
+  QTest::newRow("a win") << int(LangEnglish) << "ana" << 0 << france << france + "\n" + draw;
+  QTest::newRow("a draw") << int(LangEnglish) << "cid" << 0 << draw << france + "\n" + draw;
+  QTest::newRow("no pick") << int(LangEnglish) << "dan" << 0 << france << france + "\n" + draw;
+  QTest::newRow("the other side") << int(LangEnglish) << "ana" << 1 << "1 of 4 picked Denmark to win"
+                                  << "1 of 4 picked Denmark to win";
+  QTest::newRow("nobody") << int(LangEnglish) << "ana" << 2 << "" << "";
+  QTest::newRow("knockout") << int(LangEnglish) << "dan" << PoolGroupMatchCount << "1 of 4 picked Germany to win"
+                            << "1 of 4 picked Germany to win";
+  QTest::newRow("Spanish win") << int(LangSpanish) << "ana" << 0 << "Victoria de Francia en 2 de 4 pronósticos"
+                               << "Victoria de Francia en 2 de 4 pronósticos\nEmpate en 1 de 4 pronósticos";
+  QTest::newRow("Spanish draw") << int(LangSpanish) << "cid" << 0 << "Empate en 1 de 4 pronósticos"
+                                << "Victoria de Francia en 2 de 4 pronósticos\nEmpate en 1 de 4 pronósticos";
+  QTest::newRow("French win") << int(LangFrench) << "ana" << 1 << "Danemark vainqueur dans 1 des 4 pronostics"
+                              << "Danemark vainqueur dans 1 des 4 pronostics";
+  QTest::newRow("French draw") << int(LangFrench) << "cid" << 0 << "Match nul dans 1 des 4 pronostics"
+                               << "France vainqueur dans 2 des 4 pronostics\nMatch nul dans 1 des 4 pronostics";
+}
+
+void TestPool::picks()
+{
+  QFETCH(int, language);
+  QFETCH(QString, entry);
+  QFETCH(int, match);
+  QFETCH(QString, picks);
+  QFETCH(QString, hint);
+  QTemporaryDir dir;
+  SaveEntry(dir.filePath("ana.ini"), TextsOf({{"GA1", "2-1"}, {"GA2", "0-1"}}));
+  SaveEntry(dir.filePath("bob.ini"), TextsOf({{"GA1", "3-0"}, {"GA2", "1-"}}));
+  SaveEntry(dir.filePath("cid.ini"), TextsOf({{"GA1", "0-0"}}));
+  // Group E's winner against group B's runner-up, under AllGroups: Germany and Paraguay.
+  SaveEntry(dir.filePath("dan.ini"), TextsOf(AllGroups(0, 6) << qMakePair(QString("Final81"), QString("2-1"))));
+  QFile damaged(dir.filePath("eve.ini"));
+  QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("[GROUP A]\r\nGame1=2:1\r\n") > 0);
+  damaged.close();
+  std::vector<TPoolEntry> entries = ReadPoolFolder(dir.path(), QString(), language);
+  const TPoolSheet results = ResultsOf(TextsOf({}));
+  ScorePool(entries, results);
+  const auto it = std::find_if(entries.begin(), entries.end(), [&](const TPoolEntry &e) { return e.name == entry; });
+  const TPoolDetailRow row =
+      PoolDetail(*it, results, DefaultPoolValues, CountPoolPicks(entries), language)[std::size_t(match)];
+  QCOMPARE(row.picks, picks);
+  QCOMPARE(row.picksHint, hint);
+}
+
+// The chart saved through the save dialog: the name's extension chooses
+// PNG or SVG (whose names are text); any other name, or a folder that
+// cannot be written, says so and leaves no file.
+void TestPool::saveChart_data()
+{
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("written");   // the format, or the start of the message
+  QTest::newRow("PNG") << "pool.png" << "PNG";
+  QTest::newRow("PNG in capitals") << "POOL.PNG" << "PNG";
+  QTest::newRow("SVG") << "pool.svg" << "SVG";
+  QTest::newRow("other") << "pool.jpg" << "%1 was not written: the chart is saved as";
+  QTest::newRow("no folder") << "gone/pool.svg" << "The file %1 could not be written";
+}
+
+void TestPool::saveChart()
+{
+  QFETCH(QString, file);
+  QFETCH(QString, written);
+  QTemporaryDir dir;
+  const QStringList names = {"ana", "Zoé & <Max>", "bob"};
+  for (int i = 0; i < names.size(); ++i)
+    SaveEntry(dir.filePath(names[i] + ".ini"), TextsOf({{"GA1", QStringLiteral("%1-0").arg(i)}}));
+  TPoolWindow w(dir.path());
+  const QString path = dir.filePath(file);
+  w.Dialogs.savedFiles << path;
+  w.Form.PoolChartButton->click();
+  QCOMPARE(w.Dialogs.saveRequests.value(0).filter, QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+  QFile saved(path);
+  if (!written.startsWith(u'P') && !written.startsWith(u'S')) {
+    QVERIFY(!saved.exists() && QDir(dir.path()).entryList({"*.png", "*.svg", "*.jpg", ".*"}, QDir::Files).isEmpty());
+    QVERIFY(w.Dialogs.asked.value(0).text.startsWith(written.arg(path)));
+    return;
+  }
+  QVERIFY(w.Dialogs.asked.isEmpty());
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  const QByteArray bytes = saved.readAll();
+  if (written == "PNG") {
+    QCOMPARE(QImage::fromData(bytes, "PNG").size(), QSize(1920, 1200));
+    return;
+  }
+  QXmlStreamReader svg(bytes);
+  QStringList texts;
+  while (!svg.atEnd())
+    if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text")
+      texts << svg.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+  QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+  for (const QString &text : names + QStringList({"Prediction pool", "Points", "31 May"}))
+    QVERIFY2(texts.contains(text), qPrintable(text));
 }
 
 // A match's mark: group matches compare scores; a knockout match lines the
@@ -313,8 +500,8 @@ void TestPool::keyboardWalk()
   QVERIFY(QTest::qWaitForWindowActive(&w.Form));
   w.Form.FolderButton->setFocus();
   const QStringList order = {"FolderButton", "ExactValue", "DifferenceValue", "OutcomeValue", "ChampionValue",
-                             "Round16Value", "QuarterValue", "SemiValue", "FinalValue", "PoolTable",
-                             "PoolDetail", "PoolCsvButton", "CloseButton", "FolderButton"};
+                             "Round16Value", "QuarterValue", "SemiValue", "FinalValue", "PoolTable", "PoolChart",
+                             "PoolDetail", "PoolCsvButton", "PoolChartButton", "CloseButton", "FolderButton"};
   for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab})
     for (int i = 0; i < order.size(); ++i) {
       QCOMPARE(QApplication::focusWidget()->objectName(), order[key == Qt::Key_Tab ? i : order.size() - 1 - i]);
@@ -329,6 +516,24 @@ void TestPool::keyboardWalk()
   QCOMPARE(w.Form.PoolDetail->rowCount(), PoolMatchCount + PoolRoundCount);
   QTest::keyClick(&w.Form, Qt::Key_T, Qt::AltModifier);   // De&tail
   QCOMPARE(QApplication::focusWidget(), w.Form.PoolDetail);
+  // The chart's arrow keys choose the entry in the table, and the table's in the chart.
+  QTest::keyClick(&w.Form, Qt::Key_A, Qt::AltModifier);   // Points ch&art
+  QCOMPARE(QApplication::focusWidget(), w.Form.PoolChart);
+  const int third = w.Form.PoolChart->selected();
+  for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down})
+    QTest::keyClick(w.Form.PoolChart, key);
+  QCOMPARE(w.Form.PoolTable->selectedItems().value(0)->row(), 1);
+  QCOMPARE(w.Form.PoolChart->selected(), w.Form.PoolChart->data().lines[1].entry);
+  w.Form.PoolTable->selectRow(2);
+  QCOMPARE(w.Form.PoolChart->selected(), third);
+  // A click on the first legend row chooses the first entry.
+  TPoolChart *chart = w.Form.PoolChart;
+  QPoint legend;
+  for (int y = 0; y < chart->height() && legend.isNull(); ++y)
+    if (chart->entryAt(QPointF(chart->width() - 30, y)) == chart->data().lines[0].entry)
+      legend = QPoint(chart->width() - 30, y);
+  QTest::mouseClick(chart, Qt::LeftButton, {}, legend);
+  QCOMPARE(w.Form.PoolTable->selectedItems().value(0)->row(), 0);
 }
 
 // The figures and the detail's points always show: a long name is cut
@@ -389,9 +594,16 @@ void TestPool::randomPredictions()
     for (int &v : values)
       v = int(random.bounded(PoolValueMax + 1));
 
+    // Day by day, the points never fall, and the last day's are the table's.
+    const TPoolDayScores byDay = ScorePoolByDay(entries, PoolResultsByDay(TournamentOf(resultTexts)));
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+      const std::vector<int> points = PointsByDay(byDay[e], values);
+      QVERIFY(std::is_sorted(points.begin(), points.end()));
+      QCOMPARE(points.empty() ? 0 : points.back(), TotalPoints(entries[e].score, values));
+    }
     for (const TPoolEntry &e : entries) {
       int sum = 0;
-      for (const TPoolDetailRow &row : PoolDetail(e, results, values, int(random.bounded(3))))
+      for (const TPoolDetailRow &row : PoolDetail(e, results, values, CountPoolPicks(entries), int(random.bounded(3))))
         sum += row.points;
       QCOMPARE(sum, TotalPoints(e.score, values));
     }

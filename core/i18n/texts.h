@@ -94,6 +94,12 @@ enum class TText : int {
   // names no format (%1 the file)
   WallChart1, PrintWallChart1, ChartPaperLbl, ChartPaperA4, ChartPaperA3, ChartPaperLetter,
   ChartPrintedText, ChartFormatText,
+  // How the entries picked a match (%1 how many, %2 of how many, %3 the
+  // team); the chart of the points day by day, saving it, a name that is
+  // neither a PNG nor an SVG file (%1 the file), the legend's rest (%1 how
+  // many)
+  PoolPicksHeading, PoolPickWin, PoolPickDraw,
+  PoolChartLbl, PoolChartButton, PoolChartFilter, PoolChartFormat, PoolChartEmpty, PoolChartMore,
   Count
 };
 

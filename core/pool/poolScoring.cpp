@@ -262,6 +262,50 @@ QString FolderProblem(int error, const QString &folder, int language)
   return TextIn(language, TText::PoolFolderUnreadable).arg(shown, why);
 }
 
+// What an entry picked in a match: a TPoolPick in a group match, the team
+// it sends through in a knockout match; -1 for none.
+int PickOf(const TPoolMatch &m, int index)
+{
+  if (!m.complete)
+    return -1;
+  if (index >= PoolGroupMatchCount)
+    return WinnerTeam(m) ? WinnerTeam(m) : -1;
+  const int c = CompareScores(m.scores[0], m.scores[1]);
+  return c > 0 ? PickSide1 : c == 0 ? PickDraw : PickSide2;
+}
+
+template <typename Picks>
+auto &PickCount(Picks &picks, int index, int pick)
+{
+  return index < PoolGroupMatchCount
+             ? picks.outcomes[std::size_t(index)][std::size_t(pick)]
+             : picks.winners[std::size_t(index - PoolGroupMatchCount)][std::size_t(pick)];
+}
+
+// The picks made in a match with their counts, the most picked first.
+std::vector<std::pair<int, int>> PicksMade(const TPoolPicks &picks, int index)
+{
+  std::vector<std::pair<int, int>> made;
+  const bool group = index < PoolGroupMatchCount;
+  for (int pick = group ? 0 : 1; pick <= (group ? PickSide2 : TeamCount); ++pick)
+    if (const int count = PickCount(picks, index, pick))
+      made.emplace_back(pick, count);
+  std::stable_sort(made.begin(), made.end(),
+                   [](const auto &a, const auto &b) { return a.second > b.second; });
+  return made;
+}
+
+// "7 of 12 picked France to win", "3 of 12 picked a draw".
+QString PickWords(const TPoolPicks &picks, const TPoolMatch &match, int index, int pick, int language)
+{
+  const QString count = QString::number(PickCount(picks, index, pick));
+  const QString of = QString::number(picks.entries);
+  if (index < PoolGroupMatchCount && pick == PickDraw)
+    return TextIn(language, TText::PoolPickDraw).arg(count, of);
+  const int team = index >= PoolGroupMatchCount ? pick : match.teams[pick == PickSide1 ? 0 : 1];
+  return TextIn(language, TText::PoolPickWin).arg(count, of, TeamNameIn(language, team));
+}
+
 TPoolEntry ReadPoolEntryAt(const QByteArray &path, const QString &name, int language)
 {
   TPoolEntry entry;
@@ -515,8 +559,23 @@ std::vector<TPoolRow> RankPool(const std::vector<TPoolEntry> &entries, const TPo
   return rows;
 }
 
+TPoolPicks CountPoolPicks(const std::vector<TPoolEntry> &entries)
+{
+  TPoolPicks picks;
+  for (const TPoolEntry &e : entries) {
+    if (!e.problem.isEmpty())
+      continue;
+    ++picks.entries;
+    for (int i = 0; i < PoolMatchCount; ++i)
+      if (const int pick = PickOf(e.sheet.matches[std::size_t(i)], i); pick >= 0)
+        ++PickCount(picks, i, pick);
+  }
+  return picks;
+}
+
 std::vector<TPoolDetailRow> PoolDetail(const TPoolEntry &entry, const TPoolSheet &results,
-                                       const TPoolValues &values, int language)
+                                       const TPoolValues &values, const TPoolPicks &picks,
+                                       int language)
 {
   std::vector<TPoolDetailRow> rows;
   rows.reserve(PoolMatchCount + PoolRoundCount);
@@ -535,6 +594,15 @@ std::vector<TPoolDetailRow> PoolDetail(const TPoolEntry &entry, const TPoolSheet
     row.prediction = MatchWords(entry.sheet.matches[std::size_t(i)], language);
     row.result = MatchWords(results.matches[std::size_t(i)], language);
     row.points = MarkPoints(entry.score.marks[std::size_t(i)], values);
+    const TPoolMatch &predicted = entry.sheet.matches[std::size_t(i)];
+    const std::vector<std::pair<int, int>> made = PicksMade(picks, i);
+    QStringList hint;
+    for (const auto &[pick, count] : made)
+      hint << PickWords(picks, predicted, i, pick, language);
+    const int own = PickOf(predicted, i);
+    if (own >= 0 || !made.empty())
+      row.picks = PickWords(picks, predicted, i, own >= 0 ? own : made.front().first, language);
+    row.picksHint = hint.join(QLatin1Char('\n'));
     rows.push_back(row);
   }
   for (int r = 0; r < PoolRoundCount; ++r) {

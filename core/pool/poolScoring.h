@@ -7,6 +7,7 @@
 // An entry is read and compared once; what each right prediction is worth
 // is applied afterwards, so that a change of a value only adds points again.
 
+#include "core/i18n/names.h"
 #include "core/settings/poolSettings.h"
 
 #include <QByteArray>
@@ -113,16 +114,33 @@ struct TPoolRow {
 };
 std::vector<TPoolRow> RankPool(const std::vector<TPoolEntry> &entries, const TPoolValues &values);
 
+// How the scored entries picked each match: a group match by its outcome
+// (side 1 wins, a draw, side 2 wins), a knockout match by the team it sends
+// through. A match an entry left incomplete is no pick.
+enum TPoolPick : int { PickSide1, PickDraw, PickSide2 };
+struct TPoolPicks {
+  int entries = 0;   // the scored entries
+  std::array<std::array<int, 3>, PoolGroupMatchCount> outcomes{};
+  std::array<std::array<int, TeamCount + 1>, PoolMatchCount - PoolGroupMatchCount> winners{};
+};
+TPoolPicks CountPoolPicks(const std::vector<TPoolEntry> &entries);
+
 // An entry's 64 matches, then its rounds, in the interface language; the
-// points of all rows add up to its total.
+// points of all rows add up to its total. A match's picks say how many of
+// the entries picked what this entry picked ("7 of 12 picked France to
+// win"), or the most picked when this entry picked nothing; the hint lists
+// every pick made, the most picked first.
 struct TPoolDetailRow {
   QString match;
   QString prediction;
   QString result;
+  QString picks;
+  QString picksHint;
   int points = 0;
 };
 std::vector<TPoolDetailRow> PoolDetail(const TPoolEntry &entry, const TPoolSheet &results,
-                                       const TPoolValues &values, int language);
+                                       const TPoolValues &values, const TPoolPicks &picks,
+                                       int language);
 
 // A text cell of the CSV file that a spreadsheet reads as text: a text that
 // begins (after any blanks) with a character that would start a formula
