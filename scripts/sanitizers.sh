@@ -11,7 +11,7 @@ sanitized_configure() {
   if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRAKKA_BENCH=OFF \
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRAKKA_BENCH=OFF -DBRAKKA_TEST_TIMEOUT=1800 \
     "${launcher[@]}" "$@" \
     -DCMAKE_CXX_FLAGS="-fsanitize=$sanitizers -fno-sanitize-recover=all -fno-omit-frame-pointer -O1" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
@@ -37,4 +37,7 @@ sanitizer_environment() {
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
   export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp:print_suppressions=0"
   export QT_QPA_PLATFORM=offscreen
+  # Sanitized programs run several times slower: a test function that takes
+  # a minute or two in the ordinary build needs more than QtTest's five.
+  export QTEST_FUNCTION_TIMEOUT=1200000
 }
