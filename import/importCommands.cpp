@@ -78,7 +78,7 @@ void ImportResults(QWidget *parent, TDocument &document, TDialogs &dialogs)
 
 void ExportResults(QWidget *parent, const TTournament &tournament, int language, TDialogs &dialogs)
 {
-  const QString path = dialogs.saveFile(parent, {DocumentsFolder(), QStringLiteral("worldcup.json"),
+  const QString path = dialogs.saveFile(parent, {DocumentsFolder(), QStringLiteral("results.json"),
                                                  TextIn(language, TText::ExportFileFilter), QStringLiteral("json")});
   if (path.isEmpty())
     return;

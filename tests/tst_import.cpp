@@ -270,12 +270,12 @@ void TestImport::footballTxtLines_data()
   const std::pair<int, const char *> rows[] = {
       {4, "group A | Denmark 2-0 France | 2002-06-14 @ Incheon"},
       {7, "group B | Spain 3-1 Paraguay | 2002-06-07 @ Jeonju"},
-      {8, "group B | South Africa - Spain | 2002-06-12 @ Daejeon World Cup Stadium, Daejeon"},
+      {8, "group B | South Africa - Spain | 2002-06-12 @ Daejeon Stadium, Daejeon"},
       {11, "group | Costa Rica 2-5 Brazil | 2002-06-13 @ Suwon"},
       {12, "group | Turkey - China | 2002-06-13 @ Seoul"},
       {13, "group | Mexico 1-1 Italy | 2002-06-13"},
       {15, "round of 16 | Sweden 1-2 aet Senegal | 2002-06-16 @ Ōita Stadium, Ōita"},
-      {16, "round of 16 | Spain 1-1 aet, 3-2 pen Ireland | 2002-06-16 @ Suwon World Cup Stadium, Suwon"},
+      {16, "round of 16 | Spain 1-1 aet, 3-2 pen Ireland | 2002-06-16 @ Suwon Stadium, Suwon"},
       {19, "round of 16 | Korea Republic=South Korea 2-1 aet Italy"},
       {21, "quarter-final | Spain 0-0 aet, 3-5 pen South Korea | 2002-06-22 @ Gwangju"},
       {22, "quarter-final | Senegal 0-1 aet Turkey | 2002-06-22 @ Osaka"},
@@ -316,7 +316,7 @@ void TestImport::earlierOpenFootballLayout()
   for (const TImportMatch &m : file.matches)
     got << QString::number(m.line) + QLatin1Char(' ') + Describe(m);
   const QStringList expected = {
-      "7 group A | France 0-1 Senegal | 2002-05-31 @ Seoul World Cup Stadium, Seoul",
+      "7 group A | France 0-1 Senegal | 2002-05-31 @ Seoul Stadium, Seoul",
       "15 group D | Korea=South Korea - Poland | 2002-06-04 @ Asiad Main Stadium, Busan",
       "28 round of 16 | Spain 1-1 aet, 3-2 pen Ireland | 2002-06-16 @ Suwon",
       "35 round of 16 | S. Korea=South Korea 2-1 aet Italy | 2002-06-18",
@@ -680,23 +680,23 @@ void TestImport::badFilesThroughTheWindow_data()
   QTest::addColumn<int>("language");
   QTest::addColumn<QString>("message");   // %1: the file's path
   QTest::newRow("not a format") << QByteArray("Brakka keeps the scores you type.\n") << qint64(0) << int(LangEnglish)
-                                << "worldcup.txt is not a results file Brakka reads: openfootball's JSON or "
+                                << "results.txt is not a results file Brakka reads: openfootball's JSON or "
                                    "Football.TXT, or football-data.org's JSON.\n\nNothing was imported.";
   QTest::newRow("broken JSON") << QByteArray("{\"matches\": [\n  {\"team1\": \"France\" \"team2\": \"Senegal\"}\n]}")
                                << qint64(0) << int(LangSpanish)
-                               << "worldcup.txt es un JSON dañado: error en la línea 2, columna 22.\n\n"
+                               << "results.txt es un JSON dañado: error en la línea 2, columna 22.\n\n"
                                   "No se ha importado nada.";
   QTest::newRow("truncated") << QByteArray("{\"matches\": [\n{\"team1\": \"France\"},\n") << qint64(0)
                              << int(LangFrench)
-                             << "worldcup.txt est tronqué : il s'arrête au milieu de ses données (ligne 3, "
+                             << "results.txt est tronqué : il s'arrête au milieu de ses données (ligne 3, "
                                 "colonne 1).\n\nRien n'a été importé.";
   QTest::newRow("binary") << QByteArray("Group A\n(1) France\0 0-1 Senegal\n", 32) << qint64(0) << int(LangEnglish)
-                          << "worldcup.txt is not a text file: line 2, column 11 holds bytes that are not UTF-8 "
+                          << "results.txt is not a text file: line 2, column 11 holds bytes that are not UTF-8 "
                              "text.\n\nNothing was imported.";
   QTest::newRow("empty") << QByteArray() << qint64(0) << int(LangSpanish)
-                         << "worldcup.txt está vacío.\n\nNo se ha importado nada.";
+                         << "results.txt está vacío.\n\nNo se ha importado nada.";
   QTest::newRow("over 5 MB") << QByteArray("France 0-1 Senegal\n") << ResultsFileLimit + 1 << int(LangFrench)
-                             << "worldcup.txt fait 5,0 Mo : un fichier de résultats fait au plus 5 Mo.\n\n"
+                             << "results.txt fait 5,0 Mo : un fichier de résultats fait au plus 5 Mo.\n\n"
                                 "Rien n'a été importé.";
   QTest::newRow("cannot be opened") << QByteArray() << qint64(-1) << int(LangEnglish)
                                     << "The file %1 cannot be opened: it does not exist.\n\nNothing was imported.";
@@ -709,7 +709,7 @@ void TestImport::badFilesThroughTheWindow()
   QFETCH(int, language);
   QFETCH(QString, message);
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("worldcup.txt"));
+  const QString path = dir.filePath(QStringLiteral("results.txt"));
   if (size >= 0) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && (size == 0 || f.resize(size)));
@@ -762,10 +762,10 @@ void TestImport::exportThenImport()
     g.type(QStringLiteral("Final12pk"), QStringLiteral("4"));
   }
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("worldcup.json"));
+  const QString path = dir.filePath(QStringLiteral("results.json"));
   g.dialogs().savedFiles = {path};
   g.form().menuItem(QStringLiteral("ExportResults1"))->trigger();
-  QCOMPARE(g.dialogs().saveRequests.first().fileName, QStringLiteral("worldcup.json"));
+  QCOMPARE(g.dialogs().saveRequests.first().fileName, QStringLiteral("results.json"));
   const QString written = QString::fromUtf8(FileBytes(path));
   for (const QString &line : lines)
     QVERIFY2(written.contains(line), qPrintable(line));

@@ -3,7 +3,7 @@
 // between them or after them:
 //
 //   Group A
-//   (1)  31 May   France     0-1    Senegal   @ Seoul World Cup Stadium, Seoul
+//   (1)  31 May   France     0-1    Senegal   @ Seoul Stadium, Seoul
 //   ▪ Round of 16
 //   Mon Dec 5
 //     18:00   Japan   1-3 pen. 1-1 a.e.t (1-1, 1-0)   Croatia  @ Al Janoub Stadium, Al Wakrah
@@ -549,7 +549,7 @@ QDate DateOf(const TDay &day, int fileYear)
   return QDate(day.year != 0 ? day.year : fileYear, day.month, day.day);
 }
 
-// The year a title ("= World Cup 2002") names.
+// The year a title ("= 2002 FIFA Brakka Korea/Japan") names.
 int YearOf(QStringView title)
 {
   for (qsizetype i = 0; i + 4 <= title.size(); ++i) {
@@ -599,7 +599,7 @@ void TReader::line(QStringView raw, int number)
     return;   // blank, or a definition: "Group A | ...", "Matchday 1 | Sat Jun 12"
   const bool indented = IsSpace(raw[0]);
   if (text[0] == u'=') {
-    // The title, or a stage: "= World Cup 2002", "== Group Stage".
+    // The title, or a stage: "= 2002 FIFA Brakka Korea/Japan", "== Group Stage".
     if (const int year = YearOf(text))
       fileYear = year;
     int g = -1;
