@@ -29,7 +29,6 @@ TGridView::TGridView(TDocument &document, TGridControls &controls, std::shared_p
       Colours(std::make_unique<TTeamColours>(controls.grid))
 {
   connect(&Document, &TDocument::changed, this, &TGridView::changed);
-  applyLanguage();
 }
 
 TGridView::~TGridView() = default;

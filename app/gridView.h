@@ -20,8 +20,8 @@ class TGridView : public QObject {
   Q_OBJECT
 
 public:
-  // Shows the document as it is, and every change from now on.
-  // formats gives the kick-off texts of the hints (the system's when null).
+  // Shows every change of the document from now on; applyLanguage shows it
+  // as it is, once its owner has set up the window's texts. formats gives the kick-off texts of the hints (the system's when null).
   TGridView(TDocument &document, TGridControls &controls, std::shared_ptr<TRegionalFormats> formats,
             QObject *parent = nullptr);
   ~TGridView() override;
